@@ -1,0 +1,24 @@
+# Starts what Windows programs need under Wine for a whole session: one
+# persistent wineserver and, when no display is set, one Xvfb. Sourced;
+# stop_wine_display undoes exactly what start_wine_display started.
+
+start_wine_display() {
+  wineserver -p
+  vexmoor_xvfb_pid=""
+  if [[ -z "${DISPLAY:-}" ]]; then
+    local number=99
+    while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    vexmoor_xvfb_pid=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.1; done
+  fi
+}
+
+stop_wine_display() {
+  wineserver -k 2>/dev/null || true
+  if [[ -n "${vexmoor_xvfb_pid:-}" ]]; then
+    kill "$vexmoor_xvfb_pid" 2>/dev/null || true
+    wait "$vexmoor_xvfb_pid" 2>/dev/null || true
+  fi
+}

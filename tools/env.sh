@@ -1,0 +1,14 @@
+# Shared settings of the project's scripts; sourced, never run.
+VEXMOOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VEXMOOR_BUILD="${VEXMOOR_BUILD:-$VEXMOOR_ROOT/build}"
+VEXMOOR_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/vexmoor"
+
+FFMPEG_PACKAGE_VERSION=4.1.0
+FFMPEG_PACKAGE_SHA256=74f2c6f6de626cbdf694bf4204ef632dfd5b4c151e892131481f19ff2d763d41
+FFMPEG_EXE_SHA256=2d07c49c4b3a77e69cff16605411d3be14aec709ac96797f2206dc856d657700
+VEXMOOR_FFMPEG="$VEXMOOR_CACHE/ffmpeg-$FFMPEG_PACKAGE_VERSION/ffmpeg.exe"
+
+export WINEPREFIX="$VEXMOOR_BUILD/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
