@@ -1,0 +1,31 @@
+#include "tests/skin/skin_fixture.h"
+
+#include "skin/little_endian.h"
+#include "skin/skin_container_layout.h"
+#include "tests/skin/bmp_fixture.h"
+
+namespace skin_test {
+
+std::vector<uint8_t> SkinArchive(const std::vector<uint8_t>& container,
+                                 const std::string& password) {
+  skintools::ArchiveMember member;
+  member.name = "SKINDATA.SK2";
+  member.data = container;
+  member.password = password;
+  return skintools::BuildSkinArchive({member});
+}
+
+size_t FirstDirectoryEntry(const std::vector<uint8_t>& archive) {
+  return skin::ReadLittleEndian32(&archive[archive.size() - 22 + 16]);
+}
+
+size_t RecordOffset(size_t index) {
+  return skin::container_layout::kHeaderSize + skin::container_layout::kRecordSize * index;
+}
+
+std::vector<uint8_t> SolidBmp(int width, int height, uint32_t pixel) {
+  return MakeBmp24(width, height,
+                   std::vector<uint32_t>(static_cast<size_t>(width) * height, pixel));
+}
+
+}  // namespace skin_test
