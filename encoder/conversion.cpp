@@ -1,0 +1,155 @@
+#include "encoder/conversion.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "encoder/avisynth_script.h"
+#include "encoder/command_line_quoting.h"
+#include "encoder/embedded_ffmpeg.h"
+#include "encoder/encoder_error.h"
+#include "encoder/error_output.h"
+#include "encoder/ffmpeg_log.h"
+#include "encoder/ffmpeg_plan.h"
+#include "encoder/ffmpeg_process.h"
+#include "encoder/line_splitter.h"
+#include "encoder/progress_report.h"
+#include "encoder/temporary_output.h"
+#include "ui/handle.h"
+
+namespace encoder {
+
+namespace {
+
+// The converter kills the encoder 1000 ms after asking it to stop; FFmpeg
+// gets most of that to finish on its own, the rest is for cleaning up.
+constexpr DWORD kQuitGraceMilliseconds = 600;
+
+constexpr std::streamsize kLongestScript = 64 * 1024;
+
+void CheckReadable(const std::string& path, const std::string& what) {
+  ui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file)
+    RaiseLastError("cannot read " + what + " " + path);
+}
+
+std::string ReadScript(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string text(kLongestScript, '\0');
+  file.read(text.data(), kLongestScript);
+  text.resize(static_cast<size_t>(file.gcount()));
+  return text;
+}
+
+// The file FFmpeg is to read: the input itself, or the file that a
+// DirectShowSource script names.
+std::string FfmpegInput(const std::string& inputPath) {
+  CheckReadable(inputPath, "the input");
+  if (!IsAviSynthScript(inputPath))
+    return inputPath;
+  const std::optional<std::string> named = DirectShowSourcePath(ReadScript(inputPath));
+  if (!named)
+    return inputPath;
+  CheckReadable(*named, "the file named in " + inputPath + ",");
+  return *named;
+}
+
+// Reads one of FFmpeg's pipes to its end, handing on whole lines. It keeps
+// reading after a failure to hand on, since FFmpeg stops when a pipe it
+// writes to fills up.
+void Relay(HANDLE pipe, const std::function<void(std::string_view)>& onLine) noexcept {
+  LineSplitter lines;
+  bool relaying = true;
+  char buffer[4096];
+  DWORD count = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+    try {
+      if (relaying)
+        lines.Add(std::string_view(buffer, count), onLine);
+    } catch (...) {
+      relaying = false;
+    }
+  }
+  try {
+    if (relaying)
+      lines.Finish(onLine);
+  } catch (...) {
+  }
+}
+
+void WaitForEnd(FfmpegProcess& ffmpeg, const StopSignal& stop) {
+  const HANDLE events[] = {ffmpeg.Process(), stop.Event()};
+  if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+    ffmpeg.AskToQuit();
+    if (WaitForSingleObject(ffmpeg.Process(), kQuitGraceMilliseconds) != WAIT_OBJECT_0)
+      ffmpeg.Terminate();
+  }
+  WaitForSingleObject(ffmpeg.Process(), INFINITE);
+}
+
+struct FfmpegResult {
+  DWORD exitCode = 0;
+  std::string lastError;
+};
+
+FfmpegResult RunFfmpeg(const std::string& ffmpegPath, const FfmpegPlan& plan,
+                       const std::string& outputPath, const StopSignal& stop) {
+  FfmpegProcess ffmpeg(QuoteArgument(ffmpegPath) + " " + JoinArguments(plan.arguments));
+  ProgressReport progress;
+  FfmpegLog log(outputPath, plan.videoDescription, plan.audioDescription);
+  std::thread progressRelay, logRelay;
+  try {
+    progressRelay = std::thread(Relay, ffmpeg.Output(), [&progress](std::string_view line) {
+      if (const auto text = progress.Add(line))
+        WriteError(*text + (progress.Ended() ? "\n" : "\r"));
+    });
+    logRelay = std::thread(Relay, ffmpeg.Log(), [&log](std::string_view line) {
+      if (const auto text = log.Filter(line))
+        WriteError(*text + "\n");
+    });
+  } catch (...) {
+    ffmpeg.Terminate();
+    if (progressRelay.joinable())
+      progressRelay.join();
+    throw;
+  }
+  WaitForEnd(ffmpeg, stop);
+  progressRelay.join();
+  logRelay.join();
+  return {ffmpeg.ExitCode(), log.LastError()};
+}
+
+}  // namespace
+
+ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
+  const std::string ffmpegInput = FfmpegInput(request.inputPath);
+  const FfmpegPlan plan =
+      PlanConversion(request, ffmpegInput, TemporaryOutput::PathFor(request.outputPath));
+  for (const std::string& note : plan.notes)
+    WriteError("libm9s: note: " + note + "\n");
+
+  TemporaryOutput temporary(request.outputPath);
+  const std::string ffmpegPath = UnpackEmbeddedFfmpeg();
+  FfmpegResult result;
+  if (!stop.Requested())
+    result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
+  // FFmpeg ends with 0 after a stop too, having closed a shortened file.
+  if (stop.Requested()) {
+    WriteError("libm9s: stopped; " + request.outputPath + " was left as it was\n");
+    return kExitStopped;
+  }
+  if (result.exitCode != 0)
+    throw EncoderError("FFmpeg failed: " + (result.lastError.empty()
+                                                ? "exit code " + std::to_string(result.exitCode)
+                                                : result.lastError));
+  if (temporary.Size() == 0)
+    throw EncoderError("FFmpeg wrote nothing into " + request.outputPath);
+  temporary.ReplaceOutput();
+  return kExitDone;
+}
+
+}  // namespace encoder

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace encoder {
+
+// Writes to the encoder's standard error. The threads that relay FFmpeg's
+// progress and log share it: each text goes out in one write, under a
+// lock, so that lines never interleave and a reader of the pipe gets each
+// line in one piece.
+void WriteError(std::string_view text);
+
+}  // namespace encoder

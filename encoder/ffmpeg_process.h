@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/handle.h"
+
+namespace encoder {
+
+// FFmpeg running as a child process with its standard streams on pipes.
+// It starts suspended and is put into a job object that ends it when the
+// job's last handle closes, which happens when the encoder ends, however
+// it ends; only then does it run.
+class FfmpegProcess {
+ public:
+  explicit FfmpegProcess(std::string commandLine);
+  FfmpegProcess(const FfmpegProcess&) = delete;
+  FfmpegProcess& operator=(const FfmpegProcess&) = delete;
+
+  HANDLE Process() const { return process_.Get(); }
+  HANDLE Output() const { return output_.Get(); }  // FFmpeg's standard output, read end
+  HANDLE Log() const { return log_.Get(); }        // FFmpeg's standard error, read end
+
+  // FFmpeg checks its standard input for "q" about every 100 ms and then
+  // finishes the file it writes.
+  void AskToQuit();
+  void Terminate();
+  DWORD ExitCode() const;
+
+ private:
+  void PutIntoJob();
+
+  ui::UniqueHandle job_, process_, input_, output_, log_;
+};
+
+}  // namespace encoder

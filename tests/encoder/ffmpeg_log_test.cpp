@@ -1,0 +1,102 @@
+#include "encoder/ffmpeg_log.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace encoder {
+namespace {
+
+// FFmpeg 4.1's log of a conversion, as written with -loglevel level+info.
+constexpr char kConversionLog[] =
+    R"([warning] Guessed Channel Layout for Input Stream #0.1 : stereo
+[info] Input #0, avi, from 'Z:\in\clip.avi':
+[info]   Metadata:
+[info]     encoder         : Lavf59.27.100
+[info]   Duration: 00:00:05.00, start: 0.000000, bitrate: 1636 kb/s
+[info]     Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240, 25 fps, 25 tbr, 25 tbn, 25 tbc
+[info]     Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
+[info] Stream mapping:
+[info]   Stream #0:0 -> #0:0 (mpeg4 (native) -> h263 (native))
+[info]   Stream #0:1 -> #0:1 (pcm_s16le (native) -> amr_nb (libopencore_amrnb))
+[info] Press [q] to stop, [?] for help
+[info] Output #0, 3gp, to 'Z:\out\clip.3gp.77.partial':
+[info]   Metadata:
+[info]     encoder         : Lavf58.24.101
+[info]     Stream #0:0: Video: h263 (s263 / 0x33363273), yuv420p, 176x144 [SAR 12:11 DAR 4:3], q=2-31, 120 kb/s, 14.99 fps, 15k tbn, 14.99 tbc
+[info]     Metadata:
+[info]       encoder         : Lavc58.42.102 h263
+[info]     Stream #0:1: Audio: amr_nb (libopencore_amrnb) (samr / 0x726D6173), 8000 Hz, mono, s16, 12 kb/s
+[h263 @ 0501a900] [info] warning, clipping 1 dct coefficients to -127..127
+[info] frame=   77 fps=0.0 q=2.0 Lsize=     127kB time=00:00:05.07 bitrate= 204.5kbits/s dup=0 drop=48 speed=81.3x
+[info] video:116kB audio:8kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: 2.144928%
+)";
+
+std::string Filtered(FfmpegLog& log, const std::string& text) {
+  std::string shown;
+  std::istringstream input(text);
+  for (std::string line; std::getline(input, line);)
+    if (auto kept = log.Filter(line))
+      shown += *kept + "\n";
+  return shown;
+}
+
+FfmpegLog LogForClip() {
+  return FfmpegLog("Z:\\out\\clip.3gp", "h263, 176x144, 120 kb/s, 14.985 fps(r)",
+                   "amr_nb, 8000 Hz, mono, 12.2 kb/s");
+}
+
+TEST(FfmpegLog, ShowsInputOutputAndWarningsOnly) {
+  FfmpegLog log = LogForClip();
+  EXPECT_EQ(Filtered(log, kConversionLog),
+            R"(Guessed Channel Layout for Input Stream #0.1 : stereo
+Input #0, avi, from 'Z:\in\clip.avi':
+  Metadata:
+    encoder         : Lavf59.27.100
+  Duration: 00:00:05.0, start: 0.000000, bitrate: 1636 kb/s
+    Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240, 25 fps, 25 tbr, 25 tbn, 25 tbc
+    Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
+Output #0, 3gp, to 'Z:\out\clip.3gp':
+    Stream #0:0: Video: h263, 176x144, 120 kb/s, 14.985 fps(r)
+    Stream #0:1: Audio: amr_nb, 8000 Hz, mono, 12.2 kb/s
+)");
+  EXPECT_EQ(log.LastError(), "");
+}
+
+TEST(FfmpegLog, KeepsTheLastErrorWithoutTags) {
+  FfmpegLog log = LogForClip();
+  const std::string shown = Filtered(log,
+                                     "[avi @ 05006940] [warning] Format avi detected only with low "
+                                     "score of 1, misdetection possible!\n"
+                                     "[error] Z:\\in\\bad.avi: Invalid data found when processing "
+                                     "input\n"
+                                     "[info] Conversion failed!\n");
+  EXPECT_EQ(shown,
+            "[avi @ 05006940] Format avi detected only with low score of 1, misdetection "
+            "possible!\n"
+            "Z:\\in\\bad.avi: Invalid data found when processing input\n");
+  EXPECT_EQ(log.LastError(), "Z:\\in\\bad.avi: Invalid data found when processing input");
+
+  Filtered(log,
+           "[libopencore_amrnb @ 050151c0] [error] Only 8000Hz sample rate supported\n"
+           "[fatal] Error initializing output stream 0:1\n"
+           "  continued without tags\n");
+  EXPECT_EQ(log.LastError(), "  continued without tags");
+}
+
+TEST(FfmpegLog, DurationsAreRoundedToTenths) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"  Duration: 00:00:05.00, start: 0.000000", "  Duration: 00:00:05.0, start: 0.000000"},
+      {"  Duration: 00:00:05.47, start: 0.0", "  Duration: 00:00:05.5, start: 0.0"},
+      {"  Duration: 00:00:04.96, start: 0.0", "  Duration: 00:00:05.0, start: 0.0"},
+      {"  Duration: 00:59:59.97, start: 0.0", "  Duration: 01:00:00.0, start: 0.0"},
+      {"  Duration: 12:03:07.04, start: 0.0", "  Duration: 12:03:07.0, start: 0.0"},
+      {"  Duration: N/A, start: 0.0", "  Duration: N/A, start: 0.0"},
+      {"  Duration: 00:00:05, start: 0.0", "  Duration: 00:00:05.0, start: 0.0"},
+  };
+  for (const auto& [line, rounded] : cases)
+    EXPECT_EQ(DurationInTenths(line), rounded);
+}
+
+}  // namespace
+}  // namespace encoder

@@ -1,0 +1,124 @@
+#include "encoder/ffmpeg_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace encoder {
+namespace {
+
+EncoderRequest DefaultRequest() {
+  return ParseCommandLine(
+      "libm9s -i in.avi  -f 3gp -b 120 -r 14.98 -s 176x144 -ar 8000 -ab 32 -ac 1 -y out.3gp");
+}
+
+// The value that follows an option in FFmpeg's arguments; empty if absent.
+std::string ValueOf(const FfmpegPlan& plan, const std::string& option) {
+  const auto found = std::find(plan.arguments.begin(), plan.arguments.end(), option);
+  return found == plan.arguments.end() || found + 1 == plan.arguments.end() ? "" : *(found + 1);
+}
+
+TEST(FfmpegPlan, DefaultRequestGivesH263AndAac) {
+  const FfmpegPlan plan =
+      PlanConversion(DefaultRequest(), "C:\\in put.avi", "D:\\out.3gp.7.partial");
+  const std::vector<std::string> expected = {"-hide_banner", "-nostats",
+                                             "-loglevel",    "level+info",
+                                             "-progress",    "pipe:1",
+                                             "-i",           "C:\\in put.avi",
+                                             "-sn",          "-dn",
+                                             "-c:v",         "h263",
+                                             "-b:v",         "120k",
+                                             "-vf",          "fps=15000/1001",
+                                             "-s",           "176x144",
+                                             "-c:a",         "aac",
+                                             "-b:a",         "32k",
+                                             "-ar",          "8000",
+                                             "-ac",          "1",
+                                             "-f",           "3gp",
+                                             "-y",           "D:\\out.3gp.7.partial"};
+  EXPECT_EQ(plan.arguments, expected);
+  EXPECT_TRUE(plan.notes.empty());
+  EXPECT_EQ(plan.videoDescription, "h263, 176x144, 120 kb/s, 14.985 fps(r)");
+  EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 32 kb/s");
+}
+
+TEST(FfmpegPlan, FrameRatesBecomeExactRates) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"14.98", "fps=15000/1001", "14.985 fps(r)"},
+      {"23.98", "fps=24000/1001", "23.976 fps(r)"},
+      {"25.00", "fps=25", "25 fps(r)"},
+      {"29.97", "fps=30000/1001", "29.97 fps(r)"},
+      {"12.5", "fps=12.5", "12.5 fps(r)"},
+  };
+  for (const auto& [rate, filter, described] : cases) {
+    EncoderRequest request = DefaultRequest();
+    request.frameRate = rate;
+    const FfmpegPlan plan = PlanConversion(request, "in", "out");
+    EXPECT_EQ(ValueOf(plan, "-vf"), filter) << rate;
+    EXPECT_NE(plan.videoDescription.find(std::string(", ") + described), std::string::npos)
+        << plan.videoDescription;
+  }
+}
+
+TEST(FfmpegPlan, AudioCodecFollowsTheRequestedBitrate) {
+  struct Case {
+    int bitrate, sampleRate, channels;
+    const char* codec;
+    const char* codedBitrate;
+    bool noted;
+  };
+  const Case cases[] = {
+      {12, 8000, 1, "libopencore_amrnb", "12200", false},
+      {16, 8000, 1, "aac", "16k", false},
+      {48, 8000, 1, "aac", "48k", false},
+      {96, 8000, 1, "aac", "48k", true},  // AAC's ceiling at 8000 Hz mono
+      {320, 8000, 2, "aac", "96k", true},
+      {320, 44100, 2, "aac", "320k", false},
+      {12, 16000, 1, "aac", "12k", true},  // AMR-NB takes 8000 Hz mono only
+  };
+  for (const Case& c : cases) {
+    EncoderRequest request = DefaultRequest();
+    request.audioBitrate = c.bitrate;
+    request.sampleRate = c.sampleRate;
+    request.channels = c.channels;
+    const FfmpegPlan plan = PlanConversion(request, "in", "out");
+    EXPECT_EQ(ValueOf(plan, "-c:a"), c.codec) << c.bitrate;
+    EXPECT_EQ(ValueOf(plan, "-b:a"), c.codedBitrate) << c.bitrate;
+    EXPECT_EQ(ValueOf(plan, "-ar"), std::to_string(c.sampleRate));
+    EXPECT_EQ(ValueOf(plan, "-ac"), std::to_string(c.channels));
+    EXPECT_EQ(plan.notes.size(), c.noted ? 1u : 0u) << c.bitrate;
+  }
+}
+
+TEST(FfmpegPlan, ClampNoteNamesBothBitrates) {
+  EncoderRequest request = DefaultRequest();
+  request.audioBitrate = 96;
+  const FfmpegPlan plan = PlanConversion(request, "in", "out");
+  ASSERT_EQ(plan.notes.size(), 1u);
+  EXPECT_EQ(plan.notes[0],
+            "AAC allows at most 48 kbit/s at 8000 Hz, mono; the audio is coded at 48 kbit/s "
+            "instead of 96");
+  EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 48 kb/s");
+}
+
+TEST(FfmpegPlan, EveryH263SizeIsTakenAndNoOther) {
+  for (const char* size : {"128x96", "176x144", "352x288", "704x576", "1408x1152"}) {
+    EncoderRequest request = DefaultRequest();
+    request.frameSize = size;
+    EXPECT_EQ(ValueOf(PlanConversion(request, "in", "out"), "-s"), size);
+  }
+  EncoderRequest request = DefaultRequest();
+  request.frameSize = "320x240";
+  EXPECT_THROW(PlanConversion(request, "in", "out"), CommandLineError);
+  request.frameSize = "";
+  EXPECT_EQ(ValueOf(PlanConversion(request, "in", "out"), "-s"), "");
+}
+
+TEST(FfmpegPlan, OnlyThe3gpFormatIsMade) {
+  EncoderRequest request = DefaultRequest();
+  request.format = "mp4";
+  EXPECT_THROW(PlanConversion(request, "in", "out"), CommandLineError);
+}
+
+}  // namespace
+}  // namespace encoder
