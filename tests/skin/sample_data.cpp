@@ -108,6 +108,27 @@ std::vector<uint8_t> HorizontalGradient(int width, int height, std::mt19937& ran
   return MakeBmp24(width, height, pixels);
 }
 
+std::vector<uint8_t> VerticalGradient(int width, int height, std::mt19937& random) {
+  const uint32_t top = random() & 0xFFFFFF;
+  const uint32_t bottom = random() & 0xFFFFFF;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    std::fill_n(pixels.begin() + static_cast<ptrdiff_t>(y) * width, width,
+                Blend(top, bottom, y, height - 1));
+  }
+  return MakeBmp24(width, height, pixels);
+}
+
+// A brushed or grained form background: a base colour with small noise.
+std::vector<uint8_t> Texture(int width, int height, std::mt19937& random) {
+  const uint32_t base = random() & 0xE0E0E0;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  for (uint32_t& pixel : pixels) {
+    pixel = base + 0x010101 * (random() % 16);
+  }
+  return MakeBmp24(width, height, pixels);
+}
+
 std::vector<uint8_t> FlatFill(int width, int height, std::mt19937& random) {
   return MakeBmp24(width, height,
                    std::vector<uint32_t>(static_cast<size_t>(width) * height, random() & 0xFFFFFF));
@@ -170,7 +191,7 @@ std::vector<uint8_t> SkinLikeBitmaps(size_t size, uint32_t seed) {
   std::vector<uint8_t> data;
   while (data.size() < size) {
     std::vector<uint8_t> bmp;
-    switch (random() % 4) {
+    switch (random() % 6) {
       case 0:
         bmp = ButtonStrip(20 + random() % 60, 18 + random() % 10, 3 + random() % 4, random);
         break;
@@ -178,7 +199,13 @@ std::vector<uint8_t> SkinLikeBitmaps(size_t size, uint32_t seed) {
         bmp = HorizontalGradient(100 + random() % 300, 20 + random() % 12, random);
         break;
       case 2:
-        bmp = FlatFill(4 + random() % 300, 4 + random() % 200, random);
+        bmp = VerticalGradient(4 + random() % 30, 100 + random() % 200, random);
+        break;
+      case 3:
+        bmp = FlatFill(4 + random() % 100, 4 + random() % 100, random);
+        break;
+      case 4:
+        bmp = Texture(32 + random() % 64, 32 + random() % 64, random);
         break;
       default:
         bmp = ButtonStrip(13, 13, 6, random);

@@ -20,8 +20,9 @@ std::vector<uint8_t> RepeatingPattern(size_t size, size_t period);
 // interleaved in blocks of a few KiB.
 std::vector<uint8_t> MixedTextAndBinary(size_t size, uint32_t seed);
 
-// BMP files as skins hold them: 24-bit gradients, bevelled buttons in state
-// strips, flat fills with a transparent key colour, and a little noise.
+// BMP files as skins hold them, 24-bit: gradients, bevelled buttons in state
+// strips with transparent key-colour corners, flat fills and grained
+// backgrounds.
 std::vector<uint8_t> SkinLikeBitmaps(size_t size, uint32_t seed);
 
 }  // namespace skin_test
