@@ -73,7 +73,7 @@ uint8_t PasswordCheckByte(const ZipEntry& entry) {
 }
 
 // Reads the member's data, never past its recorded compressed size, and
-// inflates it into `target`.
+// inflates it into `output`.
 ExtractResult DecodeMember(InputFile& archive, const ZipEntry& entry, std::string_view password,
                            ByteSink& output) {
   const std::optional<uint64_t> data_offset = FindMemberData(archive, entry);
@@ -112,6 +112,27 @@ ExtractResult CheckExtractedSize(ExtractResult result, uint64_t size, bool size_
   return size_differs ? ExtractResult::kRefused : result;
 }
 
+// Inflates the entry into a new file and checks the size of what came out.
+ExtractResult ExtractEntry(InputFile& archive, const ZipEntry& entry,
+                           const std::string& target_name, std::string_view password) {
+  FileSink target(target_name);
+  if (!target.IsOpen()) {
+    return ExtractResult::kUnreadable;
+  }
+  BoundedSink output(target, entry.uncompressed_size);
+  ExtractResult result = ExtractResult::kUnreadable;
+  try {
+    result = DecodeMember(archive, entry, password, output);
+  } catch (const std::exception&) {
+    result = ExtractResult::kUnreadable;
+  }
+  if (!target.Close()) {
+    result = ExtractResult::kUnreadable;
+  }
+  const bool size_differs = output.Overflowed() || target.BytesWritten() != entry.uncompressed_size;
+  return CheckExtractedSize(result, target.BytesWritten(), size_differs);
+}
+
 }  // namespace
 
 ExtractResult ExtractSkinMember(const std::string& archive_name, std::string_view member_name,
@@ -120,33 +141,11 @@ ExtractResult ExtractSkinMember(const std::string& archive_name, std::string_vie
   if (!archive.IsOpen()) {
     return ExtractResult::kUnreadable;
   }
-  std::optional<ZipEntry> entry;
-  try {
-    entry = FindSkinArchiveMember(archive, member_name);
-  } catch (const std::exception&) {
-    return ExtractResult::kUnreadable;
-  }
+  const std::optional<ZipEntry> entry = FindSkinArchiveMember(archive, member_name);
   if (!entry) {
     return ExtractResult::kUnreadable;
   }
-
-  FileSink target(target_name);
-  if (!target.IsOpen()) {
-    return ExtractResult::kUnreadable;
-  }
-  BoundedSink output(target, entry->uncompressed_size);
-  ExtractResult result = ExtractResult::kUnreadable;
-  try {
-    result = DecodeMember(archive, *entry, password, output);
-  } catch (const std::exception&) {
-    result = ExtractResult::kUnreadable;
-  }
-  if (!target.Close()) {
-    result = ExtractResult::kUnreadable;
-  }
-  const bool size_differs =
-      output.Overflowed() || target.BytesWritten() != entry->uncompressed_size;
-  result = CheckExtractedSize(result, target.BytesWritten(), size_differs);
+  const ExtractResult result = ExtractEntry(archive, *entry, target_name, password);
   if (result != ExtractResult::kDone) {
     std::remove(target_name.c_str());
   }
