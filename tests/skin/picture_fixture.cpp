@@ -1,0 +1,47 @@
+#include "tests/skin/picture_fixture.h"
+
+namespace skin_test {
+
+skin::Bitmap FromRows(const PixelRows& rows) {
+  const int height = static_cast<int>(rows.size());
+  const int width = rows.empty() ? 0 : static_cast<int>(rows[0].size());
+  skin::Bitmap bitmap(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      bitmap.SetPixel(x, y, rows[y][x]);
+    }
+  }
+  return bitmap;
+}
+
+PixelRows RowsOf(const skin::Bitmap& bitmap) {
+  PixelRows rows(bitmap.Height(), std::vector<skin::ColorRef>(bitmap.Width()));
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      rows[y][x] = bitmap.Pixel(x, y);
+    }
+  }
+  return rows;
+}
+
+skin::Bitmap CoordinatePicture(int width, int height) {
+  skin::Bitmap bitmap(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      bitmap.SetPixel(x, y, CoordinateColor(x, y));
+    }
+  }
+  return bitmap;
+}
+
+skin::Bitmap Background(int width, int height, skin::ColorRef color) {
+  skin::Bitmap bitmap(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      bitmap.SetPixel(x, y, color);
+    }
+  }
+  return bitmap;
+}
+
+}  // namespace skin_test
