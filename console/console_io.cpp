@@ -1,0 +1,480 @@
+#include "console/console_io.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <thread>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/os_error.h"
+
+namespace console {
+namespace {
+
+// Hand-overs from the workers to the message window; wParam and lParam as
+// noted.
+constexpr UINT CIO_RECEIVE_OUTPUT = 0x1D11;  // chunk address, byte count
+constexpr UINT CIO_RECEIVE_ERROR = 0x1D12;   // chunk address, byte count
+constexpr UINT CIO_ERROR = 0x1D13;           // error text address, its length plus 1
+constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // 0, 0
+
+constexpr DWORD kReadSize = 1025;
+constexpr DWORD kKilledExitCode = 4;
+// After the child has ended, how long its end waits for the readers to reach
+// the end of both output pipes. Only a process that inherited the child's
+// output ends and outlives it keeps a pipe open past this.
+constexpr DWORD kDrainTimeout = 1000;
+
+[[noreturn]] void AssertionFailure(int line) {
+  char text[64];
+  std::snprintf(text, sizeof text, "Assertion failure (ConsoleIO, line %d)", line);
+  throw EAssertionFailed(text);
+}
+
+// Clears a handle field, then closes the handle; a failed close raises.
+void CloseField(ui::UniqueHandle& field) {
+  HANDLE handle = field.Release();
+  if (handle && !CloseHandle(handle))
+    ui::RaiseLastOSError();
+}
+
+void CreateInheritablePipe(ui::UniqueHandle& read, ui::UniqueHandle& write) {
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
+  HANDLE readEnd, writeEnd;
+  if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0))
+    ui::RaiseLastOSError();
+  read.Reset(readEnd);
+  write.Reset(writeEnd);
+}
+
+// A non-inheritable copy of a handle with the same access.
+ui::UniqueHandle PrivateCopy(HANDLE handle) {
+  HANDLE copy;
+  if (!DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, FALSE,
+                       DUPLICATE_SAME_ACCESS))
+    ui::RaiseLastOSError();
+  return ui::UniqueHandle(copy);
+}
+
+// Runs one step of a sequence that must go on when a step raises; the first
+// failure is kept to be raised once the sequence is done.
+template <typename Step>
+void Keep(std::exception_ptr& failure, Step step) {
+  try {
+    step();
+  } catch (...) {
+    if (!failure)
+      failure = std::current_exception();
+  }
+}
+
+}  // namespace
+
+// The hidden window that carries the hand-overs to the creating thread. The
+// component and every run whose workers may still send to it share it, so a
+// late SendMessage always meets this live window, never a destroyed one or a
+// later window that reused its handle. Once the component is gone the window
+// ignores the hand-overs, and the last holder destroys it: at once on the
+// creating thread, else by a posted WM_CLOSE that the creating thread
+// handles.
+class TConsoleIO::TMessageWindow {
+ public:
+  explicit TMessageWindow(TConsoleIO* component) : thread_(GetCurrentThreadId()) {
+    static const ATOM windowClass = [] {
+      WNDCLASSA description{};
+      description.lpfnWndProc = &TConsoleIO::WindowProc;
+      description.hInstance = GetModuleHandleA(nullptr);
+      description.lpszClassName = kConsoleIOWindowClass;
+      return RegisterClassA(&description);
+    }();
+    handle_ = CreateWindowExA(0, MAKEINTATOM(windowClass), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleA(nullptr), component);
+    if (!handle_)
+      ui::RaiseLastOSError();
+  }
+  ~TMessageWindow() {
+    if (GetCurrentThreadId() == thread_)
+      DestroyWindow(handle_);
+    else
+      PostMessageA(handle_, WM_CLOSE, 0, 0);
+  }
+  TMessageWindow(const TMessageWindow&) = delete;
+  TMessageWindow& operator=(const TMessageWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+  void DetachComponent() { SetWindowLongPtrA(handle_, GWLP_USERDATA, 0); }
+
+ private:
+  HWND handle_;
+  DWORD thread_;
+};
+
+// One output pipe and the worker that reads it. The buffers live here, not
+// on the worker's stack, so that their addresses tell the message handler
+// which run a hand-over belongs to.
+struct TConsoleIO::TReader {
+  explicit TReader(UINT message) : message(message) {}
+
+  const UINT message;
+  ui::UniqueHandle pipe;      // the component's read end: the reader's own
+  ui::UniqueHandle childEnd;  // the child's write end: the exit waiter's
+  char buffer[kReadSize];
+  char errorText[512];
+};
+
+// What one run's workers share with the component. Each worker holds the run
+// by shared_ptr, so every handle it uses stays open until it lets go, and it
+// never touches the component itself. Fields are used by one thread each, as
+// noted; the destructor closes whatever is left.
+struct TConsoleIO::TRun {
+  explicit TRun(std::shared_ptr<TMessageWindow> window) : window(std::move(window)) {}
+
+  void Read(TReader& reader);
+  void WaitForExit();
+  void Send(UINT message, WPARAM wParam, LPARAM lParam);
+  void ReaderDone();
+
+  const std::shared_ptr<TMessageWindow> window;
+  // False once the run's end was handled or the component let go of it;
+  // from then on the workers hand nothing over and only drain the pipes.
+  std::atomic<bool> delivering{true};
+  ui::UniqueHandle process;     // the exit waiter's own copy of the process handle
+  ui::UniqueHandle inputRead;   // the child's standard-input end: main thread
+  ui::UniqueHandle inputWrite;  // the component's standard-input end: main thread
+  TReader output{CIO_RECEIVE_OUTPUT};
+  TReader error{CIO_RECEIVE_ERROR};
+  std::atomic<int> readersLeft{2};
+  ui::UniqueHandle drained;  // set when both readers reached the end of their pipes
+};
+
+void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (delivering.load())
+    SendMessageA(window->Handle(), message, wParam, lParam);
+}
+
+void TConsoleIO::TRun::Read(TReader& reader) {
+  for (;;) {
+    DWORD count = 0;
+    if (!ReadFile(reader.pipe.Get(), reader.buffer, kReadSize, &count, nullptr)) {
+      const DWORD code = GetLastError();
+      // A broken pipe is the end of the stream: the child and our copy of its
+      // end have both let go of the write end.
+      if (code == ERROR_BROKEN_PIPE || !delivering.load())
+        break;
+      const std::string text = ui::OSErrorText(code);
+      const size_t length = std::min(text.size(), sizeof reader.errorText - 1);
+      std::memcpy(reader.errorText, text.data(), length);
+      reader.errorText[length] = '\0';
+      Send(CIO_ERROR, reinterpret_cast<WPARAM>(reader.errorText), static_cast<LPARAM>(length + 1));
+      continue;
+    }
+    if (count > 0)
+      Send(reader.message, reinterpret_cast<WPARAM>(reader.buffer), static_cast<LPARAM>(count));
+  }
+  ReaderDone();
+}
+
+void TConsoleIO::TRun::ReaderDone() {
+  if (readersLeft.fetch_sub(1) == 1)
+    SetEvent(drained.Get());
+}
+
+void TConsoleIO::TRun::WaitForExit() {
+  if (WaitForSingleObject(process.Get(), INFINITE) != WAIT_OBJECT_0)
+    return;
+  // The child's ends were kept open for the whole run so that the readers
+  // could never meet the end of a pipe while it ran; now the pipes may end.
+  output.childEnd.Reset();
+  error.childEnd.Reset();
+  WaitForSingleObject(drained.Get(), kDrainTimeout);
+  Send(CIO_PROCESS_ENDED, 0, 0);
+}
+
+TConsoleIO::TConsoleIO(ui::TComponent* owner)
+    : ui::TComponent(owner), window_(std::make_shared<TMessageWindow>(this)) {}
+
+TConsoleIO::~TConsoleIO() {
+  try {
+    if (stopProcessOnFree_)
+      StopProcess();
+  } catch (...) {
+    ui::Application().HandleException();
+  }
+  try {
+    ReleaseProcess();
+  } catch (...) {
+    ui::Application().HandleException();
+  }
+  if (run_) {
+    // The workers outlive the component: they keep draining the output pipes,
+    // hand nothing over and free the run once the child and every process
+    // that inherited its ends are gone. The child reads end of file on its
+    // standard input from now on.
+    run_->delivering = false;
+    run_->inputWrite.Reset();
+    run_->inputRead.Reset();
+    run_.reset();
+  }
+  window_->DetachComponent();
+}
+
+void TConsoleIO::SetSplitMode(TSplitMode mode) {
+  splitMode_ = mode;
+  scanned_ = 0;
+}
+
+void TConsoleIO::SetSplitChar(char value) {
+  splitChar_ = value;
+  scanned_ = 0;
+}
+
+std::string TConsoleIO::Separator() const {
+  switch (splitMode_) {
+    case sm0D0A:
+      return "\r\n";
+    case smSplitchar:
+      return std::string(1, splitChar_);
+    default:
+      return {};
+  }
+}
+
+void TConsoleIO::Run(const std::string& commandLine, const std::string& currentDir, bool visible) {
+  // Refused before anything is created, so a second child is never started.
+  if (IsRunning())
+    AssertionFailure(__LINE__);
+
+  auto run = std::make_shared<TRun>(window_);
+  run->drained.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  if (!run->drained)
+    ui::RaiseLastOSError();
+  ui::UniqueHandle inputWrite, outputRead, errorRead;  // inheritable originals
+  CreateInheritablePipe(run->inputRead, inputWrite);
+  run->inputWrite = PrivateCopy(inputWrite.Get());
+  CreateInheritablePipe(outputRead, run->output.childEnd);
+  run->output.pipe = PrivateCopy(outputRead.Get());
+  CreateInheritablePipe(errorRead, run->error.childEnd);
+  run->error.pipe = PrivateCopy(errorRead.Get());
+  CloseField(inputWrite);
+  CloseField(outputRead);
+  CloseField(errorRead);
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+  startup.wShowWindow = visible ? SW_SHOW : SW_HIDE;
+  startup.hStdInput = run->inputRead.Get();
+  startup.hStdOutput = run->output.childEnd.Get();
+  startup.hStdError = run->error.childEnd.Get();
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessA(nullptr, line.data(), &inheritable, nullptr, TRUE, CREATE_NEW_CONSOLE,
+                      nullptr, currentDir.empty() ? nullptr : currentDir.c_str(), &startup,
+                      &created))
+    ui::RaiseLastOSError();
+  ui::UniqueHandle process(created.hProcess);
+  ui::UniqueHandle thread(created.hThread);
+  CloseField(thread);
+
+  HANDLE waiterCopy;
+  if (!DuplicateHandle(GetCurrentProcess(), process.Get(), GetCurrentProcess(), &waiterCopy,
+                       SYNCHRONIZE, FALSE, 0)) {
+    // Without it nobody would ever report this child's end.
+    const DWORD code = GetLastError();
+    TerminateProcess(process.Get(), kKilledExitCode);
+    ui::RaiseOSError(code);
+  }
+  run->process.Reset(waiterCopy);
+
+  exitCode_ = STILL_ACTIVE;
+  run_ = run;
+  // The workers start even when the status handler raises, so that the end
+  // of this child is still reported.
+  std::exception_ptr failure;
+  Keep(failure, [&] { HoldProcess(std::move(process)); });
+  StartWorkers(run);
+  if (failure)
+    std::rethrow_exception(failure);
+}
+
+void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
+  const auto start = [&run](void (*work)(TRun&)) {
+    std::thread([run, work] {
+      // Only memory exhaustion can raise in a worker; the worker then ends.
+      try {
+        work(*run);
+      } catch (...) {
+      }
+    }).detach();
+  };
+  start([](TRun& r) { r.Read(r.output); });
+  start([](TRun& r) { r.Read(r.error); });
+  start([](TRun& r) { r.WaitForExit(); });
+}
+
+void TConsoleIO::SendLine(const std::string& text) {
+  HANDLE input = run_ ? run_->inputWrite.Get() : nullptr;
+  if (!input)
+    ui::RaiseOSError(ERROR_INVALID_HANDLE);
+  const std::string line = splitSend_ ? text + Separator() : text;
+  DWORD written = 0;
+  if (!WriteFile(input, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
+    ui::RaiseLastOSError();
+}
+
+void TConsoleIO::StopProcess() {
+  if (!IsRunning())
+    return;
+  if (!terminateCommand_.empty())
+    SendLine(terminateCommand_);
+  if (enableKill_ &&
+      (terminateCommand_.empty() ||
+       WaitForSingleObject(process_.Get(), static_cast<DWORD>(waitTimeout_)) != WAIT_OBJECT_0))
+    TerminateProcess(process_.Get(), kKilledExitCode);
+}
+
+void TConsoleIO::HoldProcess(ui::UniqueHandle process) {
+  if (process_)
+    AssertionFailure(__LINE__);
+  process_ = std::move(process);
+  FireStatusChange();
+}
+
+void TConsoleIO::ReleaseProcess() {
+  if (!process_)
+    return;
+  HANDLE process = process_.Release();
+  const bool closed = CloseHandle(process);
+  const DWORD code = GetLastError();
+  FireStatusChange();
+  if (!closed)
+    ui::RaiseOSError(code);
+}
+
+void TConsoleIO::FireStatusChange() {
+  if (TProcessStatusChangeEvent handler = onProcessStatusChange_)
+    handler(this, IsRunning());
+}
+
+LRESULT CALLBACK TConsoleIO::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* component = reinterpret_cast<TConsoleIO*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case CIO_RECEIVE_OUTPUT:
+    case CIO_RECEIVE_ERROR:
+    case CIO_ERROR:
+    case CIO_PROCESS_ENDED:
+      if (component) {
+        try {
+          component->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+          ui::Application().HandleException();
+        }
+      }
+      return 0;
+    case WM_CLOSE:
+      // Posted by the last worker to let go of a component-less window.
+      if (!component)
+        DestroyWindow(window);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+void TConsoleIO::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A hand-over that was on its way when its run's end was handled belongs
+  // to no current run: its buffer is not one of the current run's.
+  TRun* run = run_.get();
+  if (!run || !run->delivering.load())
+    return;
+  const auto* data = reinterpret_cast<const char*>(wParam);
+  switch (message) {
+    case CIO_RECEIVE_OUTPUT:
+      if (data == run->output.buffer)
+        ReceiveOutput(data, static_cast<int>(lParam));
+      break;
+    case CIO_RECEIVE_ERROR:
+      if (data == run->error.buffer)
+        ReceiveError(data, static_cast<int>(lParam));
+      break;
+    case CIO_ERROR:
+      if (data == run->output.errorText || data == run->error.errorText) {
+        if (TReceiveEvent handler = onError_)
+          handler(this, std::string(data));
+      }
+      break;
+    case CIO_PROCESS_ENDED:
+      ProcessEnded();
+      break;
+  }
+}
+
+void TConsoleIO::ReceiveOutput(const char* data, int count) {
+  if (count <= 0)
+    return;
+  receiveBuffer_.append(data, static_cast<size_t>(count));
+  // Each delivered text leaves the buffer before its handler runs, so a
+  // handler that raises does not get it again and one that pumps messages
+  // sees a consistent buffer.
+  while (TReceiveEvent handler = onReceiveOutput_) {
+    const std::string separator = splitReceive_ ? Separator() : std::string();
+    if (separator.empty()) {
+      std::string text;
+      text.swap(receiveBuffer_);
+      scanned_ = 0;
+      handler(this, text);
+      return;
+    }
+    const size_t end = receiveBuffer_.find(separator, scanned_);
+    if (end == std::string::npos) {
+      // A separator may start in the last bytes and end in the next chunk.
+      scanned_ = receiveBuffer_.size() - std::min(receiveBuffer_.size(), separator.size() - 1);
+      return;
+    }
+    std::string text(receiveBuffer_, 0, end);
+    receiveBuffer_.erase(0, end + separator.size());
+    scanned_ = 0;
+    handler(this, text);
+  }
+}
+
+void TConsoleIO::ReceiveError(const char* data, int count) {
+  if (TReceiveEvent handler = onReceiveError_)
+    handler(this, std::string(data, static_cast<size_t>(std::max(count, 0))));
+}
+
+void TConsoleIO::ProcessEnded() {
+  const std::shared_ptr<TRun> run = run_;
+  run->delivering = false;
+  // Every step runs even when an event handler raises, so the component
+  // always comes back to idle; the first failure is raised at the end.
+  std::exception_ptr failure;
+  std::string rest;
+  rest.swap(receiveBuffer_);
+  scanned_ = 0;
+  if (TReceiveEvent handler = onReceiveOutput_)
+    Keep(failure, [&] { handler(this, rest); });
+  DWORD exitCode = STILL_ACTIVE;
+  if (GetExitCodeProcess(process_.Get(), &exitCode))
+    exitCode_ = exitCode;
+  Keep(failure, [&] { ReleaseProcess(); });
+  // A status handler may have started the next run already; only this run's
+  // pipes are closed. The readers' ends go with the run when they let go.
+  if (run_ == run)
+    run_.reset();
+  Keep(failure, [&] { CloseField(run->inputRead); });
+  Keep(failure, [&] { CloseField(run->inputWrite); });
+  if (failure)
+    std::rethrow_exception(failure);
+}
+
+}  // namespace console

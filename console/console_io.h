@@ -1,0 +1,145 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "ui/component.h"
+#include "ui/handle.h"
+
+namespace console {
+
+// Separator rule for received output and for sent lines.
+enum TSplitMode : int {
+  smNone = 0,       // no separator
+  sm0D0A = 1,       // carriage return and line feed
+  smSplitchar = 2,  // the single byte SplitChar
+};
+
+class TConsoleIO;
+
+// Text from the child or about it; byte text, copied from the pipes as is.
+using TReceiveEvent = std::function<void(TConsoleIO* sender, const std::string& cmd)>;
+// The child process handle was set (isRunning true) or cleared (false).
+using TProcessStatusChangeEvent = std::function<void(TConsoleIO* sender, bool isRunning)>;
+
+// A broken internal rule of the component; its text names the unit ConsoleIO.
+class EAssertionFailed : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+// Class name of the component's hidden message windows (message-only).
+inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
+
+// Runs one console program at a time with its standard input, output and
+// error on anonymous pipes. Two reader threads and an exit waiter hand every
+// chunk and the end of the process to the creating (main) thread by
+// SendMessage to a hidden window, so every event runs on the main thread,
+// in order. Standard output is cut into lines by the split rule; standard
+// error comes in raw chunks. Stopping writes the terminate command and,
+// when allowed, kills the child after WaitTimeout.
+//
+// The end of a run is handled once both output pipes were read to their end
+// after the child ended (bounded by a short drain time when another process
+// inherited the pipes), so no output of a run arrives after its end.
+//
+// Every call and every event is on the creating thread. An event handler
+// must not free the component that calls it.
+class TConsoleIO : public ui::TComponent {
+ public:
+  explicit TConsoleIO(ui::TComponent* owner);
+  ~TConsoleIO() override;
+
+  // Published properties.
+  bool IsRunning() const { return static_cast<bool>(process_); }
+  const TReceiveEvent& OnReceiveOutput() const { return onReceiveOutput_; }
+  void SetOnReceiveOutput(TReceiveEvent handler) { onReceiveOutput_ = std::move(handler); }
+  const TReceiveEvent& OnReceiveError() const { return onReceiveError_; }
+  void SetOnReceiveError(TReceiveEvent handler) { onReceiveError_ = std::move(handler); }
+  const TReceiveEvent& OnError() const { return onError_; }
+  void SetOnError(TReceiveEvent handler) { onError_ = std::move(handler); }
+  const TProcessStatusChangeEvent& OnProcessStatusChange() const { return onProcessStatusChange_; }
+  void SetOnProcessStatusChange(TProcessStatusChangeEvent handler) {
+    onProcessStatusChange_ = std::move(handler);
+  }
+  const std::string& TerminateCommand() const { return terminateCommand_; }
+  void SetTerminateCommand(std::string command) { terminateCommand_ = std::move(command); }
+  bool StopProcessOnFree() const { return stopProcessOnFree_; }
+  void SetStopProcessOnFree(bool value) { stopProcessOnFree_ = value; }
+  bool EnableKill() const { return enableKill_; }
+  void SetEnableKill(bool value) { enableKill_ = value; }
+  int WaitTimeout() const { return waitTimeout_; }
+  void SetWaitTimeout(int milliseconds) { waitTimeout_ = milliseconds; }
+  TSplitMode SplitMode() const { return splitMode_; }
+  void SetSplitMode(TSplitMode mode);
+  char SplitChar() const { return splitChar_; }
+  void SetSplitChar(char value);
+  bool SplitReceive() const { return splitReceive_; }
+  void SetSplitReceive(bool value) { splitReceive_ = value; }
+  bool SplitSend() const { return splitSend_; }
+  void SetSplitSend(bool value) { splitSend_ = value; }
+
+  // Starts commandLine (program and arguments, passed on unchanged) in
+  // currentDir (empty: this process's working directory), its console window
+  // shown or hidden. Fires OnProcessStatusChange(true) before it returns.
+  // Refuses with EAssertionFailed while a child is held; a failed system
+  // call raises ui::EOSError.
+  void Run(const std::string& commandLine, const std::string& currentDir, bool visible);
+  // Writes text plus the send separator to the child's standard input in one
+  // write; raises ui::EOSError when it fails or when no child was started.
+  void SendLine(const std::string& text);
+  // Writes TerminateCommand (when set) and, when EnableKill, kills the child
+  // with exit code 4 unless it ended within WaitTimeout. The end is reported
+  // later, through the message window, like any end.
+  void StopProcess();
+  // Exit code of the last child whose end was handled (4 when killed);
+  // STILL_ACTIVE from Run until then.
+  unsigned long ExitCode() const { return exitCode_; }
+
+ private:
+  class TMessageWindow;
+  struct TReader;
+  struct TRun;
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void ReceiveOutput(const char* data, int count);
+  void ReceiveError(const char* data, int count);
+  void ProcessEnded();
+  void HoldProcess(ui::UniqueHandle process);
+  void ReleaseProcess();
+  void FireStatusChange();
+  void StartWorkers(const std::shared_ptr<TRun>& run);
+  // The separator of the split mode, for received and for sent text.
+  std::string Separator() const;
+
+  // Shared with the workers of every run that may still send to it.
+  std::shared_ptr<TMessageWindow> window_;
+  // The run's pipes and its workers' state; held from Run to its end.
+  std::shared_ptr<TRun> run_;
+  ui::UniqueHandle process_;
+  unsigned long exitCode_ = STILL_ACTIVE;
+
+  std::string terminateCommand_ = "quit";
+  bool enableKill_ = false;
+  int waitTimeout_ = 1000;
+  bool stopProcessOnFree_ = true;
+  TReceiveEvent onReceiveError_;
+  TReceiveEvent onReceiveOutput_;
+  TReceiveEvent onError_;
+  TProcessStatusChangeEvent onProcessStatusChange_;
+  // Standard output received but not yet delivered; its first scanned_ bytes
+  // are known to hold no separator.
+  std::string receiveBuffer_;
+  size_t scanned_ = 0;
+  bool splitReceive_ = true;
+  bool splitSend_ = true;
+  char splitChar_ = '\n';
+  TSplitMode splitMode_ = sm0D0A;
+};
+
+}  // namespace console
