@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
-#include <stdexcept>
+#include <commctrl.h>
+
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/os_error.h"
+#include "ui/text.h"
 
 namespace ui {
 
@@ -11,16 +16,65 @@ TApplication& Application() {
   return application;
 }
 
+void TApplication::Initialize() {
+  static const bool initialized = [] {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES;
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)initialized;
+}
+
 void TApplication::ProcessMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
+      terminated_ = true;
+      exitCode_ = static_cast<int>(message.wParam);
+      PostQuitMessage(exitCode_);
       return;
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    Dispatch(&message);
   }
+}
+
+void TApplication::HandleMessage() {
+  MSG message;
+  const BOOL received = GetMessageW(&message, nullptr, 0, 0);
+  if (received == -1)
+    RaiseLastOSError();
+  if (received) {
+    Dispatch(&message);
+    return;
+  }
+  terminated_ = true;
+  exitCode_ = static_cast<int>(message.wParam);
+  PostQuitMessage(exitCode_);
+}
+
+void TApplication::Dispatch(const void* pending) {
+  const MSG& message = *static_cast<const MSG*>(pending);
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (dynamic_cast<TForm*>(TControl::FromHandle(root)) &&
+      IsDialogMessageW(root, const_cast<MSG*>(&message)))
+    return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+TApplication::WaitResult TApplication::WaitForMessageOrHandle(void* handle, unsigned long timeout) {
+  HANDLE handles[1] = {handle};
+  const DWORD count = handle ? 1 : 0;
+  // MWMO_INPUTAVAILABLE: without it a message that a PeekMessage has already
+  // seen but left in the queue would not end the wait.
+  const DWORD result =
+      MsgWaitForMultipleObjectsEx(count, handles, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (result == WAIT_FAILED)
+    RaiseLastOSError();
+  if (result == WAIT_TIMEOUT)
+    return WaitResult::Timeout;
+  return result == WAIT_OBJECT_0 + count ? WaitResult::Message : WaitResult::Signalled;
 }
 
 void TApplication::HandleException() {
@@ -33,16 +87,14 @@ void TApplication::ShowException(std::exception_ptr error) {
     onException_(text);
     return;
   }
-  MessageBoxA(GetActiveWindow(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(GetActiveWindow(), Utf8ToWide(text).c_str(), Utf8ToWide(title_).c_str(),
+              MB_OK | MB_ICONERROR);
 }
 
 int TApplication::Run() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  while (!terminated_)
+    HandleMessage();
+  return exitCode_;
 }
 
 void TApplication::Terminate() {

@@ -6,6 +6,8 @@
 
 namespace ui {
 
+class TForm;
+
 // The application object: the message loop, the nested message pump of
 // long operations, and the standard report of an exception that escaped a
 // command or a window message (a message box with its text; the program
@@ -14,11 +16,30 @@ class TApplication {
  public:
   using ExceptionHandler = std::function<void(const std::string& text)>;
 
+  // What ended WaitForMessageOrHandle.
+  enum class WaitResult { Message, Signalled, Timeout };
+
+  // Registers the common controls; done once, before the first control.
+  void Initialize();
+
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title) { title_ = std::move(title); }
 
+  // The form whose closing ends the program.
+  TForm* MainForm() const { return mainForm_; }
+  void SetMainForm(TForm* form) { mainForm_ = form; }
+
   // Dispatches every message waiting in the thread's queue, then returns.
+  // WM_QUIT sets Terminated and is posted again for the outer loop.
   void ProcessMessages();
+  // Waits for one message and dispatches it; WM_QUIT as above. Loops that
+  // pump messages end when Terminated is set.
+  void HandleMessage();
+  // Blocks, without using the processor, until a message is waiting in the
+  // queue (also one already seen but not removed), the handle is signalled
+  // (nullptr: no handle) or the timeout in milliseconds passes. Dispatches
+  // nothing.
+  WaitResult WaitForMessageOrHandle(void* handle, unsigned long timeout = 0xFFFFFFFF);
 
   // Reports the exception being handled (call from a catch block).
   void HandleException();
@@ -28,13 +49,21 @@ class TApplication {
   // Replaces the message box, for tests and for hosts without a desktop.
   void SetOnException(ExceptionHandler handler) { onException_ = std::move(handler); }
 
-  // Runs the message loop until WM_QUIT.
+  // Runs the message loop until WM_QUIT and returns its exit code.
   int Run();
   void Terminate();
+  bool Terminated() const { return terminated_; }
 
  private:
+  // Hands a message to its window, after the keyboard handling of forms
+  // (Tab, Enter for the default button, Escape).
+  void Dispatch(const void* message);
+
   std::string title_ = "Vexmoor";
   ExceptionHandler onException_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  int exitCode_ = 0;
 };
 
 TApplication& Application();

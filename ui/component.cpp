@@ -10,10 +10,14 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-  while (!components_.empty())
-    delete components_.back();
+  DestroyComponents();
   if (owner_)
     owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty())
+    delete components_.back();
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,12 @@ class TComponent {
   TComponent* Component(int index) const { return components_[index]; }
   TComponent* FindComponent(const std::string& name) const;
 
+ protected:
+  // Frees the owned components, the last inserted first. Derived classes
+  // call it first thing in their destructor when the components need them
+  // whole while they go.
+  void DestroyComponents();
+
  private:
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
@@ -35,5 +42,9 @@ class TComponent {
   int tag_ = 0;
   std::vector<TComponent*> components_;
 };
+
+// An event: a handler called with the component it comes from; an unset
+// event is skipped.
+using TNotifyEvent = std::function<void(TComponent* sender)>;
 
 }  // namespace ui

@@ -4,16 +4,19 @@
 
 #include <cstdio>
 
+#include "ui/text.h"
+
 namespace ui {
 
 std::string SysErrorMessage(unsigned long code) {
-  char buffer[512] = {};
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                code, 0, buffer, sizeof buffer, nullptr);
-  while (length > 0 && (buffer[length - 1] == '\r' || buffer[length - 1] == '\n' ||
-                        buffer[length - 1] == ' ' || buffer[length - 1] == '.'))
+  wchar_t buffer[512] = {};
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                code, 0, buffer, 512, nullptr);
+  while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' ||
+                        buffer[length - 1] == L' ' || buffer[length - 1] == L'.'))
     --length;
-  return std::string(buffer, length) + (length > 0 ? "." : "");
+  // UTF-8 like every text the window layer shows.
+  return WideToUtf8(std::wstring(buffer, length)) + (length > 0 ? "." : "");
 }
 
 std::string OSErrorText(unsigned long code) {

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tests/ui/window_driver.h"
+#include "ui/buttons.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/std_controls.h"
+
+namespace {
+
+using namespace ui;
+using ui_test::RepeatingTimer;
+
+// A small dialog like the program's prompts: three buttons with modal
+// results (the last one the default) and a check box.
+class PromptForm : public TForm {
+ public:
+  PromptForm()
+      : TForm(TFormOptions{"Prompt", 350, 320, 354, 118, TBorderStyle::bsDialog,
+                           TBorderIcons{true, false, false}}),
+        yes(new TButton(this, {{40, 56, 65, 25}, "Yes", nullptr, mrYes})),
+        no(new TButton(this, {{144, 56, 65, 25}, "No", nullptr, mrNo})),
+        other(new TButton(this, {{248, 56, 65, 25}, "Other", nullptr, mrOk, true})),
+        notice(new TCheckBox(this, {{8, 88, 321, 17}, "Remember"})) {
+    yes->OnClick = [this](TComponent*) { clicked = "yes"; };
+    no->OnClick = [this](TComponent*) { clicked = "no"; };
+    other->OnClick = [this](TComponent*) { clicked = "other"; };
+  }
+
+  TButton* yes;
+  TButton* no;
+  TButton* other;
+  TCheckBox* notice;
+  std::string clicked;
+};
+
+// Runs an action once the form is up in its modal loop.
+void WhenShown(TForm& form, std::function<void()> action) {
+  static std::unique_ptr<RepeatingTimer> timer;
+  timer = std::make_unique<RepeatingTimer>([&form, action] {
+    if (!IsWindowVisible(form.Handle()) || GetActiveWindow() != form.Handle())
+      return false;
+    action();
+    return true;
+  });
+}
+
+void PressKey(HWND window, UINT key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+struct ModalCase {
+  const char* name;
+  std::function<void(PromptForm&)> answer;
+  int modalResult;
+  const char* clicked;
+};
+
+TEST(FormTest, ModalFormEndsWithTheResultOfHowItWasAnswered) {
+  const ModalCase cases[] = {
+      {"button with a result",
+       [](PromptForm& form) { PostMessageW(form.no->Handle(), BM_CLICK, 0, 0); }, mrNo, "no"},
+      {"close box", [](PromptForm& form) { PostMessageW(form.Handle(), WM_CLOSE, 0, 0); }, mrCancel,
+       ""},
+      {"escape", [](PromptForm&) { PressKey(GetFocus(), VK_ESCAPE); }, mrCancel, ""},
+      // The focus is on the first button; Enter still presses the default.
+      {"enter", [](PromptForm&) { PressKey(GetFocus(), VK_RETURN); }, mrOk, "other"},
+  };
+  PromptForm form;
+  for (const ModalCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    form.clicked.clear();
+    WhenShown(form, [&] { c.answer(form); });
+    EXPECT_EQ(c.modalResult, form.ShowModal());
+    EXPECT_EQ(c.clicked, form.clicked);
+    // Hidden, not destroyed, ready for the next showing.
+    EXPECT_TRUE(IsWindow(form.Handle()));
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  }
+}
+
+TEST(FormTest, ModalFormDisablesTheOtherWindowsUntilItEnds) {
+  TForm owner(TFormOptions{"Owner", 10, 10, 200, 100});
+  owner.Show();
+  PromptForm prompt;
+  bool ownerEnabledMeanwhile = true;
+  WhenShown(prompt, [&] {
+    ownerEnabledMeanwhile = IsWindowEnabled(owner.Handle()) != FALSE;
+    PostMessageW(prompt.yes->Handle(), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(mrYes, prompt.ShowModal());
+  EXPECT_FALSE(ownerEnabledMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(FormTest, RefusedCloseKeepsTheModalFormOpen) {
+  PromptForm form;
+  int closeQuestions = 0;
+  form.OnClose = [&](TComponent*, TCloseAction& action) {
+    if (++closeQuestions == 1)
+      action = TCloseAction::caNone;
+  };
+  WhenShown(form, [&] {
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    PostMessageW(form.yes->Handle(), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(mrYes, form.ShowModal());
+  EXPECT_EQ(2, closeQuestions);
+}
+
+TEST(FormTest, ModalFormAnsweredFromACreationHook) {
+  PromptForm form;
+  ui_test::CbtHook hook([&](int code, WPARAM wParam, LPARAM) {
+    if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == form.Handle())
+      PostMessageW(form.other->Handle(), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(mrOk, form.ShowModal());
+  EXPECT_EQ("other", form.clicked);
+}
+
+TEST(FormTest, ShowingAVisibleFormModallyIsRefused) {
+  PromptForm form;
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), std::logic_error);
+}
+
+TEST(FormTest, EventsFollowTheFormsLife) {
+  std::string events;
+  struct EventForm : TForm {
+    explicit EventForm(std::string& events) : TForm(TFormOptions{"Events", 0, 0, 100, 50}) {
+      OnCreate = [&events](TComponent*) { events += "create "; };
+      OnShow = [&events](TComponent*) { events += "show "; };
+      OnClose = [&events](TComponent*, TCloseAction&) { events += "close "; };
+    }
+  };
+  auto form = CreateForm<EventForm>(events);
+  // Not the main form here: closing that would end the test program.
+  ASSERT_EQ(form.get(), Application().MainForm());
+  Application().SetMainForm(nullptr);
+  form->Show();
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  form->Show();
+  EXPECT_EQ("create show close show ", events);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+TEST(FormTest, ClientSizeAndBorderFollowTheOptions) {
+  TForm form(TFormOptions{"Main", 317, 154, 414, 411, TBorderStyle::bsSingle,
+                          TBorderIcons{true, true, false}});
+  EXPECT_EQ(414, form.ClientWidth());
+  EXPECT_EQ(411, form.ClientHeight());
+  EXPECT_EQ(317, form.Left());
+  EXPECT_EQ(154, form.Top());
+  const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+
+  TForm dialog(TFormOptions{"Dialog", 0, 0, 354, 118, TBorderStyle::bsDialog});
+  const LONG dialogStyle = GetWindowLongW(dialog.Handle(), GWL_STYLE);
+  EXPECT_TRUE(dialogStyle & WS_SYSMENU);
+  EXPECT_FALSE(dialogStyle & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_EQ(354, dialog.ClientWidth());
+}
+
+struct MessageBoxCase {
+  UINT answer;
+  UINT flags;
+};
+
+TEST(FormTest, MessageBoxIsOwnedCaptionedAndAnswered) {
+  Application().SetTitle("Vexmoor test");
+  TForm owner(TFormOptions{"Owner", 10, 10, 200, 100});
+  owner.Show();
+  for (const MessageBoxCase& c :
+       {MessageBoxCase{IDOK, MB_OKCANCEL}, MessageBoxCase{IDCANCEL, MB_OKCANCEL},
+        MessageBoxCase{IDNO, MB_YESNO}}) {
+    SCOPED_TRACE(c.answer);
+    HWND boxOwner = nullptr;
+    std::wstring caption;
+    ui_test::WindowAnswerer answerer(L"#32770", [&](HWND box) {
+      boxOwner = GetWindow(box, GW_OWNER);
+      caption = ui_test::WindowText(box);
+      PostMessageW(box, WM_COMMAND, c.answer, 0);
+    });
+    EXPECT_EQ(static_cast<int>(c.answer), ShowMessageBox(&owner, "Clear the list?", c.flags));
+    EXPECT_EQ(owner.Handle(), boxOwner);
+    EXPECT_EQ(L"Vexmoor test", caption);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/ui/window_driver.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+
+namespace {
+
+using namespace ui;
+
+class ListViewTest : public testing::Test {
+ protected:
+  ListViewTest() {
+    list = new TListView(&form, {{2, 10, 406, 137}, {{"文件列表", 399}}, true, true});
+    form.Show();
+  }
+
+  std::vector<std::string> Captions() {
+    std::vector<std::string> captions;
+    for (int index = 0; index < list->ItemCount(); ++index)
+      captions.push_back(list->Item(index).Caption());
+    return captions;
+  }
+
+  // Edits the first item in place, typing text and ending with a key.
+  void EditFirstItem(const wchar_t* text, UINT endKey) {
+    SetFocus(list->Handle());
+    HWND editor = reinterpret_cast<HWND>(SendMessageW(list->Handle(), LVM_EDITLABELW, 0, 0));
+    ASSERT_NE(nullptr, editor);
+    SetWindowTextW(editor, text);
+    SendMessageW(editor, WM_KEYDOWN, endKey, 0);
+  }
+
+  TForm form{TFormOptions{"List", 100, 100, 414, 200}};
+  TListView* list;
+};
+
+TEST_F(ListViewTest, ItemsAreAddedSelectedAndRemoved) {
+  EXPECT_EQ("文件列表", list->ColumnCaption(0));
+  list->AddItem("C:\\Video\\a.avi");
+  list->AddItem("C:\\Video\\b.avi");
+  list->AddItem("C:\\Video\\a.avi");
+  EXPECT_EQ(3, list->ItemCount());
+  EXPECT_EQ(-1, list->SelectedIndex());
+
+  list->Item(1).SetSelected(true);
+  list->Item(1).SetFocused(true);
+  EXPECT_EQ(1, list->SelectedIndex());
+  EXPECT_TRUE(list->Item(1).Focused());
+  // Single selection: selecting another item leaves only that one.
+  list->Item(2).SetSelected(true);
+  EXPECT_FALSE(list->Item(1).Selected());
+  EXPECT_EQ(2, list->SelectedIndex());
+
+  list->Item(0).SetCaption("C:\\Video\\first.avi");
+  list->DeleteItem(1);
+  EXPECT_EQ((std::vector<std::string>{"C:\\Video\\first.avi", "C:\\Video\\a.avi"}), Captions());
+  list->Clear();
+  EXPECT_EQ(0, list->ItemCount());
+}
+
+TEST_F(ListViewTest, LabelEditingKeepsAConfirmedText) {
+  list->AddItem("C:\\Video\\a.avi");
+  EditFirstItem(L"D:\\renamed.txt", VK_RETURN);
+  EXPECT_EQ("D:\\renamed.txt", list->Item(0).Caption());
+  EditFirstItem(L"D:\\dropped.avi", VK_ESCAPE);
+  EXPECT_EQ("D:\\renamed.txt", list->Item(0).Caption());
+}
+
+TEST_F(ListViewTest, ReadOnlyListRefusesLabelEditing) {
+  auto* readOnly =
+      new TListView(&form, {{2, 150, 406, 40}, {{"Files", 399}}, true, true, false, true});
+  readOnly->AddItem("a.avi");
+  SetFocus(readOnly->Handle());
+  EXPECT_EQ(0, SendMessageW(readOnly->Handle(), LVM_EDITLABELW, 0, 0));
+  EXPECT_EQ(0, GetWindowLongW(readOnly->Handle(), GWL_STYLE) & LVS_EDITLABELS);
+}
+
+// The popup menu appears on a right click; the test picks its second entry
+// with the keyboard once the menu is up.
+TEST_F(ListViewTest, RightClickShowsThePopupMenu) {
+  auto* popup = new TPopupMenu(&form);
+  std::vector<std::string> clicked;
+  auto* add = new TMenuItem(&popup->Items(),
+                            {"Add", "", nullptr, [&](TComponent*) { clicked.push_back("add"); }});
+  auto* remove = new TMenuItem(
+      &popup->Items(), {"Remove", "", nullptr, [&](TComponent*) { clicked.push_back("remove"); }});
+  (void)add;
+  (void)remove;
+  list->SetPopupMenu(popup);
+  list->AddItem("a.avi");
+
+  HMENU shown = nullptr;
+  TWndMethod original = form.WindowProc();
+  form.SetWindowProc([&, original](TMessage& message) {
+    if (message.Msg == WM_INITMENUPOPUP) {
+      shown = reinterpret_cast<HMENU>(message.WParam);
+      HWND menuWindow = ui_test::FindThreadWindow(L"#32768");
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    }
+    original(message);
+  });
+  POINT at{20, 30};
+  PostMessageW(list->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(list->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  EXPECT_TRUE(ui_test::PumpUntil([&] { return !clicked.empty(); }));
+  form.SetWindowProc(original);
+
+  EXPECT_EQ(popup->Handle(), shown);
+  EXPECT_EQ(std::vector<std::string>{"remove"}, clicked);
+}
+
+TEST_F(ListViewTest, OwnerDrawnPopupMenuMeasuresAndDrawsItsItems) {
+  auto* popup = new TPopupMenu(&form);
+  std::vector<std::string> measured;
+  std::vector<std::string> drawn;
+  for (const char* caption : {"Add", "-", "Exit"}) {
+    auto* item = new TMenuItem(&popup->Items(), {caption});
+    item->OnMeasureItem = [&](TMenuItem& item, MEASUREITEMSTRUCT& measure) {
+      measured.push_back(item.Caption());
+      measure.itemWidth = 100;
+      measure.itemHeight = item.IsSeparator() ? 5 : 21;
+    };
+    item->OnDrawItem = [&](TMenuItem& item, const DRAWITEMSTRUCT&) {
+      drawn.push_back(item.Caption());
+    };
+  }
+  popup->SetOwnerDraw(true);
+  list->SetPopupMenu(popup);
+  // Timers come after painting: by then the menu has been drawn.
+  ui_test::RepeatingTimer closer([] {
+    if (!ui_test::FindThreadWindow(L"#32768"))
+      return false;
+    EndMenu();
+    return true;
+  });
+  SendMessageW(list->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list->Handle()),
+               MAKELPARAM(-1, -1));
+
+  EXPECT_EQ((std::vector<std::string>{"Add", "-", "Exit"}), measured);
+  EXPECT_EQ((std::vector<std::string>{"Add", "-", "Exit"}), drawn);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class TListView;
+
+struct TListColumn {
+  std::string caption;
+  int width = 50;
+};
+
+struct TListViewOptions {
+  TBounds bounds;
+  std::vector<TListColumn> columns;
+  bool gridLines = false;
+  bool rowSelect = false;
+  bool multiSelect = false;
+  // Without it the user can edit an item's caption in place.
+  bool readOnly = false;
+  // Hides the selection while the list view does not have the focus.
+  bool hideSelection = true;
+};
+
+// One row of a list view, named by its position.
+class TListItem {
+ public:
+  TListItem(TListView& view, int index) : view_(&view), index_(index) {}
+
+  int Index() const { return index_; }
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  bool Selected() const;
+  void SetSelected(bool selected);
+  bool Focused() const;
+  void SetFocused(bool focused);
+
+ private:
+  bool HasState(UINT state) const;
+  void SetState(UINT state, bool on);
+
+  TListView* view_;
+  int index_;
+};
+
+// A list view in report style: rows of items under column headers. An item
+// whose caption the user edits in place keeps the edited text.
+class TListView : public TControl {
+ public:
+  TListView(TControl* parent, const TListViewOptions& options);
+
+  int ItemCount() const;
+  TListItem Item(int index) { return TListItem(*this, index); }
+  TListItem AddItem(const std::string& caption);
+  void DeleteItem(int index);
+  void Clear();
+  // The first selected item's position, or -1.
+  int SelectedIndex() const;
+
+  std::string ColumnCaption(int column) const;
+  void SetColumnCaption(int column, const std::string& caption);
+
+ protected:
+  void WndProc(TMessage& message) override;
+
+ private:
+  void AddColumn(int index, const TListColumn& column);
+
+  bool readOnly_;
+};
+
+}  // namespace ui

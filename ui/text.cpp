@@ -1,0 +1,34 @@
+#include "ui/text.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace ui {
+
+std::wstring Utf8ToWide(const std::string& text) {
+  if (text.empty())
+    return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], length);
+  return wide;
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+  if (text.empty())
+    return {};
+  const int size = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(length, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &narrow[0], length, nullptr, nullptr);
+  return narrow;
+}
+
+std::string WideToUtf8(const wchar_t* text) {
+  return text ? WideToUtf8(std::wstring(text, std::wcslen(text))) : std::string();
+}
+
+}  // namespace ui
