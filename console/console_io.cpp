@@ -25,7 +25,9 @@ constexpr DWORD kReadSize = 1025;
 constexpr DWORD kKilledExitCode = 4;
 // After the child has ended, how long its end waits for the readers to reach
 // the end of both output pipes. Only a process that inherited the child's
-// output ends and outlives it keeps a pipe open past this.
+// output ends and outlives it keeps a pipe open past this: a grandchild, or,
+// under Wine, a console host left behind by a child killed while its console
+// was being set up.
 constexpr DWORD kDrainTimeout = 1000;
 
 [[noreturn]] void AssertionFailure(int line) {

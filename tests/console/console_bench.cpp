@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "console/console_io.h"
+#include "tests/console/child_command.h"
 #include "ui/handle.h"
 #include "ui/os_error.h"
 
@@ -35,13 +36,6 @@ double Now() {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&counter);
   return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::string ChildCommand(int megabytes) {
-  char path[MAX_PATH];
-  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  return "\"" + self.substr(0, self.find_last_of('\\') + 1) +
-         "console_child.exe\" flood=" + std::to_string(megabytes) + ",80";
 }
 
 Result PlainRead(const std::string& command, DWORD readSize) {
@@ -119,7 +113,7 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   const int megabytes = argc > 1 ? std::atoi(argv[1]) : 50;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
-  const std::string command = ChildCommand(megabytes);
+  const std::string command = ChildCommand("flood=" + std::to_string(megabytes) + ",80");
   const long long expected = static_cast<long long>(megabytes) << 20;
   std::printf("%d MiB of 80-byte lines on standard output; MB = 2^20 bytes\n", megabytes);
   std::vector<double> plain, large, console;

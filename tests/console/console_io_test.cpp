@@ -11,19 +11,13 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "tests/console/child_command.h"
 #include "ui/os_error.h"
 
 namespace console {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// The scripted child program, built beside this test; see console_child.cpp.
-std::string Child(const std::string& commands) {
-  char path[MAX_PATH];
-  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  return "\"" + self.substr(0, self.find_last_of('\\') + 1) + "console_child.exe\" " + commands;
-}
 
 // Dispatches messages until done() holds; false after timeout ms. Wakes on
 // every message, on `handle` when given, and at least every 50 ms.
@@ -120,7 +114,7 @@ class ConsoleIOTest : public ::testing::Test {
     return PumpUntil([this] { return !io->IsRunning(); });
   }
   void RunToEnd(const std::string& commands) {
-    io->Run(Child(commands), "", false);
+    io->Run(ChildCommand(commands), "", false);
     ASSERT_TRUE(WaitForEnd()) << commands;
   }
 
@@ -191,7 +185,7 @@ TEST_F(ConsoleIOTest, SplitsStandardOutput) {
 
 TEST_F(ConsoleIOTest, DeliversTheUnterminatedPieceOnlyAtTheEnd) {
   io->SetSplitMode(smSplitchar);
-  io->Run(Child(R"(out=one\ntwo\nthree wait)"), "", false);
+  io->Run(ChildCommand(R"(out=one\ntwo\nthree wait)"), "", false);
   ASSERT_TRUE(PumpUntil([this] { return recorder.Of("out:").size() == 2; }));
   EXPECT_EQ(recorder.Of("out:"), (Lines{"one", "two"}));
   EXPECT_TRUE(io->IsRunning());
@@ -211,7 +205,7 @@ TEST_F(ConsoleIOTest, PassesStandardErrorInRawChunks) {
 
 TEST_F(ConsoleIOTest, ReportsStartAndEndAroundAllOutput) {
   io->SetSplitMode(smSplitchar);
-  io->Run(Child(R"(out=first\n err=e1 flood=1,64 err=e2 out=tail exit=5)"), "", false);
+  io->Run(ChildCommand(R"(out=first\n err=e1 flood=1,64 err=e2 out=tail exit=5)"), "", false);
   EXPECT_EQ(recorder.log, Lines{"status:1"});  // fired inside Run
   ASSERT_TRUE(WaitForEnd());
   // Nothing of the run comes after its end, not even a moment later.
@@ -258,7 +252,7 @@ TEST_F(ConsoleIOTest, SendLineAppendsTheSeparator) {
     size_t bytes = 0;
     for (const std::string& text : c.sent)
       bytes += text.size() + (c.splitSend && c.mode != smNone ? (c.mode == sm0D0A ? 2 : 1) : 0);
-    io->Run(Child("echo=" + std::to_string(bytes)), "", false);
+    io->Run(ChildCommand("echo=" + std::to_string(bytes)), "", false);
     for (const std::string& text : c.sent)
       io->SendLine(text);
     ASSERT_TRUE(WaitForEnd());
@@ -288,7 +282,7 @@ TEST_F(ConsoleIOTest, StopWhenIdleDoesNothing) {
 
 TEST_F(ConsoleIOTest, StopWithoutKillOnlyWritesTheCommand) {
   io->SetWaitTimeout(60000);
-  io->Run(Child("echo=6 ignore"), "", false);
+  io->Run(ChildCommand("echo=6 ignore"), "", false);
   const DWORD start = GetTickCount();
   io->StopProcess();
   EXPECT_LT(GetTickCount() - start, 30000u);  // no wait
@@ -304,7 +298,7 @@ TEST_F(ConsoleIOTest, StopWithEmptyCommandKillsAtOnce) {
   io->SetSplitMode(smSplitchar);
   // Killed once it runs: a child killed while Wine still sets up its console
   // can leave a console host behind that holds this test's output open.
-  io->Run(Child(R"(out=ready\n echo=1)"), "", false);
+  io->Run(ChildCommand(R"(out=ready\n echo=1)"), "", false);
   ASSERT_TRUE(PumpUntil([this] { return !recorder.Of("out:").empty(); }));
   const DWORD start = GetTickCount();
   io->StopProcess();
@@ -317,7 +311,7 @@ TEST_F(ConsoleIOTest, StopWithEmptyCommandKillsAtOnce) {
 TEST_F(ConsoleIOTest, StopLetsAnObeyingChildEnd) {
   io->SetEnableKill(true);
   io->SetWaitTimeout(20000);
-  io->Run(Child("quit exit=7"), "", false);
+  io->Run(ChildCommand("quit exit=7"), "", false);
   io->StopProcess();
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(io->ExitCode(), 7u);
@@ -326,7 +320,7 @@ TEST_F(ConsoleIOTest, StopLetsAnObeyingChildEnd) {
 TEST_F(ConsoleIOTest, StopKillsAnIgnoringChildAfterTheTimeout) {
   io->SetEnableKill(true);
   io->SetWaitTimeout(300);
-  io->Run(Child("ignore"), "", false);
+  io->Run(ChildCommand("ignore"), "", false);
   const DWORD start = GetTickCount();
   io->StopProcess();
   EXPECT_GE(GetTickCount() - start, 250u);
@@ -351,9 +345,9 @@ TEST_F(ConsoleIOTest, RunFailureRaisesTheSystemError) {
 }
 
 TEST_F(ConsoleIOTest, RunWhileRunningIsRefused) {
-  io->Run(Child("wait"), "", false);
+  io->Run(ChildCommand("wait"), "", false);
   try {
-    io->Run(Child("exit=0"), "", false);
+    io->Run(ChildCommand("exit=0"), "", false);
     ADD_FAILURE() << "no exception";
   } catch (const EAssertionFailed& error) {
     const std::string text = error.what();
@@ -388,7 +382,7 @@ TEST_F(ConsoleIOTest, StatusHandlerFailureInRunStillReportsTheEnd) {
     if (isRunning)
       throw std::runtime_error("status failed");
   });
-  EXPECT_THROW(io->Run(Child("exit=3"), "", false), std::runtime_error);
+  EXPECT_THROW(io->Run(ChildCommand("exit=3"), "", false), std::runtime_error);
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(io->ExitCode(), 3u);
 }
@@ -403,7 +397,7 @@ TEST_F(ConsoleIOTest, EmptyCurrentDirInheritsTheWorkingDirectory) {
 
   io->SetSplitMode(smSplitchar);
   RunToEnd("cwd");
-  io->Run(Child("cwd"), other, false);
+  io->Run(ChildCommand("cwd"), other, false);
   ASSERT_TRUE(WaitForEnd());
   const Lines out = recorder.Of("out:");
   ASSERT_EQ(out.size(), 4u);
@@ -437,7 +431,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
       [&first](TConsoleIO*, bool running) { first.push_back(running ? "status:1" : "status:0"); });
   // Writes on both outputs for about half a second, then ends once its
   // standard input has ended.
-  io->Run(Child("pid drip=25,20 waiteof"), "", false);
+  io->Run(ChildCommand("pid drip=25,20 waiteof"), "", false);
   // Its first line of standard output is its process id.
   ASSERT_TRUE(PumpUntil(
       [&first] { return std::find(first.begin(), first.end(), "drip 0") != first.end(); }));
@@ -457,7 +451,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
   TConsoleIO second(nullptr);
   second.SetSplitMode(smSplitchar);
   Recorder recorder(second);
-  second.Run(Child("drip=3,10"), "", false);
+  second.Run(ChildCommand("drip=3,10"), "", false);
   ASSERT_TRUE(PumpUntil(
       [&] { return WaitForSingleObject(child.Get(), 0) == WAIT_OBJECT_0 && !second.IsRunning(); },
       20000, child.Get()));
@@ -480,7 +474,7 @@ TEST(ConsoleIODestroyTest, DestroyedBeforeTheEndWasHandled) {
   io->SetOnReceiveOutput([&log](TConsoleIO*, const std::string& text) { log.push_back(text); });
   io->SetOnProcessStatusChange(
       [&log](TConsoleIO*, bool running) { log.push_back(running ? "status:1" : "status:0"); });
-  io->Run(Child(R"(pid wait out=late\n)"), "", false);
+  io->Run(ChildCommand(R"(pid wait out=late\n)"), "", false);
   ASSERT_TRUE(PumpUntil([&log] { return log.size() >= 2; }));
   ui::UniqueHandle child(
       OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::stoul(log[1])));
@@ -504,7 +498,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunStopsTheChildWhenAsked) {
   io->SetOnReceiveOutput([&log](TConsoleIO*, const std::string& text) { log.push_back(text); });
   io->SetOnProcessStatusChange(
       [&log](TConsoleIO*, bool running) { log.push_back(running ? "status:1" : "status:0"); });
-  io->Run(Child("pid ignore"), "", false);
+  io->Run(ChildCommand("pid ignore"), "", false);
   ASSERT_TRUE(PumpUntil([&log] { return log.size() >= 2; }));
   ui::UniqueHandle child(
       OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::stoul(log[1])));
