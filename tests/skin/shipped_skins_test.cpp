@@ -7,6 +7,7 @@
 #include "skin/skin_reader.h"
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/std_temp_name_source.h"
+#include "tests/skin/shipped_skin_names.h"
 
 namespace skin_test {
 namespace {
@@ -14,13 +15,6 @@ namespace {
 using namespace skin;
 
 constexpr ColorRef kMagenta = 0xFF00FF;
-
-// The program's Skin menu, in order.
-const char* const kSkinNames[] = {
-    "Calmness",  "DiamondBlue", "DiamondGreen", "GlassGreen", "Longhorn",    "MacOS",
-    "MP10",      "MSN",         "OneBlue",      "Silver",     "SportsBlack", "SportsBlue",
-    "Midsummer", "Emerald",     "Warm",         "XPBlue",     "XPGreen",     "XPSilver",
-};
 
 std::string SkinPath(const std::string& name) {
   return std::string(VEXMOOR_SKIN_DIR) + "/" + name + ".ssk";
@@ -219,7 +213,7 @@ TEST_P(ShippedSkinTest, ScrollAndProgressPiecesAreUsable) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, ShippedSkinTest, ::testing::ValuesIn(kSkinNames),
+INSTANTIATE_TEST_SUITE_P(All, ShippedSkinTest, ::testing::ValuesIn(kShippedSkinNames),
                          [](const auto& info) { return std::string(info.param); });
 
 // Each skin looks its own: no two share the colour of their title bar.
@@ -227,7 +221,7 @@ TEST(ShippedSkinsTest, EachTitleBarHasItsOwnColour) {
   StdTempNameSource temp_names;
   TvxSkinReader reader(temp_names);
   std::set<ColorRef> title_colors;
-  for (const char* name : kSkinNames) {
+  for (const char* name : kShippedSkinNames) {
     reader.Load(SkinPath(name), "");
     ASSERT_TRUE(reader.Loaded()) << name;
     const Bitmap* title = reader.Image(kImageTitleBar2);
@@ -241,7 +235,7 @@ TEST(ShippedSkinsTest, TheRequiredVarietyIsThere) {
   StdTempNameSource temp_names;
   TvxSkinReader reader(temp_names);
   int shaped = 0, five_sections = 0, three_part_bottoms = 0;
-  for (const char* name : kSkinNames) {
+  for (const char* name : kShippedSkinNames) {
     reader.Load(SkinPath(name), "");
     ASSERT_TRUE(reader.Loaded()) << name;
     shaped += reader.Flag(kFlagTitleBarNeedRegion) || reader.Flag(kFlagBottomBorderNeedRegion);

@@ -14,16 +14,11 @@
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/skin_tab_res.h"
 #include "skin/std_temp_name_source.h"
+#include "tests/skin/shipped_skin_names.h"
 
 namespace {
 
 constexpr int kRuns = 31;
-
-const char* const kSkinNames[] = {
-    "Calmness",  "DiamondBlue", "DiamondGreen", "GlassGreen", "Longhorn",    "MacOS",
-    "MP10",      "MSN",         "OneBlue",      "Silver",     "SportsBlack", "SportsBlue",
-    "Midsummer", "Emerald",     "Warm",         "XPBlue",     "XPGreen",     "XPSilver",
-};
 
 double MedianMilliseconds(const std::function<void()>& work) {
   std::vector<double> times;
@@ -48,7 +43,7 @@ int main() {
   skin::TvxSkinTabRes tabs;
   std::vector<double> model_medians;
   std::printf("%-14s %12s %12s\n", "skin", "file reader", "model+res");
-  for (const char* name : kSkinNames) {
+  for (const char* name : skin_test::kShippedSkinNames) {
     const std::string path = std::string(VEXMOOR_SKIN_DIR) + "/" + name + ".ssk";
     const double bare =
         MedianMilliseconds([&] { skin::Tsk2SkinFileReader file(path, "", temp_names); });

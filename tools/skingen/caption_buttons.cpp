@@ -76,7 +76,7 @@ void DrawRound(Bitmap& frame, Glyph glyph, State state) {
 void DrawBare(Bitmap& frame, const Palette& p, Glyph glyph, State state) {
   const int s = frame.Width();
   if (state != State::kNormal) {
-    const Rgb plate = glyph == Glyph::kClose ? kCloseRed : Mix(p.title_top, p.accent, 0.55);
+    const Rgb plate = glyph == Glyph::kClose ? kCloseRed : Mix(p.title_bottom, p.accent, 0.45);
     PaintShape(frame, RoundRect(0, 0, s, s, 3), Solid(InState(plate, state)));
   }
   const Rgb glyph_color = state == State::kNormal ? p.caption : Hex(0xFFFFFF);

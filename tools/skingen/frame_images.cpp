@@ -12,8 +12,8 @@ using skin::Bitmap;
 
 // Brushed metal: a fixed pseudo-random brightness for each row.
 double Streak(int y) {
-  const unsigned hash = (static_cast<unsigned>(y) * 2654435761u) >> 24;
-  return (static_cast<double>(hash % 13) - 6.0) / 255.0 * 2.2;
+  const unsigned hash = (static_cast<unsigned>(y + 7) * 2654435761u) >> 20;
+  return (static_cast<double>(hash % 19) - 9.0) / 100.0;
 }
 
 // The title's colour on row y of `height`, before its outline and edges.

@@ -76,21 +76,22 @@ void DrawGlyph(skin::Bitmap& picture, Glyph glyph, double left, double top, doub
       DrawBox(picture, x, front_top, x + small, y + 2 * h, l, color);
       break;
     }
-    case Glyph::kHelp:
+    case Glyph::kHelp: {
+      const double q = extent * 1.25;
       DrawStrokes(picture,
-                  {{-0.28, -0.2, -0.2, -0.38},
-                   {-0.2, -0.38, 0.0, -0.46},
-                   {0.0, -0.46, 0.2, -0.38},
-                   {0.2, -0.38, 0.26, -0.2},
-                   {0.26, -0.2, 0.12, -0.04},
-                   {0.12, -0.04, 0.0, 0.06},
-                   {0.0, 0.06, 0.0, 0.2}},
-                  cx, cy, extent, line * 1.4, color);
-      PaintShape(
-          picture,
-          Ellipse(cx - line, cy + 0.34 * extent - line, cx + line, cy + 0.34 * extent + line),
-          Solid(color));
+                  {{-0.3, -0.22, -0.22, -0.4},
+                   {-0.22, -0.4, 0.0, -0.48},
+                   {0.0, -0.48, 0.22, -0.4},
+                   {0.22, -0.4, 0.28, -0.2},
+                   {0.28, -0.2, 0.14, -0.04},
+                   {0.14, -0.04, 0.0, 0.06},
+                   {0.0, 0.06, 0.0, 0.18}},
+                  cx, cy, q, line * 1.2, color);
+      const double dot = std::max(line * 0.75, 0.9);
+      PaintShape(picture, Ellipse(cx - dot, cy + 0.4 * q - dot, cx + dot, cy + 0.4 * q + dot),
+                 Solid(color));
       break;
+    }
   }
 }
 

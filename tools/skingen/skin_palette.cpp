@@ -6,8 +6,10 @@ Palette MakePalette(const SkinDescription& skin) {
   Palette p;
   p.title_top = Hex(skin.title_top);
   p.title_bottom = Hex(skin.title_bottom);
-  p.plate_top = Mix(p.title_top, Hex(skin.accent), 0.45);
-  p.plate_bottom = Mix(p.title_bottom, Hex(skin.accent), 0.35);
+  // The caption plate is a lighter cut of the title; the accent shows on
+  // the ornament that ends it.
+  p.plate_top = Lighter(p.title_top, 0.16);
+  p.plate_bottom = Lighter(p.title_bottom, 0.14);
   p.caption = Hex(skin.caption);
   p.form = Hex(skin.form);
   p.accent = Hex(skin.accent);
