@@ -1,36 +1,22 @@
 #include <windows.h>
 
+#include "common/system_folders.h"
+#include "conversion/main_form.h"
+#include "conversion/overwrite_form.h"
 #include "ui/application.h"
 
-namespace {
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    ui::Application().Terminate();
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateMainWindow(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "TfrmMain";
-  RegisterClassA(&windowClass);
-  return CreateWindowExA(0, "TfrmMain", ui::Application().Title().c_str(), WS_OVERLAPPEDWINDOW,
-                         CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance,
-                         nullptr);
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  HWND mainWindow = CreateMainWindow(instance);
-  if (!mainWindow)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ui::TApplication& application = ui::Application();
+  application.Initialize();
+  try {
+    auto mainForm = ui::CreateForm<conversion::TfrmMain>(
+        conversion::CommandLineFolders{common::SystemFolder(), common::TempFolder()});
+    auto overwriteForm = ui::CreateForm<conversion::TfrmOverWrite>();
+    mainForm->SetOverwriteForm(overwriteForm.get());
+    mainForm->Show();
+    return application.Run();
+  } catch (...) {
+    application.HandleException();
     return 1;
-  ShowWindow(mainWindow, showCommand);
-  return ui::Application().Run();
+  }
 }

@@ -12,7 +12,7 @@ step() { printf '\n==> %s\n' "$*"; }
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
-  libclang-rt-14-dev nodejs npm ca-certificates xz-utils
+  libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
 )
 
 install_packages() {
@@ -73,6 +73,21 @@ create_wine_prefix() {
   touch "$WINEPREFIX/.vexmoor-ready"
 }
 
+# Wine's stand-ins for the Windows dialog fonts have no Chinese glyphs: link
+# them to a CJK font so the Chinese texts show.
+link_cjk_font() {
+  [[ -f "$WINEPREFIX/.vexmoor-cjk-font" ]] && return
+  step "Linking the Wine prefix's dialog fonts to a Chinese font"
+  local font
+  for font in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
+  wineserver -w
+  touch "$WINEPREFIX/.vexmoor-cjk-font"
+}
+
 install_packages
 fetch_ffmpeg
 create_wine_prefix
+link_cjk_font

@@ -136,6 +136,8 @@ int TForm::ClientHeight() const {
 
 // Grows the window by its frame as it stands (caption, borders, menu bar).
 void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
   RECT window{};
   RECT client{};
   GetWindowRect(Handle(), &window);
@@ -197,11 +199,9 @@ int TForm::ShowModal() {
 }
 
 void TForm::AttachMenu(TMainMenu* menu) {
-  const int width = ClientWidth();
-  const int height = ClientHeight();
   menu_ = menu;
   SetMenu(Handle(), menu ? menu->Handle() : nullptr);
-  SetClientSize(width, height);
+  KeepClientSize();
 }
 
 void TForm::WndProc(TMessage& message) {

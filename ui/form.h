@@ -89,10 +89,15 @@ class TForm : public TControl {
   class ModalScope;
 
   void AttachMenu(TMainMenu* menu);
+  // Applies the set client size again: the menu bar's height changes as its
+  // entries come and go, and the client area must not shrink with it.
+  void KeepClientSize() { SetClientSize(clientWidth_, clientHeight_); }
   bool CloseQuery();
   void Activated(TMessage& message);
   void RouteMenuMessage(TMessage& message);
 
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
   int modalResult_ = mrNone;
   bool modal_ = false;
   TControl* defaultButton_ = nullptr;

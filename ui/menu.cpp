@@ -180,6 +180,7 @@ TMainMenu::~TMainMenu() {
 
 void TMainMenu::ItemsChanged() {
   DrawMenuBar(form_->Handle());
+  form_->KeepClientSize();
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner, CreatePopupMenu()) {}
