@@ -249,19 +249,21 @@ void TfrmMain::ParseEncoderOutput(const std::string& text) {
 
 // Keeps the encoder's last own message ("libm9s: ...") of the current file,
 // the reason shown when the file fails. Standard error comes in chunks cut
-// anywhere, so an unfinished line waits for the rest.
+// anywhere, so an unfinished line waits for the rest; progress lines end in
+// a carriage return alone and must not pile up while they wait.
 void TfrmMain::NoteEncoderMessages(const std::string& text) {
   encoderErrorText_ += text;
   std::size_t end;
-  while ((end = encoderErrorText_.find('\n')) != std::string::npos) {
-    std::string line = encoderErrorText_.substr(0, end);
+  while ((end = encoderErrorText_.find_first_of("\r\n")) != std::string::npos) {
+    NoteEncoderLine(encoderErrorText_.substr(0, end));
     encoderErrorText_.erase(0, end + 1);
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
-    static const std::string prefix = "libm9s: ";
-    if (line.compare(0, prefix.size(), prefix) == 0)
-      lastEncoderMessage_ = line.substr(prefix.size());
   }
+}
+
+void TfrmMain::NoteEncoderLine(const std::string& line) {
+  static const std::string prefix = "libm9s: ";
+  if (line.compare(0, prefix.size(), prefix) == 0)
+    lastEncoderMessage_ = line.substr(prefix.size());
 }
 
 }  // namespace conversion

@@ -155,6 +155,7 @@ class TfrmMain : public ui::TForm {
   void ConsoleIOProcessStatusChange(console::TConsoleIO* sender, bool isRunning);
   void ParseEncoderOutput(const std::string& text);
   void NoteEncoderMessages(const std::string& text);
+  void NoteEncoderLine(const std::string& line);
 
   CommandLineFolders folders_;
   TfrmOverWrite* frmOverWrite_ = nullptr;

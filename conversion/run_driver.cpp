@@ -8,6 +8,7 @@
 #include "common/path_text.h"
 #include "conversion/main_form.h"
 #include "conversion/overwrite_form.h"
+#include "ui/handle.h"
 #include "ui/text.h"
 
 namespace conversion {
@@ -17,6 +18,22 @@ namespace {
 bool OutputFileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ui::Utf8ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Whether two paths name one existing file, however each is spelt
+// (relative steps, letter case, short names).
+bool SameExistingFile(const std::string& a, const std::string& b) {
+  auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+    const ui::UniqueHandle file(CreateFileW(ui::Utf8ToWide(path).c_str(), 0,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, 0, nullptr));
+    return file && GetFileInformationByHandle(file.Get(), &info);
+  };
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return identify(a, first) && identify(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
 }
 
 const char kFailedFilesFallback[] = "These files could not be converted:";
@@ -96,6 +113,8 @@ void TfrmMain::WaitForEncoder() {
 }
 
 void TfrmMain::NoteEncoderResult(const std::string& input, const std::string& output) {
+  NoteEncoderLine(encoderErrorText_);  // a last line without its line end
+  encoderErrorText_.clear();
   const unsigned long exitCode = ConsoleIO->ExitCode();
   if (exitCode == 0 && OutputFileExists(output))
     return;
@@ -130,8 +149,11 @@ void TfrmMain::ResetProgress() {
   progressBarCurrent->SetPosition(0);
 }
 
+// The encoder must never write over the file it reads: an output path that
+// names the input under another spelling counts as the input's own path.
 std::string TfrmMain::ResolveOutputPath(const std::string& path, const std::string& inputPath) {
-  return conversion::ResolveOutputPath(path, inputPath, overwritePolicy_, OutputFileExists, [this] {
+  const std::string& input = SameExistingFile(path, inputPath) ? path : inputPath;
+  return conversion::ResolveOutputPath(path, input, overwritePolicy_, OutputFileExists, [this] {
     return frmOverWrite_ ? frmOverWrite_->Ask() : OverwriteChoice::IgnoreThis;
   });
 }

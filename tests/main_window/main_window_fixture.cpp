@@ -1,0 +1,201 @@
+#include "tests/main_window/main_window_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "common/path_text.h"
+#include "ui/application.h"
+#include "ui/text.h"
+
+namespace main_window_test {
+
+namespace {
+
+constexpr int kOpenDialogFileNameControl = 1148;
+
+std::string Text(HWND window) {
+  return ui::WideToUtf8(ui_test::WindowText(window));
+}
+
+BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM data) {
+  auto* longest = reinterpret_cast<std::string*>(data);
+  const std::string text = Text(child);
+  if (ui_test::ClassName(child) == L"Static" && text.size() > longest->size())
+    *longest = text;
+  return TRUE;
+}
+
+// The message of a message box: its longest static text (the icon is a
+// static without text).
+std::string MessageBoxText(HWND box) {
+  std::string longest;
+  EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&longest));
+  return longest;
+}
+
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..")
+        continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(folder + name + "\\");
+      else
+        DeleteFileA((folder + name).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+std::string EncoderLogPath(const TemporaryFolder& folders) {
+  return folders.Path() + "encoder.log";
+}
+
+}  // namespace
+
+MessageBoxLog::MessageBoxLog(int answer)
+    : answer_(answer), timer_([this] { return AnswerNewBox(); }) {}
+
+// The open dialog is a #32770 too; it is left to its own test.
+bool MessageBoxLog::AnswerNewBox() {
+  HWND box = ui_test::FindThreadWindow(L"#32770");
+  if (!box || box == lastAnswered_ || GetDlgItem(box, kOpenDialogFileNameControl))
+    return false;
+  lastAnswered_ = box;
+  texts_.push_back(MessageBoxText(box));
+  captions_.push_back(Text(box));
+  PostMessageW(box, WM_COMMAND, answer_, 0);
+  return false;
+}
+
+TemporaryFolder::TemporaryFolder() {
+  static int count = 0;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  path_ = std::string(temp) + "vexmoor_main_window_" + std::to_string(GetCurrentProcessId()) + "_" +
+          std::to_string(++count) + "\\";
+  CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+TemporaryFolder::~TemporaryFolder() {
+  RemoveTree(path_);
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadTextFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void MainWindowTest::SetUp() {
+  ui::Application().Initialize();
+  ui::Application().SetOnException([this](const std::string& text) { errors.push_back(text); });
+  CreateDirectoryA((folders.Path() + "in").c_str(), nullptr);
+  CreateDirectoryA((folders.Path() + "out").c_str(), nullptr);
+  SetEnvironmentVariableA("VEXMOOR_FAKE_ENCODER_LOG", EncoderLogPath(folders).c_str());
+  CreateWindows(FakeEncoderFolder());
+}
+
+void MainWindowTest::TearDown() {
+  EXPECT_TRUE(errors.empty()) << errors.front();
+  form.reset();
+  prompt.reset();
+  ui::Application().SetOnException(nullptr);
+}
+
+void MainWindowTest::CreateWindows(const std::string& systemFolder) {
+  form.reset();
+  prompt.reset();
+  form = std::make_unique<conversion::TfrmMain>(
+      conversion::CommandLineFolders{systemFolder, folders.Path()});
+  form->DoCreate();
+  prompt = std::make_unique<conversion::TfrmOverWrite>();
+  prompt->DoCreate();
+  form->SetOverwriteForm(prompt.get());
+
+  form->StringStartCaption = "Convert";
+  form->StringStopCaption = "Stop";
+  form->msgStatusReady = "Ready";
+  form->msgStatusRun = "Converting %s";
+  form->msgClearAll = "Clear the list?";
+  form->msgFolderView = "All done.";
+  form->msgFinishInfo = "Open the output folder?";
+  form->editOutputFolder->SetText(folders.Path() + "out");
+  form->Show();
+}
+
+std::string MainWindowTest::AddEntry(const std::string& name, const std::string& behaviour) {
+  const std::string path = InputPath(name);
+  WriteTextFile(path, behaviour + "\n");
+  form->AddFile(path);
+  return path;
+}
+
+std::vector<std::string> MainWindowTest::Entries() {
+  std::vector<std::string> entries;
+  for (int index = 0; index < form->listViewFiles->ItemCount(); ++index)
+    entries.push_back(form->listViewFiles->Item(index).Caption());
+  return entries;
+}
+
+void MainWindowTest::PressConvert() {
+  SendMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
+}
+
+std::vector<encoder::EncoderRequest> MainWindowTest::EncoderStarts() {
+  std::vector<encoder::EncoderRequest> starts;
+  std::istringstream log(ReadTextFile(EncoderLogPath(folders)));
+  std::string line;
+  while (std::getline(log, line))
+    starts.push_back(encoder::ParseCommandLine(line));
+  return starts;
+}
+
+std::vector<std::string> MainWindowTest::StartedInputs() {
+  std::vector<std::string> names;
+  for (const encoder::EncoderRequest& start : EncoderStarts())
+    names.push_back(common::ExtractFileName(start.inputPath));
+  return names;
+}
+
+std::vector<std::string> MainWindowTest::StartedOutputs() {
+  std::vector<std::string> names;
+  for (const encoder::EncoderRequest& start : EncoderStarts())
+    names.push_back(common::ExtractFileName(start.outputPath));
+  return names;
+}
+
+std::string MainWindowTest::PlainFinishText() const {
+  return form->msgFolderView + "\r\n\r\n" + form->msgFinishInfo;
+}
+
+std::string MainWindowTest::FakeEncoderFolder() {
+  char path[MAX_PATH];
+  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return common::ExtractFilePath(self) + "fake\\";
+}
+
+WhileEncoderWaits::WhileEncoderWaits(conversion::TfrmMain& form, std::function<void()> action)
+    : timer_([&form, action] {
+        static const std::string waiting = "[10/20]";
+        const std::string status = form.labelCurrentInfo->Caption();
+        if (form.ConsoleIO && form.ConsoleIO->IsRunning() && status.size() >= waiting.size() &&
+            status.compare(status.size() - waiting.size(), waiting.size(), waiting) == 0)
+          action();
+        return false;
+      }) {}
+
+}  // namespace main_window_test

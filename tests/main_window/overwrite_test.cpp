@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "tests/main_window/main_window_fixture.h"
+
+namespace main_window_test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+enum class Answer {
+  Overwrite,
+  Ignore,
+  AutoName,
+  OverwriteAll,
+  IgnoreAll,
+  AutoNameAll,
+  CloseBox,
+  Enter,
+};
+
+// Answers each showing of the overwrite prompt with the next answer of a
+// script, through the prompt's buttons, check box, close box and keys.
+// Showings are counted as the prompt is activated, since one can follow
+// the other without a message loop turning in between.
+class PromptAnswers {
+ public:
+  PromptAnswers(conversion::TfrmOverWrite& prompt, std::vector<Answer> script)
+      : prompt_(prompt),
+        script_(std::move(script)),
+        hook_([this](int code, WPARAM wParam, LPARAM) {
+          if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == prompt_.Handle())
+            ++showings_;
+        }),
+        timer_([this] {
+          if (showings_ > answered_ && IsWindowVisible(prompt_.Handle()))
+            AnswerShowing();
+          return false;
+        }) {}
+
+  std::size_t Unused() const { return script_.size() - next_; }
+  int Unexpected() const { return unexpected_; }
+
+ private:
+  void AnswerShowing() {
+    ++answered_;
+    if (next_ == script_.size()) {
+      ++unexpected_;
+      Give(Answer::CloseBox);
+      return;
+    }
+    Give(script_[next_++]);
+  }
+
+  void Give(Answer answer) {
+    switch (answer) {
+      case Answer::Overwrite:
+      case Answer::OverwriteAll:
+        return Press(prompt_.buttonOverWrite, answer == Answer::OverwriteAll);
+      case Answer::Ignore:
+      case Answer::IgnoreAll:
+        return Press(prompt_.buttonIgnore, answer == Answer::IgnoreAll);
+      case Answer::AutoName:
+      case Answer::AutoNameAll:
+        return Press(prompt_.buttonAutoName, answer == Answer::AutoNameAll);
+      case Answer::CloseBox:
+        PostMessageW(prompt_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+      case Answer::Enter:
+        HWND focus = GetFocus();
+        PostMessageW(focus ? focus : prompt_.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+        return;
+    }
+  }
+
+  void Press(ui::TButton* button, bool forAll) {
+    if (prompt_.checkBoxNotice->Checked() != forAll)
+      PostMessageW(prompt_.checkBoxNotice->Handle(), BM_CLICK, 0, 0);
+    PostMessageW(button->Handle(), BM_CLICK, 0, 0);
+  }
+
+  conversion::TfrmOverWrite& prompt_;
+  std::vector<Answer> script_;
+  std::size_t next_ = 0;
+  int showings_ = 0;
+  int answered_ = 0;
+  int unexpected_ = 0;
+  ui_test::CbtHook hook_;
+  ui_test::RepeatingTimer timer_;
+};
+
+struct PolicyCase {
+  const char* name;
+  std::vector<Answer> answers;  // one per prompt expected
+  Names outputs;                // what the encoder was asked to write, in order
+};
+
+class OverwritePolicyTest : public MainWindowTest,
+                            public testing::WithParamInterface<PolicyCase> {};
+
+using A = Answer;
+
+const PolicyCase kPolicyCases[] = {
+    {"IgnoreThisAsksAtEveryClash",
+     {A::Ignore, A::Ignore, A::Ignore, A::Ignore, A::Ignore, A::Ignore},
+     {}},
+    {"IgnoreAllSkipsEveryLaterClash", {A::IgnoreAll}, {}},
+    {"OverwriteThisAsksAgain",
+     {A::Overwrite, A::Overwrite, A::Overwrite, A::Overwrite, A::Overwrite, A::Overwrite},
+     {"a.3gp", "b.3gp", "c.3gp", "a.3gp", "b.3gp", "c.3gp"}},
+    {"OverwriteAllHoldsInLaterRuns",
+     {A::OverwriteAll},
+     {"a.3gp", "b.3gp", "c.3gp", "a.3gp", "b.3gp", "c.3gp"}},
+    {"AutoNameThisAsksAgain",
+     {A::AutoName, A::AutoName, A::AutoName, A::AutoName, A::AutoName, A::AutoName},
+     {"a(1).3gp", "b(1).3gp", "c(1).3gp", "a(1)(1).3gp", "b(1)(1).3gp", "c(1)(1).3gp"}},
+    {"AutoNameAllHoldsInLaterRuns",
+     {A::AutoNameAll},
+     {"a(1).3gp", "b(1).3gp", "c(1).3gp", "a(1)(1).3gp", "b(1)(1).3gp", "c(1)(1).3gp"}},
+    {"ClosedPromptIgnoresThisFileEvenAfterAnOverwrite",
+     {A::Overwrite, A::CloseBox, A::Overwrite, A::CloseBox, A::CloseBox, A::CloseBox},
+     {"a.3gp", "c.3gp"}},
+    {"EnterAutoNamesThisFile",
+     {A::Enter, A::Enter, A::Enter, A::Ignore, A::Ignore, A::Ignore},
+     {"a(1).3gp", "b(1).3gp", "c(1).3gp"}},
+    {"OneTimeAnswersThenAStandingOne",
+     {A::Ignore, A::Overwrite, A::AutoName, A::OverwriteAll},
+     {"b.3gp", "c(1).3gp", "a.3gp", "b.3gp", "c.3gp"}},
+};
+
+// Three entries whose outputs exist, converted twice: each case's answers
+// must be asked for exactly, and decide what the encoder is asked to write.
+TEST_P(OverwritePolicyTest, AnswersDecideEveryClashOverTwoRuns) {
+  const PolicyCase& c = GetParam();
+  for (const std::string name : {"a", "b", "c"}) {
+    AddEntry(name + ".avi", "ok");
+    WriteTextFile(OutputPath(name + ".3gp"), "old");
+  }
+  PromptAnswers answers(*prompt, c.answers);
+  PressConvert();
+  PressConvert();
+  EXPECT_EQ(c.outputs, StartedOutputs());
+  EXPECT_EQ(0u, answers.Unused()) << "prompts missing";
+  EXPECT_EQ(0, answers.Unexpected()) << "prompts not expected";
+  EXPECT_EQ(2u, boxes.Texts().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, OverwritePolicyTest, testing::ValuesIn(kPolicyCases),
+                         [](const testing::TestParamInfo<PolicyCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+using OverwriteTest = MainWindowTest;
+
+TEST_F(OverwriteTest, AutoNamingAddsASuffixUntilTheNameIsFree) {
+  AddEntry("clip.avi", "ok");
+  WriteTextFile(OutputPath("clip.3gp"), "old");
+  WriteTextFile(OutputPath("clip(1).3gp"), "old");
+  PromptAnswers answers(*prompt, {A::AutoName});
+  PressConvert();
+  EXPECT_EQ(Names{"clip(1)(1).3gp"}, StartedOutputs());
+  EXPECT_EQ("old", ReadTextFile(OutputPath("clip.3gp")));
+  EXPECT_EQ("old", ReadTextFile(OutputPath("clip(1).3gp")));
+  EXPECT_EQ(0u, answers.Unused());
+}
+
+// A .3gp input in the output folder would be its own output. However its
+// path is written, an answer to overwrite gives it a new name instead.
+TEST_F(OverwriteTest, InputThatIsItsOwnOutputIsNeverOverwritten) {
+  const std::string input = OutputPath("clip.3gp");
+  WriteTextFile(input, "ok\n");
+  for (const std::string& spelling :
+       {input, folders.Path() + "OUT\\CLIP.3gp", folders.Path() + "in\\..\\out\\clip.3gp"})
+    form->AddFile(spelling);
+  PromptAnswers answers(*prompt, {A::Overwrite, A::OverwriteAll});
+  PressConvert();
+  EXPECT_EQ((Names{"clip(1).3gp", "CLIP(1)(1).3gp", "clip(1)(1)(1).3gp"}), StartedOutputs());
+  EXPECT_EQ("ok\n", ReadTextFile(input));
+  EXPECT_EQ(0u, answers.Unused());
+  EXPECT_EQ(0, answers.Unexpected());
+}
+
+}  // namespace
+}  // namespace main_window_test
