@@ -11,28 +11,6 @@ namespace main_window_test {
 
 namespace {
 
-constexpr int kOpenDialogFileNameControl = 1148;
-
-std::string Text(HWND window) {
-  return ui::WideToUtf8(ui_test::WindowText(window));
-}
-
-BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM data) {
-  auto* longest = reinterpret_cast<std::string*>(data);
-  const std::string text = Text(child);
-  if (ui_test::ClassName(child) == L"Static" && text.size() > longest->size())
-    *longest = text;
-  return TRUE;
-}
-
-// The message of a message box: its longest static text (the icon is a
-// static without text).
-std::string MessageBoxText(HWND box) {
-  std::string longest;
-  EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&longest));
-  return longest;
-}
-
 void RemoveTree(const std::string& folder) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
@@ -56,21 +34,6 @@ std::string EncoderLogPath(const TemporaryFolder& folders) {
 }
 
 }  // namespace
-
-MessageBoxLog::MessageBoxLog(int answer)
-    : answer_(answer), timer_([this] { return AnswerNewBox(); }) {}
-
-// The open dialog is a #32770 too; it is left to its own test.
-bool MessageBoxLog::AnswerNewBox() {
-  HWND box = ui_test::FindThreadWindow(L"#32770");
-  if (!box || box == lastAnswered_ || GetDlgItem(box, kOpenDialogFileNameControl))
-    return false;
-  lastAnswered_ = box;
-  texts_.push_back(MessageBoxText(box));
-  captions_.push_back(Text(box));
-  PostMessageW(box, WM_COMMAND, answer_, 0);
-  return false;
-}
 
 TemporaryFolder::TemporaryFolder() {
   static int count = 0;

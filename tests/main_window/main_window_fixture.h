@@ -9,28 +9,10 @@
 #include "conversion/main_form.h"
 #include "conversion/overwrite_form.h"
 #include "encoder/command_arguments.h"
+#include "tests/main_window/message_box_log.h"
 #include "tests/ui/window_driver.h"
 
 namespace main_window_test {
-
-// Answers every message box of the test thread (class #32770) with the set
-// answer and keeps the text each one showed.
-class MessageBoxLog {
- public:
-  explicit MessageBoxLog(int answer);
-  void SetAnswer(int answer) { answer_ = answer; }
-  const std::vector<std::string>& Texts() const { return texts_; }
-  const std::vector<std::string>& Captions() const { return captions_; }
-
- private:
-  bool AnswerNewBox();
-
-  int answer_;
-  HWND lastAnswered_ = nullptr;
-  std::vector<std::string> texts_;
-  std::vector<std::string> captions_;
-  ui_test::RepeatingTimer timer_;
-};
 
 // A folder of its own under the temporary folder, removed with its files.
 class TemporaryFolder {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window/main_window_fixture.h"
+#include "tests/main_window/thread_cpu_time.h"
 #include "tests/ui/window_driver.h"
 
 namespace main_window_test {
@@ -8,17 +9,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 using RunDriverTest = MainWindowTest;
-
-// Processor time of the calling thread, in milliseconds.
-double ThreadCpuMilliseconds() {
-  FILETIME created, exited, kernel, user;
-  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& time) {
-    return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) /
-           10000.0;
-  };
-  return ms(kernel) + ms(user);
-}
 
 TEST_F(RunDriverTest, EmptyListShowsTheFinishMessageAtOnce) {
   PressConvert();
