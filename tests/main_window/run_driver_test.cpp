@@ -142,8 +142,9 @@ TEST_F(RunDriverTest, ClosingTheWindowDuringARunEndsItQuietly) {
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
 }
 
-// A behaviour check, not a benchmark: a loop that polls for the end of the
-// encoder would use the whole second.
+// A behaviour check, not a benchmark. A loop that polls for the end of the
+// encoder shows about 40% here under Wine (each poll waits on the Wine
+// server); a blocking wait stays under 10%.
 TEST_F(RunDriverTest, WaitingForTheEncoderLeavesTheProcessorToIt) {
   AddEntry("slow.avi", "slow");
   const double cpuBefore = ThreadCpuMilliseconds();
@@ -153,7 +154,7 @@ TEST_F(RunDriverTest, WaitingForTheEncoderLeavesTheProcessorToIt) {
   const double cpuMs = ThreadCpuMilliseconds() - cpuBefore;
   ASSERT_EQ(Names{"slow.avi"}, StartedInputs());
   ASSERT_GT(wallMs, 900);
-  EXPECT_LT(cpuMs, 0.3 * wallMs) << cpuMs << " ms of processor time in " << wallMs << " ms";
+  EXPECT_LT(cpuMs, 0.2 * wallMs) << cpuMs << " ms of processor time in " << wallMs << " ms";
 }
 
 }  // namespace
