@@ -75,6 +75,10 @@ void TfrmMain::ConvertAll() {
       continueRun_ = true;
       return;
     }
+    // Between two entries the window is idle for a moment, and the list may
+    // have lost entries meanwhile: those are not converted.
+    if (index >= listViewFiles->ItemCount())
+      break;
     folder = common::IncludeTrailingBackslash(folder);
     ConvertEntry(index, folder);
   }
