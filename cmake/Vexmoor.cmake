@@ -8,18 +8,19 @@
 set(VEXMOOR_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
     -fno-omit-frame-pointer)
 
-function(vexmoor_portable_sources)
+function(vexmoor_append_sources property)
   foreach(source IN LISTS ARGN)
     get_filename_component(path ${source} ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY VEXMOOR_PORTABLE_SOURCES ${path})
+    set_property(GLOBAL APPEND PROPERTY ${property} ${path})
   endforeach()
 endfunction()
 
+function(vexmoor_portable_sources)
+  vexmoor_append_sources(VEXMOOR_PORTABLE_SOURCES ${ARGN})
+endfunction()
+
 function(vexmoor_win32_sources)
-  foreach(source IN LISTS ARGN)
-    get_filename_component(path ${source} ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY VEXMOOR_WIN32_SOURCES ${path})
-  endforeach()
+  vexmoor_append_sources(VEXMOOR_WIN32_SOURCES ${ARGN})
 endfunction()
 
 function(vexmoor_create_libraries)
