@@ -19,13 +19,13 @@
 #include "encoder/command_line_quoting.h"
 #include "encoder/ffmpeg_plan.h"
 #include "tests/main_window/message_box_log.h"
-#include "tests/main_window/thread_cpu_time.h"
+#include "tests/ui/thread_cpu_time.h"
 #include "ui/application.h"
 #include "ui/handle.h"
 
 namespace {
 
-using main_window_test::ThreadCpuMilliseconds;
+using ui_test::ThreadCpuMilliseconds;
 
 double NowMilliseconds() {
   LARGE_INTEGER now, frequency;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window/main_window_fixture.h"
-#include "tests/main_window/thread_cpu_time.h"
+#include "tests/ui/thread_cpu_time.h"
 #include "tests/ui/window_driver.h"
 
 namespace main_window_test {
@@ -9,6 +9,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 using RunDriverTest = MainWindowTest;
+using ui_test::ThreadCpuMilliseconds;
 
 TEST_F(RunDriverTest, EmptyListShowsTheFinishMessageAtOnce) {
   PressConvert();

@@ -2,24 +2,15 @@
 
 #include <thread>
 
+#include "tests/ui/thread_cpu_time.h"
 #include "ui/application.h"
 #include "ui/handle.h"
 
 namespace {
 
 using ui::Application;
+using ui_test::ThreadCpuMilliseconds;
 using WaitResult = ui::TApplication::WaitResult;
-
-// Processor time of the calling thread, in milliseconds.
-double ThreadCpuMilliseconds() {
-  FILETIME created, exited, kernel, user;
-  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& time) {
-    return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) /
-           10000.0;
-  };
-  return ms(kernel) + ms(user);
-}
 
 void DrainQueue() {
   MSG message;

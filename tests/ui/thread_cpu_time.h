@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace main_window_test {
+namespace ui_test {
 
 // Processor time the calling thread has used so far, in milliseconds.
 inline double ThreadCpuMilliseconds() {
@@ -15,4 +15,4 @@ inline double ThreadCpuMilliseconds() {
   return ms(kernel) + ms(user);
 }
 
-}  // namespace main_window_test
+}  // namespace ui_test
