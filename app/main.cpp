@@ -1,17 +1,17 @@
 #include <windows.h>
 
-#include "common/system_folders.h"
-#include "conversion/main_form.h"
-#include "conversion/overwrite_form.h"
+#include "app/main_form.h"
+#include "app/overwrite_form.h"
 #include "ui/application.h"
+#include "win/system_folders.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::TApplication& application = ui::Application();
   application.Initialize();
   try {
-    auto mainForm = ui::CreateForm<conversion::TfrmMain>(
-        conversion::CommandLineFolders{common::SystemFolder(), common::TempFolder()});
-    auto overwriteForm = ui::CreateForm<conversion::TfrmOverWrite>();
+    auto mainForm = ui::CreateForm<app::TfrmMain>(
+        conversion::CommandLineFolders{win::SystemFolder(), win::TempFolder()});
+    auto overwriteForm = ui::CreateForm<app::TfrmOverWrite>();
     mainForm->SetOverwriteForm(overwriteForm.get());
     mainForm->Show();
     return application.Run();

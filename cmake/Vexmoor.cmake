@@ -1,62 +1,123 @@
 # Helpers shared by the folders of the project.
 #
-# Portable sources (no <windows.h>) from every folder form one library,
-# built in both trees; in the native tree a second copy is built under
-# AddressSanitizer and UBSan for the tests. Win32 sources form a second
-# library in the cross tree.
+# Each top-level folder of the product is one layer, built as one static
+# library that links exactly the layers below it. A layer's headers are
+# reachable only through a folder of its own in the build tree that holds a
+# link to the layer's sources, so a file can include the headers of the
+# layers its library links and no others: an include that reaches up or
+# sideways fails to build.
+#
+# A layer has portable sources (no <windows.h>) and Win32 sources. The
+# Windows tree builds both; the native tree builds the portable ones twice,
+# as <layer> for the tools and benchmarks and as <layer>_checked under
+# AddressSanitizer and UBSan for the tests.
 
 set(VEXMOOR_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
     -fno-omit-frame-pointer)
+set(VEXMOOR_LAYER_ROOT ${CMAKE_BINARY_DIR}/layers)
 
-function(vexmoor_append_sources property)
-  foreach(source IN LISTS ARGN)
-    get_filename_component(path ${source} ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY ${property} ${path})
-  endforeach()
+# The include folder through which the top-level folder `folder` of the
+# source tree is reached as "folder/...".
+function(vexmoor_include_root folder out)
+  set(root ${VEXMOOR_LAYER_ROOT}/${folder})
+  if(NOT EXISTS ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  set(${out} ${root} PARENT_SCOPE)
 endfunction()
 
-function(vexmoor_portable_sources)
-  vexmoor_append_sources(VEXMOOR_PORTABLE_SOURCES ${ARGN})
-endfunction()
-
-function(vexmoor_win32_sources)
-  vexmoor_append_sources(VEXMOOR_WIN32_SOURCES ${ARGN})
-endfunction()
-
-function(vexmoor_create_libraries)
-  get_property(portable GLOBAL PROPERTY VEXMOOR_PORTABLE_SOURCES)
-  add_library(vexmoor_portable STATIC ${portable})
-  target_include_directories(vexmoor_portable PUBLIC ${PROJECT_SOURCE_DIR})
+# vexmoor_layer(NAME [PORTABLE sources...] [WIN32 sources...]
+#               [DEPENDS layers...] [SYSTEM_LIBS libraries...])
+# NAME is the layer's folder. DEPENDS lists the layers directly below it;
+# in the native tree those without portable sources drop out.
+function(vexmoor_layer name)
+  cmake_parse_arguments(arg "" "" "PORTABLE;WIN32;DEPENDS;SYSTEM_LIBS" ${ARGN})
+  list(TRANSFORM arg_PORTABLE PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(TRANSFORM arg_WIN32 PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  set_property(GLOBAL PROPERTY VEXMOOR_PORTABLE_SOURCES_${name} ${arg_PORTABLE})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  vexmoor_include_root(${folder} include_root)
 
   if(VEXMOOR_WINDOWS)
-    get_property(win32 GLOBAL PROPERTY VEXMOOR_WIN32_SOURCES)
-    add_library(vexmoor_win32 STATIC ${win32})
-    target_link_libraries(vexmoor_win32 PUBLIC vexmoor_portable comctl32 comdlg32 shell32 ole32
-                          uuid gdi32 user32 kernel32)
-  else()
-    add_library(vexmoor_portable_checked STATIC ${portable})
-    target_include_directories(vexmoor_portable_checked PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_options(vexmoor_portable_checked PUBLIC ${VEXMOOR_SANITIZE_FLAGS})
-    target_link_options(vexmoor_portable_checked PUBLIC ${VEXMOOR_SANITIZE_FLAGS})
+    add_library(${name} STATIC ${arg_PORTABLE} ${arg_WIN32})
+    target_include_directories(${name} PUBLIC ${include_root})
+    target_link_libraries(${name} PUBLIC ${arg_DEPENDS} ${arg_SYSTEM_LIBS})
+    return()
   endif()
+  if(NOT arg_PORTABLE)
+    return()
+  endif()
+  set(depends)
+  foreach(layer IN LISTS arg_DEPENDS)
+    if(TARGET ${layer})
+      list(APPEND depends ${layer})
+    endif()
+  endforeach()
+  add_library(${name} STATIC ${arg_PORTABLE})
+  target_include_directories(${name} PUBLIC ${include_root})
+  target_link_libraries(${name} PUBLIC ${depends})
+
+  list(TRANSFORM depends APPEND _checked)
+  add_library(${name}_checked STATIC ${arg_PORTABLE})
+  target_include_directories(${name}_checked PUBLIC ${include_root})
+  target_compile_options(${name}_checked PUBLIC ${VEXMOOR_SANITIZE_FLAGS})
+  target_link_options(${name}_checked PUBLIC ${VEXMOOR_SANITIZE_FLAGS})
+  target_link_libraries(${name}_checked PUBLIC ${depends})
 endfunction()
 
-# vexmoor_native_test(NAME SOURCES... [LIBS ...]): a GoogleTest program of
-# portable code, built under the sanitizers and registered as one test.
+# The portable sources of the given layers, for a program that builds them
+# once more with instrumentation of its own (the fuzzer).
+function(vexmoor_portable_sources_of out)
+  set(sources)
+  foreach(layer IN LISTS ARGN)
+    get_property(layer_sources GLOBAL PROPERTY VEXMOOR_PORTABLE_SOURCES_${layer})
+    list(APPEND sources ${layer_sources})
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# Tests and tools are no layer: they reach "tests/..." and "tools/..." and,
+# through the libraries they link, the layers they use.
+function(vexmoor_test_includes target)
+  vexmoor_include_root(tests tests_root)
+  vexmoor_include_root(tools tools_root)
+  target_include_directories(${target} PUBLIC ${tests_root} ${tools_root})
+endfunction()
+
+# vexmoor_native_test(NAME SOURCES... [LAYERS layers...] [LIBS libraries...]):
+# a GoogleTest program of portable code, built under the sanitizers with the
+# checked variant of each layer, and registered as one test.
 function(vexmoor_native_test name)
-  cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "" "" "SOURCES;LAYERS;LIBS" ${ARGN})
+  list(TRANSFORM arg_LAYERS APPEND _checked)
   add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE vexmoor_portable_checked GTest::gtest_main ${arg_LIBS})
+  vexmoor_test_includes(${name})
+  target_compile_options(${name} PRIVATE ${VEXMOOR_SANITIZE_FLAGS})
+  target_link_options(${name} PRIVATE ${VEXMOOR_SANITIZE_FLAGS})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} ${arg_LAYERS} GTest::gtest_main)
   add_test(NAME native.${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
 
-# vexmoor_windows_test(NAME SOURCES... [LIBS ...] [TIMEOUT seconds]): a
-# GoogleTest program for Windows, run under Wine and registered as one test.
+# vexmoor_windows_test(NAME SOURCES... [LIBS ...] [TIMEOUT seconds] [TIMING]):
+# a GoogleTest program for Windows, run under Wine and registered as one
+# test. TIMING marks a test that measures time (processor or wall clock): it
+# carries the label "timing" and is run a second time when it fails, since a
+# loaded machine can stretch any measurement. Every other test fails on its
+# first failure.
 function(vexmoor_windows_test name)
-  cmake_parse_arguments(arg "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "TIMING" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
-  target_link_libraries(${name} PRIVATE vexmoor_win32 GTest::gtest_main ${arg_LIBS})
-  add_test(NAME win32.${name} COMMAND ${name} --gtest_brief=1)
+  vexmoor_test_includes(${name})
+  target_link_libraries(${name} PRIVATE test_support ${arg_LIBS} GTest::gtest_main)
+  if(arg_TIMING)
+    add_test(NAME win32.${name}
+             COMMAND bash ${PROJECT_SOURCE_DIR}/tools/retry-once.sh
+                     ${PROJECT_SOURCE_DIR}/tools/wine-run.sh $<TARGET_FILE:${name}> --gtest_brief=1)
+    set_tests_properties(win32.${name} PROPERTIES LABELS timing)
+  else()
+    add_test(NAME win32.${name} COMMAND ${name} --gtest_brief=1)
+  endif()
   if(arg_TIMEOUT)
     set_tests_properties(win32.${name} PROPERTIES TIMEOUT ${arg_TIMEOUT})
   endif()

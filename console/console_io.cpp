@@ -8,8 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/application.h"
-#include "ui/os_error.h"
+#include "win/os_error.h"
 
 namespace console {
 namespace {
@@ -36,29 +35,28 @@ constexpr DWORD kDrainTimeout = 1000;
   throw EAssertionFailed(text);
 }
 
-// Clears a handle field, then closes the handle; a failed close raises.
-void CloseField(ui::UniqueHandle& field) {
-  HANDLE handle = field.Release();
-  if (handle && !CloseHandle(handle))
-    ui::RaiseLastOSError();
+// Empties a handle field, then closes the handle; a failed close raises.
+void CloseField(win::UniqueHandle& field) {
+  if (!field.Close())
+    win::RaiseLastOSError();
 }
 
-void CreateInheritablePipe(ui::UniqueHandle& read, ui::UniqueHandle& write) {
+void CreateInheritablePipe(win::UniqueHandle& read, win::UniqueHandle& write) {
   SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
   if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0))
-    ui::RaiseLastOSError();
+    win::RaiseLastOSError();
   read.Reset(readEnd);
   write.Reset(writeEnd);
 }
 
 // A non-inheritable copy of a handle with the same access.
-ui::UniqueHandle PrivateCopy(HANDLE handle) {
+win::UniqueHandle PrivateCopy(HANDLE handle) {
   HANDLE copy;
   if (!DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, FALSE,
                        DUPLICATE_SAME_ACCESS))
-    ui::RaiseLastOSError();
-  return ui::UniqueHandle(copy);
+    win::RaiseLastOSError();
+  return win::UniqueHandle(copy);
 }
 
 // Runs one step of a sequence that must go on when a step raises; the first
@@ -95,7 +93,7 @@ class TConsoleIO::TMessageWindow {
     handle_ = CreateWindowExA(0, MAKEINTATOM(windowClass), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleA(nullptr), component);
     if (!handle_)
-      ui::RaiseLastOSError();
+      win::RaiseLastOSError();
   }
   ~TMessageWindow() {
     if (GetCurrentThreadId() == thread_)
@@ -121,8 +119,8 @@ struct TConsoleIO::TReader {
   explicit TReader(UINT message) : message(message) {}
 
   const UINT message;
-  ui::UniqueHandle pipe;      // the component's read end: the reader's own
-  ui::UniqueHandle childEnd;  // the child's write end: the exit waiter's
+  win::UniqueHandle pipe;      // the component's read end: the reader's own
+  win::UniqueHandle childEnd;  // the child's write end: the exit waiter's
   char buffer[kReadSize];
   char errorText[512];
 };
@@ -143,13 +141,13 @@ struct TConsoleIO::TRun {
   // False once the run's end was handled or the component let go of it;
   // from then on the workers hand nothing over and only drain the pipes.
   std::atomic<bool> delivering{true};
-  ui::UniqueHandle process;     // the exit waiter's own copy of the process handle
-  ui::UniqueHandle inputRead;   // the child's standard-input end: main thread
-  ui::UniqueHandle inputWrite;  // the component's standard-input end: main thread
+  win::UniqueHandle process;     // the exit waiter's own copy of the process handle
+  win::UniqueHandle inputRead;   // the child's standard-input end: main thread
+  win::UniqueHandle inputWrite;  // the component's standard-input end: main thread
   TReader output{CIO_RECEIVE_OUTPUT};
   TReader error{CIO_RECEIVE_ERROR};
   std::atomic<int> readersLeft{2};
-  ui::UniqueHandle drained;  // set when both readers reached the end of their pipes
+  win::UniqueHandle drained;  // set when both readers reached the end of their pipes
 };
 
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,7 +164,7 @@ void TConsoleIO::TRun::Read(TReader& reader) {
       // end have both let go of the write end.
       if (code == ERROR_BROKEN_PIPE || !delivering.load())
         break;
-      const std::string text = ui::OSErrorText(code);
+      const std::string text = win::OSErrorText(code);
       const size_t length = std::min(text.size(), sizeof reader.errorText - 1);
       std::memcpy(reader.errorText, text.data(), length);
       reader.errorText[length] = '\0';
@@ -195,20 +193,22 @@ void TConsoleIO::TRun::WaitForExit() {
   Send(CIO_PROCESS_ENDED, 0, 0);
 }
 
-TConsoleIO::TConsoleIO(ui::TComponent* owner)
-    : ui::TComponent(owner), window_(std::make_shared<TMessageWindow>(this)) {}
+TConsoleIO::TConsoleIO(base::TComponent* owner, TExceptionReport onException)
+    : base::TComponent(owner),
+      window_(std::make_shared<TMessageWindow>(this)),
+      onException_(std::move(onException)) {}
 
 TConsoleIO::~TConsoleIO() {
   try {
     if (stopProcessOnFree_)
       StopProcess();
   } catch (...) {
-    ui::Application().HandleException();
+    Report(std::current_exception());
   }
   try {
     ReleaseProcess();
   } catch (...) {
-    ui::Application().HandleException();
+    Report(std::current_exception());
   }
   if (run_) {
     // The workers outlive the component: they keep draining the output pipes,
@@ -221,6 +221,11 @@ TConsoleIO::~TConsoleIO() {
     run_.reset();
   }
   window_->DetachComponent();
+}
+
+void TConsoleIO::Report(std::exception_ptr error) {
+  if (onException_)
+    onException_(error);
 }
 
 void TConsoleIO::SetSplitMode(TSplitMode mode) {
@@ -244,7 +249,8 @@ std::string TConsoleIO::Separator() const {
   }
 }
 
-void TConsoleIO::Run(const std::string& commandLine, const std::string& currentDir, bool visible) {
+void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& currentDir,
+                     bool visible) {
   // Refused before anything is created, so a second child is never started.
   if (IsRunning())
     AssertionFailure(__LINE__);
@@ -252,8 +258,8 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   auto run = std::make_shared<TRun>(window_);
   run->drained.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!run->drained)
-    ui::RaiseLastOSError();
-  ui::UniqueHandle inputWrite, outputRead, errorRead;  // inheritable originals
+    win::RaiseLastOSError();
+  win::UniqueHandle inputWrite, outputRead, errorRead;  // inheritable originals
   CreateInheritablePipe(run->inputRead, inputWrite);
   run->inputWrite = PrivateCopy(inputWrite.Get());
   CreateInheritablePipe(outputRead, run->output.childEnd);
@@ -278,9 +284,14 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   if (!CreateProcessA(nullptr, line.data(), &inheritable, nullptr, TRUE, CREATE_NEW_CONSOLE,
                       nullptr, currentDir.empty() ? nullptr : currentDir.c_str(), &startup,
                       &created))
-    ui::RaiseLastOSError();
-  ui::UniqueHandle process(created.hProcess);
-  ui::UniqueHandle thread(created.hThread);
+    win::RaiseLastOSError();
+  // The child has its copies of its ends now. Ours must not reach a child
+  // started later, even by another component: its inherited copies would
+  // keep this run's pipes open after this child has ended.
+  for (HANDLE end : {run->inputRead.Get(), run->output.childEnd.Get(), run->error.childEnd.Get()})
+    SetHandleInformation(end, HANDLE_FLAG_INHERIT, 0);
+  win::UniqueHandle process(created.hProcess);
+  win::UniqueHandle thread(created.hThread);
   CloseField(thread);
 
   HANDLE waiterCopy;
@@ -289,7 +300,7 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
     // Without it nobody would ever report this child's end.
     const DWORD code = GetLastError();
     TerminateProcess(process.Get(), kKilledExitCode);
-    ui::RaiseOSError(code);
+    win::RaiseOSError(code);
   }
   run->process.Reset(waiterCopy);
 
@@ -319,14 +330,14 @@ void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
   start([](TRun& r) { r.WaitForExit(); });
 }
 
-void TConsoleIO::SendLine(const std::string& text) {
+void TConsoleIO::SendLine(const win::AnsiString& text) {
   HANDLE input = run_ ? run_->inputWrite.Get() : nullptr;
   if (!input)
-    ui::RaiseOSError(ERROR_INVALID_HANDLE);
+    win::RaiseOSError(ERROR_INVALID_HANDLE);
   const std::string line = splitSend_ ? text + Separator() : text;
   DWORD written = 0;
   if (!WriteFile(input, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
-    ui::RaiseLastOSError();
+    win::RaiseLastOSError();
 }
 
 void TConsoleIO::StopProcess() {
@@ -340,7 +351,7 @@ void TConsoleIO::StopProcess() {
     TerminateProcess(process_.Get(), kKilledExitCode);
 }
 
-void TConsoleIO::HoldProcess(ui::UniqueHandle process) {
+void TConsoleIO::HoldProcess(win::UniqueHandle process) {
   if (process_)
     AssertionFailure(__LINE__);
   process_ = std::move(process);
@@ -350,12 +361,11 @@ void TConsoleIO::HoldProcess(ui::UniqueHandle process) {
 void TConsoleIO::ReleaseProcess() {
   if (!process_)
     return;
-  HANDLE process = process_.Release();
-  const bool closed = CloseHandle(process);
+  const bool closed = process_.Close();
   const DWORD code = GetLastError();
   FireStatusChange();
   if (!closed)
-    ui::RaiseOSError(code);
+    win::RaiseOSError(code);
 }
 
 void TConsoleIO::FireStatusChange() {
@@ -378,7 +388,7 @@ LRESULT CALLBACK TConsoleIO::WindowProc(HWND window, UINT message, WPARAM wParam
         try {
           component->HandleMessage(message, wParam, lParam);
         } catch (...) {
-          ui::Application().HandleException();
+          component->Report(std::current_exception());
         }
       }
       return 0;

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
-#include "ui/component.h"
-#include "ui/handle.h"
+#include "base/component.h"
+#include "win/code_page.h"
+#include "win/unique.h"
 
 namespace console {
 
@@ -21,10 +23,17 @@ enum TSplitMode : int {
 
 class TConsoleIO;
 
-// Text from the child or about it; byte text, copied from the pipes as is.
-using TReceiveEvent = std::function<void(TConsoleIO* sender, const std::string& cmd)>;
+// Text from the child or about it, copied from the pipes as is: a console
+// program writes in the ANSI code page.
+using TReceiveEvent = std::function<void(TConsoleIO* sender, const win::AnsiString& cmd)>;
 // The child process handle was set (isRunning true) or cleared (false).
 using TProcessStatusChangeEvent = std::function<void(TConsoleIO* sender, bool isRunning)>;
+
+// Where the component reports an exception that it cannot raise to a
+// caller: one raised by an event handler it calls from its message window,
+// or a failure while it is destroyed. The program hands it its standard
+// report.
+using TExceptionReport = std::function<void(std::exception_ptr error)>;
 
 // A broken internal rule of the component; its text names the unit ConsoleIO.
 class EAssertionFailed : public std::logic_error {
@@ -49,9 +58,9 @@ inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
 //
 // Every call and every event is on the creating thread. An event handler
 // must not free the component that calls it.
-class TConsoleIO : public ui::TComponent {
+class TConsoleIO : public base::TComponent {
  public:
-  explicit TConsoleIO(ui::TComponent* owner);
+  TConsoleIO(base::TComponent* owner, TExceptionReport onException);
   ~TConsoleIO() override;
 
   // Published properties.
@@ -66,8 +75,8 @@ class TConsoleIO : public ui::TComponent {
   void SetOnProcessStatusChange(TProcessStatusChangeEvent handler) {
     onProcessStatusChange_ = std::move(handler);
   }
-  const std::string& TerminateCommand() const { return terminateCommand_; }
-  void SetTerminateCommand(std::string command) { terminateCommand_ = std::move(command); }
+  const win::AnsiString& TerminateCommand() const { return terminateCommand_; }
+  void SetTerminateCommand(win::AnsiString command) { terminateCommand_ = std::move(command); }
   bool StopProcessOnFree() const { return stopProcessOnFree_; }
   void SetStopProcessOnFree(bool value) { stopProcessOnFree_ = value; }
   bool EnableKill() const { return enableKill_; }
@@ -87,11 +96,11 @@ class TConsoleIO : public ui::TComponent {
   // currentDir (empty: this process's working directory), its console window
   // shown or hidden. Fires OnProcessStatusChange(true) before it returns.
   // Refuses with EAssertionFailed while a child is held; a failed system
-  // call raises ui::EOSError.
-  void Run(const std::string& commandLine, const std::string& currentDir, bool visible);
+  // call raises win::EOSError.
+  void Run(const win::AnsiString& commandLine, const win::AnsiString& currentDir, bool visible);
   // Writes text plus the send separator to the child's standard input in one
-  // write; raises ui::EOSError when it fails or when no child was started.
-  void SendLine(const std::string& text);
+  // write; raises win::EOSError when it fails or when no child was started.
+  void SendLine(const win::AnsiString& text);
   // Writes TerminateCommand (when set) and, when EnableKill, kills the child
   // with exit code 4 unless it ended within WaitTimeout. The end is reported
   // later, through the message window, like any end.
@@ -107,10 +116,11 @@ class TConsoleIO : public ui::TComponent {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Report(std::exception_ptr error);
   void ReceiveOutput(const char* data, int count);
   void ReceiveError(const char* data, int count);
   void ProcessEnded();
-  void HoldProcess(ui::UniqueHandle process);
+  void HoldProcess(win::UniqueHandle process);
   void ReleaseProcess();
   void FireStatusChange();
   void StartWorkers(const std::shared_ptr<TRun>& run);
@@ -121,10 +131,11 @@ class TConsoleIO : public ui::TComponent {
   std::shared_ptr<TMessageWindow> window_;
   // The run's pipes and its workers' state; held from Run to its end.
   std::shared_ptr<TRun> run_;
-  ui::UniqueHandle process_;
+  win::UniqueHandle process_;
   unsigned long exitCode_ = STILL_ACTIVE;
 
-  std::string terminateCommand_ = "quit";
+  TExceptionReport onException_;
+  win::AnsiString terminateCommand_ = "quit";
   bool enableKill_ = false;
   int waitTimeout_ = 1000;
   bool stopProcessOnFree_ = true;
@@ -134,7 +145,7 @@ class TConsoleIO : public ui::TComponent {
   TProcessStatusChangeEvent onProcessStatusChange_;
   // Standard output received but not yet delivered; its first scanned_ bytes
   // are known to hold no separator.
-  std::string receiveBuffer_;
+  win::AnsiString receiveBuffer_;
   size_t scanned_ = 0;
   bool splitReceive_ = true;
   bool splitSend_ = true;

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "common/path_text.h"
+#include "base/path_text.h"
 
 namespace conversion {
 
@@ -139,7 +139,7 @@ std::string FormatFrameRate(double rate) {
 }
 
 bool NeedsScript(const std::string& inputPath) {
-  const std::string extension = common::LowerCase(common::ExtractFileExt(inputPath));
+  const std::string extension = base::LowerCase(base::ExtractFileExt(inputPath));
   return extension == ".rm" || extension == ".rmvb" || extension == ".mkv";
 }
 

@@ -1,6 +1,6 @@
 #include "conversion/output_path.h"
 
-#include "common/path_text.h"
+#include "base/path_text.h"
 #include "conversion/command_line.h"
 
 namespace conversion {
@@ -18,16 +18,16 @@ OverwriteChoice ChoiceFor(OverwriteButton button, bool applyToAll) {
 }
 
 std::string MakeOutputPath(const std::string& folder, const std::string& entryPath) {
-  const std::string name = common::ExtractFileName(entryPath);
-  return common::IncludeTrailingBackslash(folder) +
-         common::ChangeFileExt(name, "." + GetOutputFormat());
+  const std::string name = base::ExtractFileName(entryPath);
+  return base::IncludeTrailingBackslash(folder) +
+         base::ChangeFileExt(name, "." + GetOutputFormat());
 }
 
 std::string AutoRenamePath(const std::string& path, const FileExists& exists) {
   std::string candidate = path;
   while (exists(candidate)) {
-    const std::string extension = common::ExtractFileExt(candidate);
-    candidate = common::ChangeFileExt(candidate, "") + "(1)" + extension;
+    const std::string extension = base::ExtractFileExt(candidate);
+    candidate = base::ChangeFileExt(candidate, "") + "(1)" + extension;
   }
   return candidate;
 }
@@ -37,7 +37,7 @@ bool SamePath(const std::string& a, const std::string& b) {
     for (char& c : path)
       if (c == '/')
         c = '\\';
-    return common::LowerCase(path);
+    return base::LowerCase(path);
   };
   return normal(a) == normal(b);
 }

@@ -1,6 +1,6 @@
 #include "encoder/avisynth_script.h"
 
-#include "common/path_text.h"
+#include "base/path_text.h"
 
 namespace encoder {
 
@@ -26,7 +26,7 @@ std::string WithoutBlanks(std::string_view text) {
 }  // namespace
 
 bool IsAviSynthScript(const std::string& path) {
-  return common::LowerCase(common::ExtractFileExt(path)) == ".avs";
+  return base::LowerCase(base::ExtractFileExt(path)) == ".avs";
 }
 
 std::optional<std::string> DirectShowSourcePath(std::string_view script) {
@@ -35,7 +35,7 @@ std::optional<std::string> DirectShowSourcePath(std::string_view script) {
     return std::nullopt;
 
   constexpr std::string_view kCall = "directshowsource";
-  if (common::LowerCase(std::string(line.substr(0, kCall.size()))) != kCall)
+  if (base::LowerCase(std::string(line.substr(0, kCall.size()))) != kCall)
     return std::nullopt;
   std::string_view rest = Trimmed(line.substr(kCall.size()));
   if (rest.substr(0, 1) != "(")
@@ -47,7 +47,7 @@ std::optional<std::string> DirectShowSourcePath(std::string_view script) {
   if (close == std::string_view::npos || close == 1)
     return std::nullopt;
 
-  const std::string tail = common::LowerCase(WithoutBlanks(rest.substr(close + 1)));
+  const std::string tail = base::LowerCase(WithoutBlanks(rest.substr(close + 1)));
   if (tail != ")" && tail != ",convertfps=true)")
     return std::nullopt;
   return std::string(rest.substr(1, close - 1));

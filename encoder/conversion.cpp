@@ -17,7 +17,7 @@
 #include "encoder/line_splitter.h"
 #include "encoder/progress_report.h"
 #include "encoder/temporary_output.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace encoder {
 
@@ -30,9 +30,9 @@ constexpr DWORD kQuitGraceMilliseconds = 600;
 constexpr std::streamsize kLongestScript = 64 * 1024;
 
 void CheckReadable(const std::string& path, const std::string& what) {
-  ui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
     RaiseLastError("cannot read " + what + " " + path);
 }

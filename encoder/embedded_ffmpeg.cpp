@@ -6,7 +6,7 @@
 
 #include "encoder/encoder_error.h"
 #include "encoder/payload_layout.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace encoder {
 
@@ -64,8 +64,8 @@ void CreateFolder(const std::string& folder) {
 }
 
 void CopyPayload(HANDLE self, const Payload& payload, const std::string& path) {
-  ui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
     RaiseLastError("cannot create " + path);
   std::vector<char> buffer(1 << 20);
@@ -123,9 +123,9 @@ std::vector<std::string> UnpackBases() {
 
 std::string UnpackEmbeddedFfmpeg() {
   const std::string ownPath = OwnPath();
-  ui::UniqueHandle self(CreateFileA(ownPath.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueHandle self(CreateFileA(ownPath.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!self)
     RaiseLastError("cannot open " + ownPath);
   const Payload payload = FindPayload(self.Get());

@@ -10,7 +10,7 @@ namespace {
 constexpr UINT kTerminatedExitCode = 1;
 
 struct ChildPipe {
-  ui::UniqueHandle ours, childs;
+  win::UniqueHandle ours, childs;
 };
 
 // The child's end is inheritable, ours is not: a child holding a copy of
@@ -36,10 +36,10 @@ void KeepOwnStreamsFromChildren() {
     SetHandleInformation(GetStdHandle(stream), HANDLE_FLAG_INHERIT, 0);
 }
 
-ui::UniqueHandle CreateKillOnCloseJob() {
+win::UniqueHandle CreateKillOnCloseJob() {
   // Default security attributes: the handle is not inheritable, so the
   // job's only handle is ours and closes when we end.
-  ui::UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
+  win::UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
   if (!job)
     return job;
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
@@ -80,7 +80,7 @@ FfmpegProcess::FfmpegProcess(std::string commandLine) {
   if (!created)
     RaiseLastError("cannot start FFmpeg");
   process_.Reset(started.hProcess);
-  ui::UniqueHandle thread(started.hThread);
+  win::UniqueHandle thread(started.hThread);
   input_ = std::move(input.ours);
   output_ = std::move(output.ours);
   log_ = std::move(log.ours);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace encoder {
 
@@ -31,7 +31,7 @@ class FfmpegProcess {
  private:
   void PutIntoJob();
 
-  ui::UniqueHandle job_, process_, input_, output_, log_;
+  win::UniqueHandle job_, process_, input_, output_, log_;
 };
 
 }  // namespace encoder

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace encoder {
 
@@ -27,7 +27,7 @@ class StopSignal {
  private:
   void Watch(HANDLE input);
 
-  ui::UniqueHandle event_;
+  win::UniqueHandle event_;
 };
 
 }  // namespace encoder

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "encoder/encoder_error.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace encoder {
 
@@ -13,8 +13,8 @@ std::string TemporaryOutput::PathFor(const std::string& outputPath) {
 
 TemporaryOutput::TemporaryOutput(std::string outputPath)
     : outputPath_(std::move(outputPath)), path_(PathFor(outputPath_)) {
-  ui::UniqueHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
     RaiseLastError("cannot write into the folder of the output " + outputPath_);
 }

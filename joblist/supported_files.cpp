@@ -1,6 +1,6 @@
 #include "joblist/supported_files.h"
 
-#include "common/path_text.h"
+#include "base/path_text.h"
 
 namespace joblist {
 
@@ -21,7 +21,7 @@ const char kOpenDialogFilter[] =
     "All files (*.*)|*.*";
 
 bool IsSupportedVideoFile(const std::string& path) {
-  const std::string extension = common::LowerCase(common::ExtractFileExt(path));
+  const std::string extension = base::LowerCase(base::ExtractFileExt(path));
   return !extension.empty() &&
          std::string(kSupportedExtensions).find(extension) != std::string::npos;
 }

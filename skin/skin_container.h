@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
-#include "skin/file_streams.h"
+#include "archive/file_streams.h"
+#include "image/bitmap.h"
 
 namespace skin {
 
 struct NamedBitmap {
   std::string name;
-  Bitmap bitmap;
+  image::Bitmap bitmap;
 };
 
 struct NamedInteger {
@@ -39,7 +39,7 @@ struct SkinValues {
 
 // Reads every value of a skin container (see skin_container_layout.h).
 // A malformed container throws std::runtime_error with "Failed to read skin
-// file!"; a bitmap that does not decode throws as DecodeBmp does.
-SkinValues ParseSkinContainer(InputFile& container);
+// file!"; a bitmap that does not decode throws as image::DecodeBmp does.
+SkinValues ParseSkinContainer(archive::InputFile& container);
 
 }  // namespace skin

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "skin/ascii_case.h"
-#include "skin/extract_skin_member.h"
-#include "skin/file_streams.h"
-#include "skin/scoped_file_removal.h"
+#include "archive/extract_skin_member.h"
+#include "archive/file_streams.h"
+#include "base/ascii_case.h"
+#include "base/scoped_file_removal.h"
 #include "skin/skin_errors.h"
 
 namespace skin {
@@ -17,23 +17,24 @@ constexpr char kSkinDataMember[] = "SKINDATA.SK2";
 
 template <typename Named>
 auto FindByName(Named& list, std::string_view name) {
-  return std::find_if(list.begin(), list.end(),
-                      [&](const auto& item) { return EqualIgnoringAsciiCase(item.name, name); });
+  return std::find_if(list.begin(), list.end(), [&](const auto& item) {
+    return base::EqualIgnoringAsciiCase(item.name, name);
+  });
 }
 
-SkinValues LoadSkinValues(const std::string& file_name, std::string_view password,
-                          TempNameSource& temp_names) {
-  const std::string target = NewTempFileName(temp_names);
-  ScopedFileRemoval remove_target(target);
-  switch (ExtractSkinMember(file_name, kSkinDataMember, target, password)) {
-    case ExtractResult::kDone:
+SkinValues LoadSkinValues(const std::string& fileName, std::string_view password,
+                          base::TempNameSource& tempNames) {
+  const std::string target = base::NewTempFileName(tempNames);
+  base::ScopedFileRemoval removeTarget(target);
+  switch (archive::ExtractSkinMember(fileName, kSkinDataMember, target, password)) {
+    case archive::ExtractResult::kDone:
       break;
-    case ExtractResult::kRefused:
+    case archive::ExtractResult::kRefused:
       throw std::runtime_error(kWrongPasswordText);
-    case ExtractResult::kUnreadable:
+    case archive::ExtractResult::kUnreadable:
       throw std::runtime_error(kFailedToReadSkinText);
   }
-  InputFile container(target);
+  archive::InputFile container(target);
   if (!container.IsOpen()) {
     throw std::runtime_error(kFailedToReadSkinText);
   }
@@ -42,11 +43,11 @@ SkinValues LoadSkinValues(const std::string& file_name, std::string_view passwor
 
 }  // namespace
 
-Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& file_name, std::string_view password,
-                                       TempNameSource& temp_names)
-    : values_(LoadSkinValues(file_name, password, temp_names)) {}
+Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& fileName, std::string_view password,
+                                       base::TempNameSource& tempNames)
+    : values_(LoadSkinValues(fileName, password, tempNames)) {}
 
-Bitmap* Tsk2SkinFileReader::GetBitmap(std::string_view name) {
+image::Bitmap* Tsk2SkinFileReader::GetBitmap(std::string_view name) {
   const auto found = FindByName(values_.bitmaps, name);
   return found == values_.bitmaps.end() ? nullptr : &found->bitmap;
 }
@@ -61,7 +62,7 @@ uint8_t Tsk2SkinFileReader::GetByte(std::string_view name) const {
   return found == values_.bytes.end() ? 0 : found->value;
 }
 
-void Tsk2SkinFileReader::SetTransparentColor(ColorRef color) {
+void Tsk2SkinFileReader::SetTransparentColor(image::ColorRef color) {
   for (NamedBitmap& named : values_.bitmaps) {
     named.bitmap.SetTransparentColor(color);
   }

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "base/temp_name_source.h"
+#include "image/bitmap.h"
 #include "skin/skin_container.h"
-#include "skin/temp_name_source.h"
 
 namespace skin {
 
@@ -22,20 +22,20 @@ class Tsk2SkinFileReader {
   // cannot be extracted, "Failed to read skin file!" for a malformed
   // container, and the bitmap decoder's error for a picture that does not
   // decode.
-  Tsk2SkinFileReader(const std::string& file_name, std::string_view password,
-                     TempNameSource& temp_names);
+  Tsk2SkinFileReader(const std::string& fileName, std::string_view password,
+                     base::TempNameSource& tempNames);
   Tsk2SkinFileReader(const Tsk2SkinFileReader&) = delete;
   Tsk2SkinFileReader& operator=(const Tsk2SkinFileReader&) = delete;
 
   // Null when no bitmap has that name.
-  Bitmap* GetBitmap(std::string_view name);
+  image::Bitmap* GetBitmap(std::string_view name);
   // -1 when no integer has that name.
   int32_t GetInteger(std::string_view name) const;
   // 0 when no byte has that name.
   uint8_t GetByte(std::string_view name) const;
 
   // Gives every bitmap fixed-colour transparency with `color`.
-  void SetTransparentColor(ColorRef color);
+  void SetTransparentColor(image::ColorRef color);
 
   // Every value in container order, by kind.
   const SkinValues& Values() const { return values_; }

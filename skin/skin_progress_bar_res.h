@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "skin/skin_res.h"
 
 namespace skin {
@@ -17,16 +17,16 @@ class TvxSkinProgressBarRes final : public TvxSkinRes {
   void Rebuild() override;
 
   // `piece` 1 to 4.
-  const Bitmap& Horizontal(int piece) const { return horizontal_.at(piece - 1); }
-  const Bitmap& Vertical(int piece) const { return vertical_.at(piece - 1); }
-  int StartWidth() const { return start_width_; }
-  int EndWidth() const { return end_width_; }
+  const image::Bitmap& Horizontal(int piece) const { return horizontal_.at(piece - 1); }
+  const image::Bitmap& Vertical(int piece) const { return vertical_.at(piece - 1); }
+  int StartWidth() const { return startWidth_; }
+  int EndWidth() const { return endWidth_; }
 
  private:
-  std::array<Bitmap, kPieces> horizontal_;
-  std::array<Bitmap, kPieces> vertical_;
-  int start_width_ = 0;
-  int end_width_ = 0;
+  std::array<image::Bitmap, kPieces> horizontal_;
+  std::array<image::Bitmap, kPieces> vertical_;
+  int startWidth_ = 0;
+  int endWidth_ = 0;
 };
 
 }  // namespace skin

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "skin/skin_res.h"
 
 namespace skin {
@@ -21,45 +21,45 @@ class TvxSkinScrollBtnRes final : public TvxSkinRes {
   void Rebuild() override;
 
   // `state` 1 to 6, `piece` 1 to 5.
-  const Bitmap& VerticalArrow(int state) const { return vertical_arrows_.at(state - 1); }
-  const Bitmap& HorizontalArrow(int state) const { return horizontal_arrows_.at(state - 1); }
-  const Bitmap& VerticalThumb(int piece) const { return vertical_thumb_.at(piece - 1); }
-  const Bitmap& HorizontalThumb(int piece) const { return horizontal_thumb_.at(piece - 1); }
+  const image::Bitmap& VerticalArrow(int state) const { return verticalArrows_.at(state - 1); }
+  const image::Bitmap& HorizontalArrow(int state) const { return horizontalArrows_.at(state - 1); }
+  const image::Bitmap& VerticalThumb(int piece) const { return verticalThumb_.at(piece - 1); }
+  const image::Bitmap& HorizontalThumb(int piece) const { return horizontalThumb_.at(piece - 1); }
 
   // One skin look draws its thumb whole, stretched in three parts, rather
   // than from the five pieces.
-  bool WholeThumb() const { return whole_thumb_; }
-  const Bitmap& VerticalWholeThumb() const { return vertical_whole_thumb_; }
-  const Bitmap& HorizontalWholeThumb() const { return horizontal_whole_thumb_; }
+  bool WholeThumb() const { return wholeThumb_; }
+  const image::Bitmap& VerticalWholeThumb() const { return verticalWholeThumb_; }
+  const image::Bitmap& HorizontalWholeThumb() const { return horizontalWholeThumb_; }
 
-  int ThumbWidth() const { return thumb_width_; }
+  int ThumbWidth() const { return thumbWidth_; }
 
  private:
   void Clear();
   void BuildArrows();
-  void BuildThumb(const Bitmap& thumb);
-  void PaintTransparentPixels(ColorRef transparent, ColorRef scroll_bar);
+  void BuildThumb(const image::Bitmap& thumb);
+  void PaintTransparentPixels(image::ColorRef transparent, image::ColorRef scrollBar);
 
-  std::array<Bitmap, kArrowStates> vertical_arrows_;
-  std::array<Bitmap, kArrowStates> horizontal_arrows_;
-  std::array<Bitmap, kThumbPieces> vertical_thumb_;
-  std::array<Bitmap, kThumbPieces> horizontal_thumb_;
-  bool whole_thumb_ = false;
-  Bitmap vertical_whole_thumb_;
-  Bitmap horizontal_whole_thumb_;
-  int thumb_width_ = 0;
+  std::array<image::Bitmap, kArrowStates> verticalArrows_;
+  std::array<image::Bitmap, kArrowStates> horizontalArrows_;
+  std::array<image::Bitmap, kThumbPieces> verticalThumb_;
+  std::array<image::Bitmap, kThumbPieces> horizontalThumb_;
+  bool wholeThumb_ = false;
+  image::Bitmap verticalWholeThumb_;
+  image::Bitmap horizontalWholeThumb_;
+  int thumbWidth_ = 0;
 };
 
 // Whether a skin asks for its scroll-bar thumb to be drawn whole: its
 // scroll-bar colour is 0xCBCBCB, and its thumb is 33 rows high with the
 // colour 0xB23901 at (1, 10).
-bool IsWholeThumbSkin(ColorRef scroll_bar_color, const Bitmap& thumb);
+bool IsWholeThumbSkin(image::ColorRef scrollBarColor, const image::Bitmap& thumb);
 
 // The five vertical pieces of a thumb H rows high: rows 0-2 and the last
 // three are the caps; with f = (H - 6) div 3 above 0, piece 2 is rows 4 to
 // f + 3, piece 3 the H - 2f - 6 rows from row f + 4, piece 4 rows H - f - 3
 // to H - 4. A thumb lower than 9 rows has no room for them: pieces 2 to 4
 // are then its middle row.
-std::array<Bitmap, 5> CutThumb(const Bitmap& thumb);
+std::array<image::Bitmap, 5> CutThumb(const image::Bitmap& thumb);
 
 }  // namespace skin

@@ -2,17 +2,18 @@
 
 #include <optional>
 
-#include "skin/image_transforms.h"
+#include "image/image_transforms.h"
 
 namespace skin {
 
 namespace {
 
-std::array<Bitmap, 4> AllTurns(const std::optional<Bitmap>& image) {
+std::array<image::Bitmap, 4> AllTurns(const std::optional<image::Bitmap>& image) {
   if (!image) {
     return {};
   }
-  return {*image, TurnCounterClockwise(*image), TurnHalf(*image), TurnClockwise(*image)};
+  return {*image, image::TurnCounterClockwise(*image), image::TurnHalf(*image),
+          image::TurnClockwise(*image)};
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "skin/skin_res.h"
 
 namespace skin {
@@ -16,12 +16,12 @@ class TvxSkinTabRes final : public TvxSkinRes {
  public:
   void Rebuild() override;
 
-  const Bitmap& Line(TabTurn turn) const { return line_[Index(turn)]; }
-  const Bitmap& SelectedTab(TabTurn turn) const { return selected_[Index(turn)]; }
-  const Bitmap& OtherTab(TabTurn turn) const { return other_[Index(turn)]; }
+  const image::Bitmap& Line(TabTurn turn) const { return line_[Index(turn)]; }
+  const image::Bitmap& SelectedTab(TabTurn turn) const { return selected_[Index(turn)]; }
+  const image::Bitmap& OtherTab(TabTurn turn) const { return other_[Index(turn)]; }
 
  private:
-  using Turns = std::array<Bitmap, 4>;
+  using Turns = std::array<image::Bitmap, 4>;
 
   static size_t Index(TabTurn turn) { return static_cast<size_t>(turn); }
 

@@ -4,6 +4,11 @@
 
 start_wine_display() {
   wineserver -p
+  # The first Wine program starts Wine's helper processes, which outlive it
+  # and inherit its standard output. Started here, they hold nothing open;
+  # started by a test, they would keep CTest waiting for that test's output
+  # until its timeout.
+  wine cmd /c exit >/dev/null 2>&1 || true
   vexmoor_xvfb_pid=""
   if [[ -z "${DISPLAY:-}" ]]; then
     local number=99

@@ -18,7 +18,7 @@ trap stop_wine_display EXIT
 printf '\n==> Running the tests\n'
 cd "$VEXMOOR_BUILD"
 set +e
-ctest --output-on-failure --timeout 900 -j 2 --repeat until-pass:2 "$@" 2>&1 | tee "$VEXMOOR_BUILD/last-test.log"
+ctest --output-on-failure --timeout 900 -j 2 "$@" 2>&1 | tee "$VEXMOOR_BUILD/last-test.log"
 status=${PIPESTATUS[0]}
 set -e
 stop_wine_display

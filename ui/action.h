@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/component.h"
+#include "base/component.h"
 
 namespace ui {
 
@@ -34,9 +34,9 @@ class TActionLink {
 
 // A command with a caption and an enabled state shown by every client bound
 // to it.
-class TAction : public TComponent {
+class TAction : public base::TComponent {
  public:
-  using TComponent::TComponent;
+  using base::TComponent::TComponent;
   ~TAction() override;
 
   const std::string& Caption() const { return caption_; }
@@ -48,7 +48,7 @@ class TAction : public TComponent {
   // whether it did.
   bool Execute();
 
-  TNotifyEvent OnExecute;
+  base::TNotifyEvent OnExecute;
 
  private:
   friend class TActionLink;
@@ -60,9 +60,9 @@ class TAction : public TComponent {
 };
 
 // Holds a form's actions.
-class TActionList : public TComponent {
+class TActionList : public base::TComponent {
  public:
-  using TComponent::TComponent;
+  using base::TComponent::TComponent;
 };
 
 }  // namespace ui

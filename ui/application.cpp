@@ -6,8 +6,8 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
-#include "ui/os_error.h"
-#include "ui/text.h"
+#include "win/code_page.h"
+#include "win/os_error.h"
 
 namespace ui {
 
@@ -35,7 +35,7 @@ void TApplication::ProcessMessages() {
       PostQuitMessage(exitCode_);
       return;
     }
-    Dispatch(&message);
+    Dispatch(message);
   }
 }
 
@@ -43,9 +43,9 @@ void TApplication::HandleMessage() {
   MSG message;
   const BOOL received = GetMessageW(&message, nullptr, 0, 0);
   if (received == -1)
-    RaiseLastOSError();
+    win::RaiseLastOSError();
   if (received) {
-    Dispatch(&message);
+    Dispatch(message);
     return;
   }
   terminated_ = true;
@@ -53,17 +53,15 @@ void TApplication::HandleMessage() {
   PostQuitMessage(exitCode_);
 }
 
-void TApplication::Dispatch(const void* pending) {
-  const MSG& message = *static_cast<const MSG*>(pending);
+void TApplication::Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (dynamic_cast<TForm*>(TControl::FromHandle(root)) &&
-      IsDialogMessageW(root, const_cast<MSG*>(&message)))
+  if (dynamic_cast<TForm*>(TControl::FromHandle(root)) && IsDialogMessageW(root, &message))
     return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
 
-TApplication::WaitResult TApplication::WaitForMessageOrHandle(void* handle, unsigned long timeout) {
+TApplication::WaitResult TApplication::WaitForMessageOrHandle(HANDLE handle, DWORD timeout) {
   HANDLE handles[1] = {handle};
   const DWORD count = handle ? 1 : 0;
   // MWMO_INPUTAVAILABLE: without it a message that a PeekMessage has already
@@ -71,7 +69,7 @@ TApplication::WaitResult TApplication::WaitForMessageOrHandle(void* handle, unsi
   const DWORD result =
       MsgWaitForMultipleObjectsEx(count, handles, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   if (result == WAIT_FAILED)
-    RaiseLastOSError();
+    win::RaiseLastOSError();
   if (result == WAIT_TIMEOUT)
     return WaitResult::Timeout;
   return result == WAIT_OBJECT_0 + count ? WaitResult::Message : WaitResult::Signalled;
@@ -87,7 +85,7 @@ void TApplication::ShowException(std::exception_ptr error) {
     onException_(text);
     return;
   }
-  MessageBoxW(GetActiveWindow(), Utf8ToWide(text).c_str(), Utf8ToWide(title_).c_str(),
+  MessageBoxW(GetActiveWindow(), win::Utf8ToWide(text).c_str(), win::Utf8ToWide(title_).c_str(),
               MB_OK | MB_ICONERROR);
 }
 

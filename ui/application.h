@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <exception>
 #include <functional>
 #include <string>
@@ -39,7 +41,7 @@ class TApplication {
   // queue (also one already seen but not removed), the handle is signalled
   // (nullptr: no handle) or the timeout in milliseconds passes. Dispatches
   // nothing.
-  WaitResult WaitForMessageOrHandle(void* handle, unsigned long timeout = 0xFFFFFFFF);
+  WaitResult WaitForMessageOrHandle(HANDLE handle, DWORD timeout = INFINITE);
 
   // Reports the exception being handled (call from a catch block).
   void HandleException();
@@ -57,7 +59,7 @@ class TApplication {
  private:
   // Hands a message to its window, after the keyboard handling of forms
   // (Tab, Enter for the default button, Escape).
-  void Dispatch(const void* message);
+  void Dispatch(MSG& message);
 
   std::string title_ = "Vexmoor";
   ExceptionHandler onException_;

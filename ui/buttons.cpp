@@ -1,6 +1,6 @@
 #include "ui/buttons.h"
 
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace ui {
 
@@ -60,23 +60,13 @@ void TButton::WndProc(TMessage& message) {
   TControl::WndProc(message);
 }
 
-UniqueImageList::~UniqueImageList() {
-  Reset(nullptr);
-}
-
-void UniqueImageList::Reset(HIMAGELIST list) {
-  if (list_)
-    ImageList_Destroy(list_);
-  list_ = list;
-}
-
 void TBitBtn::SetGlyph(HBITMAP glyph) {
   BITMAP info{};
   GetObjectW(glyph, sizeof info, &info);
   COLORREF transparent;
   {
-    MemoryDC dc(nullptr);
-    SelectedObject selected(dc.Get(), glyph);
+    win::MemoryDC dc(nullptr);
+    win::SelectedObject selected(dc.Get(), glyph);
     transparent = GetPixel(dc.Get(), 0, 0);
   }
   glyph_.Reset(ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
@@ -103,8 +93,8 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& draw) {
   RECT frame = draw.rcItem;
   DrawFrameControl(draw.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
 
-  SelectedObject font(draw.hDC, Font().Handle());
-  const std::wstring text = Utf8ToWide(Caption());
+  win::SelectedObject font(draw.hDC, Font().Handle());
+  const std::wstring text = win::Utf8ToWide(Caption());
   SIZE textSize{};
   GetTextExtentPoint32W(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textSize);
   int glyphWidth = 0;

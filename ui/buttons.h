@@ -9,7 +9,7 @@
 #include "ui/action.h"
 #include "ui/control.h"
 #include "ui/form.h"
-#include "ui/gdi.h"
+#include "win/gdi.h"
 
 namespace ui {
 
@@ -22,7 +22,7 @@ struct TButtonOptions {
   int modalResult = mrNone;
   // The button Enter presses on its form.
   bool isDefault = false;
-  TNotifyEvent onClick;
+  base::TNotifyEvent onClick;
 };
 
 // A push button.
@@ -41,7 +41,7 @@ class TButton : public TControl {
   // Executes the bound action, or else OnClick; then sets the modal result.
   void Click();
 
-  TNotifyEvent OnClick;
+  base::TNotifyEvent OnClick;
 
  protected:
   void WndProc(TMessage& message) override;
@@ -49,22 +49,6 @@ class TButton : public TControl {
  private:
   int modalResult_;
   TActionLink actionLink_;
-};
-
-// Owns an image list and destroys it when it goes.
-class UniqueImageList {
- public:
-  UniqueImageList() = default;
-  explicit UniqueImageList(HIMAGELIST list) : list_(list) {}
-  ~UniqueImageList();
-  UniqueImageList(const UniqueImageList&) = delete;
-  UniqueImageList& operator=(const UniqueImageList&) = delete;
-
-  HIMAGELIST Get() const { return list_; }
-  void Reset(HIMAGELIST list);
-
- private:
-  HIMAGELIST list_ = nullptr;
 };
 
 // A push button that can show a small bitmap before its caption. Without a
@@ -82,14 +66,14 @@ class TBitBtn : public TButton {
  private:
   void Draw(const DRAWITEMSTRUCT& draw);
 
-  UniqueImageList glyph_;
+  win::UniqueImageList glyph_;
 };
 
 struct TCheckBoxOptions {
   TBounds bounds;
   std::string caption;
   bool checked = false;
-  TNotifyEvent onClick;
+  base::TNotifyEvent onClick;
 };
 
 class TCheckBox : public TControl {
@@ -99,7 +83,7 @@ class TCheckBox : public TControl {
   bool Checked() const;
   void SetChecked(bool checked);
 
-  TNotifyEvent OnClick;
+  base::TNotifyEvent OnClick;
 
  protected:
   void WndProc(TMessage& message) override;

@@ -1,6 +1,6 @@
 #include "ui/combo_box.h"
 
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace ui {
 namespace {
@@ -36,11 +36,11 @@ std::string TComboBox::Item(int index) const {
   std::wstring text(length + 1, L'\0');
   SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(length);
-  return WideToUtf8(text);
+  return win::WideToUtf8(text);
 }
 
 void TComboBox::AddItem(const std::string& item) {
-  const std::wstring text = Utf8ToWide(item);
+  const std::wstring text = win::Utf8ToWide(item);
   SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

@@ -13,7 +13,7 @@ struct TComboBoxOptions {
   std::vector<std::string> items;
   int itemIndex = -1;
   int dropDownCount = 8;
-  TNotifyEvent onChange;
+  base::TNotifyEvent onChange;
 };
 
 // A drop-down list: the user picks one of the items and cannot type text.
@@ -31,7 +31,7 @@ class TComboBox : public TControl {
   std::string Text() const;
 
   // Fired when the user picks another item.
-  TNotifyEvent OnChange;
+  base::TNotifyEvent OnChange;
 
  protected:
   void WndProc(TMessage& message) override;

@@ -4,8 +4,8 @@
 
 #include "ui/application.h"
 #include "ui/menu.h"
-#include "ui/os_error.h"
-#include "ui/text.h"
+#include "win/code_page.h"
+#include "win/os_error.h"
 
 namespace ui {
 namespace {
@@ -36,7 +36,7 @@ bool IsReflectedMessage(UINT message) {
 
 TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBounds& bounds,
                    const std::string& caption, HWND ownerWindow)
-    : TComponent(parent),
+    : base::TComponent(parent),
       parent_(parent),
       windowProc_([this](TMessage& message) { WndProc(message); }),
       color_(parent ? parent->color_ : clBtnFace),
@@ -54,11 +54,11 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
   // ones are subclassed right after creation.
   const bool ownClass = IsOwnWindowClass(windowClass.name, &WindowTrampoline);
   HWND window =
-      CreateWindowExW(windowClass.exStyle, windowClass.name, Utf8ToWide(caption).c_str(), style,
-                      bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
+      CreateWindowExW(windowClass.exStyle, windowClass.name, win::Utf8ToWide(caption).c_str(),
+                      style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
                       GetModuleHandleW(nullptr), ownClass ? this : nullptr);
   if (!window)
-    RaiseLastOSError();
+    win::RaiseLastOSError();
   if (!ownClass) {
     classProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     Bind(window);
@@ -238,11 +238,11 @@ std::string TControl::Caption() const {
   const int length = GetWindowTextLengthW(handle_);
   std::wstring text(length + 1, L'\0');
   text.resize(GetWindowTextW(handle_, &text[0], length + 1));
-  return WideToUtf8(text);
+  return win::WideToUtf8(text);
 }
 
 void TControl::SetCaption(const std::string& caption) {
-  SetWindowTextW(handle_, Utf8ToWide(caption).c_str());
+  SetWindowTextW(handle_, win::Utf8ToWide(caption).c_str());
 }
 
 void TControl::SetEnabled(bool enabled) {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/component.h"
+#include "base/component.h"
 #include "ui/graphics.h"
 
 namespace ui {
@@ -56,7 +56,7 @@ struct TWindowClass {
 // of the window goes through WindowProc, which starts as the control's own
 // WndProc and ends in the procedure of the window class; painters can be put
 // in front of it.
-class TControl : public TComponent {
+class TControl : public base::TComponent {
  public:
   ~TControl() override;
 
@@ -124,7 +124,7 @@ class TControl : public TComponent {
   TWndMethod windowProc_;
   TColor color_;
   TFont font_;
-  UniqueBrush colorBrush_;
+  win::UniqueBrush colorBrush_;
   TPopupMenu* popupMenu_ = nullptr;
 };
 

@@ -9,16 +9,16 @@
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/open_dialog_result.h"
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace ui {
 
 bool TOpenDialog::Execute(HWND owner) {
   files_.clear();
-  const std::wstring filter = OpenDialogFilter(Utf8ToWide(filter_));
-  const std::wstring title = Utf8ToWide(title_);
-  const std::wstring fileName = Utf8ToWide(fileName_);
-  const std::wstring initialDir = Utf8ToWide(initialDir_);
+  const std::wstring filter = OpenDialogFilter(win::Utf8ToWide(filter_));
+  const std::wstring title = win::Utf8ToWide(title_);
+  const std::wstring fileName = win::Utf8ToWide(fileName_);
+  const std::wstring initialDir = win::Utf8ToWide(initialDir_);
   std::vector<wchar_t> buffer(std::max<std::size_t>(bufferSize_, fileName.size() + 2), L'\0');
   std::copy(fileName.begin(), fileName.end(), buffer.begin());
 
@@ -44,15 +44,15 @@ bool TOpenDialog::Execute(HWND owner) {
   }
   filterIndex_ = static_cast<int>(dialog.nFilterIndex);
   for (const std::wstring& path : SplitOpenDialogResult(buffer.data(), buffer.size()))
-    files_.push_back(WideToUtf8(path));
+    files_.push_back(win::WideToUtf8(path));
   fileName_ = files_.empty() ? std::string() : files_.front();
   return true;
 }
 
 int ShowMessageBox(const TControl* owner, const std::string& text, UINT flags) {
   HWND window = owner ? owner->Handle() : GetActiveWindow();
-  return MessageBoxW(window, Utf8ToWide(text).c_str(), Utf8ToWide(Application().Title()).c_str(),
-                     flags);
+  return MessageBoxW(window, win::Utf8ToWide(text).c_str(),
+                     win::Utf8ToWide(Application().Title()).c_str(), flags);
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/component.h"
+#include "base/component.h"
 
 namespace ui {
 
@@ -18,9 +18,9 @@ struct TOpenOptions {
 };
 
 // The system's Explorer-style dialog for picking files to open.
-class TOpenDialog : public TComponent {
+class TOpenDialog : public base::TComponent {
  public:
-  using TComponent::TComponent;
+  using base::TComponent::TComponent;
 
   void SetTitle(std::string title) { title_ = std::move(title); }
   // "Description|*.a;*.b|Description|*.c"

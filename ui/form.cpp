@@ -1,11 +1,12 @@
 #include "ui/form.h"
 
+#include <set>
 #include <stdexcept>
 #include <vector>
 
 #include "ui/menu.h"
-#include "ui/os_error.h"
-#include "ui/text.h"
+#include "win/code_page.h"
+#include "win/os_error.h"
 
 namespace ui {
 namespace {
@@ -42,12 +43,13 @@ DWORD FormExStyle(const TFormOptions& options) {
   return exStyle;
 }
 
+// The names live in a set, whose elements never move, so the pointers
+// handed out stay valid however many classes follow.
 const wchar_t* RegisteredFormClass(const std::string& name, WNDPROC procedure) {
-  static std::vector<std::wstring> registered;
-  const std::wstring wide = Utf8ToWide(name);
-  for (const std::wstring& known : registered)
-    if (known == wide)
-      return known.c_str();
+  static std::set<std::wstring> registered;
+  const std::wstring wide = win::Utf8ToWide(name);
+  if (auto known = registered.find(wide); known != registered.end())
+    return known->c_str();
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_DBLCLKS;
@@ -56,9 +58,8 @@ const wchar_t* RegisteredFormClass(const std::string& name, WNDPROC procedure) {
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpszClassName = wide.c_str();
   if (!RegisterClassExW(&windowClass))
-    RaiseLastOSError();
-  registered.push_back(wide);
-  return registered.back().c_str();
+    win::RaiseLastOSError();
+  return registered.insert(wide).first->c_str();
 }
 
 HWND MainFormWindow() {

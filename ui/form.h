@@ -76,10 +76,10 @@ class TForm : public TControl {
 
   TMainMenu* Menu() const { return menu_; }
 
-  TNotifyEvent OnCreate;
+  base::TNotifyEvent OnCreate;
   // Fired each time the form is shown, the first time included.
-  TNotifyEvent OnShow;
-  std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+  base::TNotifyEvent OnShow;
+  std::function<void(base::TComponent* sender, TCloseAction& action)> OnClose;
 
  protected:
   void WndProc(TMessage& message) override;

@@ -1,6 +1,6 @@
 #include "ui/graphics.h"
 
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace ui {
 
@@ -46,12 +46,12 @@ void TFont::SetColor(TColor color) {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    ClientDC screen(nullptr);
+    win::ClientDC screen(nullptr);
     LOGFONTW description{};
     description.lfHeight = -MulDiv(size_, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     description.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring face = Utf8ToWide(name_);
+    const std::wstring face = win::Utf8ToWide(name_);
     lstrcpynW(description.lfFaceName, face.c_str(), LF_FACESIZE);
     handle_.Reset(CreateFontIndirectW(&description));
   }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/gdi.h"
+#include "win/gdi.h"
 
 namespace ui {
 
@@ -51,7 +51,7 @@ class TFont {
   int size_ = 8;
   bool bold_ = false;
   TColor color_ = clWindowText;
-  mutable UniqueFont handle_;
+  mutable win::UniqueFont handle_;
   std::function<void()> onChange_;
 };
 

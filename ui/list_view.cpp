@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace ui {
 namespace {
@@ -27,7 +27,7 @@ std::string ItemText(HWND view, int index, int column) {
     // A full buffer may have cut the text short: try again with more room.
     if (length < static_cast<int>(text.size()) - 1) {
       text.resize(length);
-      return WideToUtf8(text);
+      return win::WideToUtf8(text);
     }
     text.resize(text.size() * 2);
   }
@@ -40,7 +40,7 @@ std::string TListItem::Caption() const {
 }
 
 void TListItem::SetCaption(const std::string& caption) {
-  std::wstring text = Utf8ToWide(caption);
+  std::wstring text = win::Utf8ToWide(caption);
   LVITEMW item{};
   item.iSubItem = 0;
   item.pszText = &text[0];
@@ -87,7 +87,7 @@ TListView::TListView(TControl* parent, const TListViewOptions& options)
 }
 
 void TListView::AddColumn(int index, const TListColumn& column) {
-  std::wstring text = Utf8ToWide(column.caption);
+  std::wstring text = win::Utf8ToWide(column.caption);
   LVCOLUMNW info{};
   info.mask = LVCF_TEXT | LVCF_WIDTH;
   info.pszText = &text[0];
@@ -100,7 +100,7 @@ int TListView::ItemCount() const {
 }
 
 TListItem TListView::AddItem(const std::string& caption) {
-  std::wstring text = Utf8ToWide(caption);
+  std::wstring text = win::Utf8ToWide(caption);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.iItem = ItemCount();
@@ -129,11 +129,11 @@ std::string TListView::ColumnCaption(int column) const {
   info.pszText = &text[0];
   info.cchTextMax = static_cast<int>(text.size());
   SendMessageW(Handle(), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-  return WideToUtf8(info.pszText);
+  return win::WideToUtf8(info.pszText);
 }
 
 void TListView::SetColumnCaption(int column, const std::string& caption) {
-  std::wstring text = Utf8ToWide(caption);
+  std::wstring text = win::Utf8ToWide(caption);
   LVCOLUMNW info{};
   info.mask = LVCF_TEXT;
   info.pszText = &text[0];

@@ -4,8 +4,8 @@
 #include <map>
 
 #include "ui/form.h"
-#include "ui/os_error.h"
-#include "ui/text.h"
+#include "win/code_page.h"
+#include "win/os_error.h"
 
 namespace ui {
 namespace {
@@ -28,14 +28,14 @@ UINT NewCommand(TMenuItem* item) {
 
 HMENU CheckedMenu(HMENU menu) {
   if (!menu)
-    RaiseLastOSError();
+    win::RaiseLastOSError();
   return menu;
 }
 
 }  // namespace
 
 TMenuItem::TMenuItem(TMenuItem* parent, const TMenuItemOptions& options)
-    : TComponent(parent),
+    : base::TComponent(parent),
       menu_(parent->menu_),
       parent_(parent),
       caption_(options.caption),
@@ -53,7 +53,7 @@ TMenuItem::TMenuItem(TMenuItem* parent, const TMenuItemOptions& options)
 }
 
 TMenuItem::TMenuItem(TMenu* menu, HMENU handle)
-    : TComponent(menu),
+    : base::TComponent(menu),
       menu_(menu),
       submenu_(CheckedMenu(handle)),
       actionLink_([](const TAction&) {}) {}
@@ -79,7 +79,7 @@ void TMenuItem::AddItem(TMenuItem* item) {
   std::wstring text;
   item->FillItemInfo(info, text);
   if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info))
-    RaiseLastOSError();
+    win::RaiseLastOSError();
   menu_->ItemsChanged();
 }
 
@@ -89,7 +89,7 @@ void TMenuItem::RemoveItem(TMenuItem* item) {
 }
 
 void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
-  text = Utf8ToWide(caption_);
+  text = win::Utf8ToWide(caption_);
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING;
   info.fType = (IsSeparator() ? MFT_SEPARATOR : 0) | (menu_->OwnerDraw() ? MFT_OWNERDRAW : 0);
@@ -154,8 +154,8 @@ TMenuItem* TMenuItem::FromItemData(ULONG_PTR itemData) {
   return nullptr;
 }
 
-TMenu::TMenu(TComponent* owner, HMENU handle)
-    : TComponent(owner), items_(new TMenuItem(this, handle)) {}
+TMenu::TMenu(base::TComponent* owner, HMENU handle)
+    : base::TComponent(owner), items_(new TMenuItem(this, handle)) {}
 
 void TMenu::SetOwnerDraw(bool ownerDraw) {
   ownerDraw_ = ownerDraw;
@@ -183,7 +183,7 @@ void TMainMenu::ItemsChanged() {
   form_->KeepClientSize();
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner, CreatePopupMenu()) {}
+TPopupMenu::TPopupMenu(base::TComponent* owner) : TMenu(owner, CreatePopupMenu()) {}
 
 void TPopupMenu::Popup(int x, int y, HWND window) {
   HWND owner = GetAncestor(window, GA_ROOT);

@@ -6,46 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "base/component.h"
 #include "ui/action.h"
-#include "ui/component.h"
+#include "win/unique.h"
 
 namespace ui {
 
 class TForm;
 class TMenu;
 
-// Owns one menu handle and destroys it when it goes.
-class UniqueMenu {
- public:
-  UniqueMenu() = default;
-  explicit UniqueMenu(HMENU menu) : menu_(menu) {}
-  ~UniqueMenu() { Reset(); }
-  UniqueMenu(const UniqueMenu&) = delete;
-  UniqueMenu& operator=(const UniqueMenu&) = delete;
-
-  HMENU Get() const { return menu_; }
-  void Reset(HMENU menu = nullptr) {
-    if (menu_)
-      DestroyMenu(menu_);
-    menu_ = menu;
-  }
-
- private:
-  HMENU menu_ = nullptr;
-};
-
 struct TMenuItemOptions {
   // "-" makes a separator.
   std::string caption;
   std::string name;
   TAction* action = nullptr;
-  TNotifyEvent onClick;
+  base::TNotifyEvent onClick;
 };
 
 // One entry of a menu, appended to its parent item. An item with items of
 // its own opens a submenu. Bound to an action it shows the action's caption
 // and enabled state and executes it when clicked.
-class TMenuItem : public TComponent {
+class TMenuItem : public base::TComponent {
  public:
   TMenuItem(TMenuItem* parent, const TMenuItemOptions& options = {});
   ~TMenuItem() override;
@@ -68,7 +49,7 @@ class TMenuItem : public TComponent {
   // Executes the bound action, or else OnClick; a disabled item does nothing.
   void Click();
 
-  TNotifyEvent OnClick;
+  base::TNotifyEvent OnClick;
   // Owner drawing, used while the menu's OwnerDraw is on.
   std::function<void(TMenuItem& item, MEASUREITEMSTRUCT& measure)> OnMeasureItem;
   std::function<void(TMenuItem& item, const DRAWITEMSTRUCT& draw)> OnDrawItem;
@@ -93,13 +74,13 @@ class TMenuItem : public TComponent {
   std::string caption_;
   bool enabled_ = true;
   UINT command_ = 0;
-  UniqueMenu submenu_;
+  win::UniqueMenu submenu_;
   std::vector<TMenuItem*> items_;
   TActionLink actionLink_;
 };
 
 // A menu: a root item whose items are the entries.
-class TMenu : public TComponent {
+class TMenu : public base::TComponent {
  public:
   TMenuItem& Items() { return *items_; }
   HMENU Handle() const { return items_->Handle(); }
@@ -109,7 +90,7 @@ class TMenu : public TComponent {
   void SetOwnerDraw(bool ownerDraw);
 
  protected:
-  TMenu(TComponent* owner, HMENU handle);
+  TMenu(base::TComponent* owner, HMENU handle);
 
  private:
   friend class TMenuItem;
@@ -135,7 +116,7 @@ class TMainMenu : public TMenu {
 // A menu that pops up at a point, such as on a control's right click.
 class TPopupMenu : public TMenu {
  public:
-  explicit TPopupMenu(TComponent* owner);
+  explicit TPopupMenu(base::TComponent* owner);
 
   // Shows the menu at a point on the screen, for the form that holds the
   // given window, and clicks the chosen item.

@@ -35,7 +35,7 @@ struct TEditOptions {
   TBounds bounds;
   std::string text;
   bool readOnly = false;
-  TNotifyEvent onChange;
+  base::TNotifyEvent onChange;
 };
 
 // A one-line text field. OnChange follows every change of the text, typed or
@@ -49,7 +49,7 @@ class TEdit : public TControl {
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 
-  TNotifyEvent OnChange;
+  base::TNotifyEvent OnChange;
 
  protected:
   void WndProc(TMessage& message) override;

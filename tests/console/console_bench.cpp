@@ -20,8 +20,8 @@
 
 #include "console/console_io.h"
 #include "tests/console/child_command.h"
-#include "ui/handle.h"
-#include "ui/os_error.h"
+#include "win/os_error.h"
+#include "win/unique.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ Result PlainRead(const std::string& command, DWORD readSize) {
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
   if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
-    ui::RaiseLastOSError();
-  ui::UniqueHandle read(readEnd), write(writeEnd);
+    win::RaiseLastOSError();
+  win::UniqueHandle read(readEnd), write(writeEnd);
   SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
 
   STARTUPINFOA startup{};
@@ -59,8 +59,8 @@ Result PlainRead(const std::string& command, DWORD readSize) {
   const double start = Now();
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr,
                       nullptr, &startup, &created))
-    ui::RaiseLastOSError();
-  ui::UniqueHandle process(created.hProcess), thread(created.hThread);
+    win::RaiseLastOSError();
+  win::UniqueHandle process(created.hProcess), thread(created.hThread);
   write.Reset();
 
   std::vector<char> buffer(readSize);
@@ -78,7 +78,7 @@ Result PlainRead(const std::string& command, DWORD readSize) {
 
 Result ThroughConsoleIO(const std::string& command) {
   Result result;
-  console::TConsoleIO io(nullptr);
+  console::TConsoleIO io(nullptr, nullptr);
   io.SetSplitMode(console::smSplitchar);
   io.SetOnReceiveOutput([&result](console::TConsoleIO*, const std::string& text) {
     if (!text.empty()) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/application.h"
 #include "tests/console/child_command.h"
-#include "ui/os_error.h"
+#include "ui/application.h"
+#include "win/os_error.h"
 
 namespace console {
 namespace {
@@ -33,6 +33,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 20000, HANDLE 
     MsgWaitForMultipleObjects(handle ? 1 : 0, &handle, FALSE,
                               std::min<DWORD>(timeout - elapsed, 50), QS_ALLINPUT);
   }
+}
+
+void ReportToApplication(std::exception_ptr error) {
+  ui::Application().ShowException(error);
 }
 
 int CountMessageWindows() {
@@ -96,9 +100,6 @@ class Recorder {
 
 class ConsoleIOTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ui::Application().SetOnException([this](const std::string& text) { reported.push_back(text); });
-  }
   void TearDown() override {
     if (io->IsRunning()) {
       io->SetEnableKill(true);
@@ -107,7 +108,6 @@ class ConsoleIOTest : public ::testing::Test {
       EXPECT_TRUE(WaitForEnd());
     }
     io.reset();
-    ui::Application().SetOnException(nullptr);
   }
 
   bool WaitForEnd() {
@@ -118,9 +118,11 @@ class ConsoleIOTest : public ::testing::Test {
     ASSERT_TRUE(WaitForEnd()) << commands;
   }
 
-  std::unique_ptr<TConsoleIO> io = std::make_unique<TConsoleIO>(nullptr);
-  Recorder recorder{*io};
+  // The texts of the exceptions the component reported.
   Lines reported;
+  std::unique_ptr<TConsoleIO> io = std::make_unique<TConsoleIO>(
+      nullptr, [this](std::exception_ptr error) { reported.push_back(ui::ExceptionText(error)); });
+  Recorder recorder{*io};
 };
 
 TEST_F(ConsoleIOTest, HasTheDocumentedDefaults) {
@@ -266,9 +268,9 @@ TEST_F(ConsoleIOTest, SendLineWithoutChildRaises) {
     try {
       io->SendLine("quit");
       ADD_FAILURE() << "no exception";
-    } catch (const ui::EOSError& error) {
+    } catch (const win::EOSError& error) {
       EXPECT_EQ(error.ErrorCode(), static_cast<unsigned long>(ERROR_INVALID_HANDLE));
-      EXPECT_EQ(std::string(error.what()), ui::OSErrorText(ERROR_INVALID_HANDLE));
+      EXPECT_EQ(std::string(error.what()), win::OSErrorText(ERROR_INVALID_HANDLE));
     }
     RunToEnd("exit=0");
   }
@@ -333,7 +335,7 @@ TEST_F(ConsoleIOTest, RunFailureRaisesTheSystemError) {
   try {
     io->Run("no-such-program-4a1f.exe", "", false);
     ADD_FAILURE() << "no exception";
-  } catch (const ui::EOSError& error) {
+  } catch (const win::EOSError& error) {
     EXPECT_EQ(error.ErrorCode(), static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(std::string(error.what()).rfind("System Error.  Code: 2.\r\n", 0), 0u)
         << error.what();
@@ -413,7 +415,7 @@ TEST_F(ConsoleIOTest, EndWaitsOnlyBrieflyForPipesHeldByAnotherProcess) {
   EXPECT_LT(GetTickCount() - start, 8000u);
   const Lines out = recorder.Of("out:");
   ASSERT_EQ(out.size(), 4u);
-  ui::UniqueHandle grandchild(OpenProcess(PROCESS_TERMINATE, FALSE, std::stoul(out[1])));
+  win::UniqueHandle grandchild(OpenProcess(PROCESS_TERMINATE, FALSE, std::stoul(out[1])));
   EXPECT_TRUE(grandchild && TerminateProcess(grandchild.Get(), 0));
   EXPECT_EQ(out, (Lines{"a", out[1], "b", ""}));
 }
@@ -421,7 +423,7 @@ TEST_F(ConsoleIOTest, EndWaitsOnlyBrieflyForPipesHeldByAnotherProcess) {
 TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
   const int windowsBefore = CountMessageWindows();
   Lines first;
-  auto io = std::make_unique<TConsoleIO>(nullptr);
+  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
   io->SetSplitMode(smSplitchar);
   io->SetStopProcessOnFree(false);
   io->SetOnReceiveOutput([&first](TConsoleIO*, const std::string& text) { first.push_back(text); });
@@ -438,7 +440,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
   const std::string pid = *std::find_if(first.begin(), first.end(), [](const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
   });
-  ui::UniqueHandle child(
+  win::UniqueHandle child(
       OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::stoul(pid)));
   ASSERT_TRUE(child);
 
@@ -448,7 +450,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
 
   // A new component, probably with the same window handle, sees nothing of
   // the first one's run.
-  TConsoleIO second(nullptr);
+  TConsoleIO second(nullptr, ReportToApplication);
   second.SetSplitMode(smSplitchar);
   Recorder recorder(second);
   second.Run(ChildCommand("drip=3,10"), "", false);
@@ -469,14 +471,14 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
 TEST(ConsoleIODestroyTest, DestroyedBeforeTheEndWasHandled) {
   const int windowsBefore = CountMessageWindows();
   Lines log;
-  auto io = std::make_unique<TConsoleIO>(nullptr);
+  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
   io->SetSplitMode(smSplitchar);
   io->SetOnReceiveOutput([&log](TConsoleIO*, const std::string& text) { log.push_back(text); });
   io->SetOnProcessStatusChange(
       [&log](TConsoleIO*, bool running) { log.push_back(running ? "status:1" : "status:0"); });
   io->Run(ChildCommand(R"(pid wait out=late\n)"), "", false);
   ASSERT_TRUE(PumpUntil([&log] { return log.size() >= 2; }));
-  ui::UniqueHandle child(
+  win::UniqueHandle child(
       OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::stoul(log[1])));
   ASSERT_TRUE(child);
   io->SendLine("go");
@@ -491,7 +493,7 @@ TEST(ConsoleIODestroyTest, DestroyedBeforeTheEndWasHandled) {
 TEST(ConsoleIODestroyTest, DestroyedMidRunStopsTheChildWhenAsked) {
   const int windowsBefore = CountMessageWindows();
   Lines log;
-  auto io = std::make_unique<TConsoleIO>(nullptr);
+  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
   io->SetSplitMode(smSplitchar);
   io->SetEnableKill(true);
   io->SetTerminateCommand("");
@@ -500,7 +502,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunStopsTheChildWhenAsked) {
       [&log](TConsoleIO*, bool running) { log.push_back(running ? "status:1" : "status:0"); });
   io->Run(ChildCommand("pid ignore"), "", false);
   ASSERT_TRUE(PumpUntil([&log] { return log.size() >= 2; }));
-  ui::UniqueHandle child(
+  win::UniqueHandle child(
       OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::stoul(log[1])));
   ASSERT_TRUE(child);
   io.reset();

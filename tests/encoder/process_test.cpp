@@ -20,11 +20,11 @@
 
 #include "conversion/command_line.h"
 #include "encoder/payload_layout.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace {
 
-using ui::UniqueHandle;
+using win::UniqueHandle;
 
 // The converter waits this long after "quit" before it kills the encoder.
 constexpr DWORD kConvertersStopWait = 1000;

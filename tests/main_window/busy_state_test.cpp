@@ -3,7 +3,7 @@
 #include <map>
 
 #include "tests/main_window/main_window_fixture.h"
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 namespace {
@@ -18,10 +18,10 @@ bool MenuEntryEnabled(HMENU menu, UINT item, UINT by) {
 std::string MenuEntryText(HMENU menu, UINT command) {
   wchar_t text[128] = {};
   GetMenuStringW(menu, command, text, 128, MF_BYCOMMAND);
-  return ui::WideToUtf8(text);
+  return win::WideToUtf8(text);
 }
 
-ui::TMenuItem* ConvertMenuEntry(conversion::TfrmMain& form) {
+ui::TMenuItem* ConvertMenuEntry(app::TfrmMain& form) {
   for (int index = 0; index < form.N_1->Count(); ++index)
     if (form.N_1->Item(index)->Action() == form.ActionConvertNow)
       return form.N_1->Item(index);
@@ -31,7 +31,7 @@ ui::TMenuItem* ConvertMenuEntry(conversion::TfrmMain& form) {
 // What the user can reach: the windows of the controls, the entries of
 // the File menu and the list's popup menu (named after their actions), and
 // the other menus of the menu bar.
-EnabledStates Reachable(conversion::TfrmMain& form) {
+EnabledStates Reachable(app::TfrmMain& form) {
   EnabledStates states;
   for (ui::TControl* control : std::initializer_list<ui::TControl*>{
            form.listViewFiles, form.buttonAdd, form.buttonDelete, form.buttonClearAll,

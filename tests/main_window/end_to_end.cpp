@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/main_form.h"
-#include "tests/main_window/message_box_log.h"
+#include "app/main_form.h"
+#include "tests/support/message_box_log.h"
 #include "ui/application.h"
 
 namespace {
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  conversion::TfrmMain form(conversion::CommandLineFolders{argv[1], temp});
+  app::TfrmMain form(conversion::CommandLineFolders{argv[1], temp});
   form.DoCreate();
   form.msgFolderView = "All done.";
   form.msgFinishInfo = "Open the output folder?";
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
       highestProgress = std::max(highestProgress, static_cast<int>(message.WParam));
     barProc(message);
   });
-  main_window_test::MessageBoxLog boxes(IDNO);
+  test_support::MessageBoxLog boxes(IDNO);
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
 
   for (const std::string& error : errors)

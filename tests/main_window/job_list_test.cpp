@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window/main_window_fixture.h"
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 namespace {
@@ -47,12 +47,12 @@ TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
   SetCurrentDirectoryA(InputPath("").c_str());
 
   std::string title, filter;
-  ui_test::RepeatingTimer picker([&] {
-    HWND dialog = ui_test::FindThreadWindow(L"#32770");
+  test_support::RepeatingTimer picker([&] {
+    HWND dialog = test_support::FindThreadWindow(L"#32770");
     if (!dialog || !GetDlgItem(dialog, kFileNameControl))
       return false;
-    title = ui::WideToUtf8(ui_test::WindowText(dialog));
-    filter = ui::WideToUtf8(ui_test::WindowText(GetDlgItem(dialog, kFileTypeControl)));
+    title = win::WideToUtf8(test_support::WindowText(dialog));
+    filter = win::WideToUtf8(test_support::WindowText(GetDlgItem(dialog, kFileTypeControl)));
     SetWindowTextW(GetDlgItem(dialog, kFileNameControl), L"\"a.avi\" \"b.psp\"");
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return true;
@@ -62,8 +62,8 @@ TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
   EXPECT_EQ(0u, filter.rfind("Support files", 0)) << filter;
   EXPECT_EQ(Names{InputPath("a.avi")}, Entries());
 
-  ui_test::RepeatingTimer canceller([&] {
-    HWND dialog = ui_test::FindThreadWindow(L"#32770");
+  test_support::RepeatingTimer canceller([&] {
+    HWND dialog = test_support::FindThreadWindow(L"#32770");
     if (!dialog || !GetDlgItem(dialog, kFileNameControl))
       return false;
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

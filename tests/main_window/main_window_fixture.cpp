@@ -3,50 +3,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/path_text.h"
+#include "base/path_text.h"
 #include "ui/application.h"
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 
 namespace {
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..")
-        continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(folder + name + "\\");
-      else
-        DeleteFileA((folder + name).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
-std::string EncoderLogPath(const TemporaryFolder& folders) {
+std::string EncoderLogPath(const test_support::TestFolder& folders) {
   return folders.Path() + "encoder.log";
 }
 
 }  // namespace
-
-TemporaryFolder::TemporaryFolder() {
-  static int count = 0;
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  path_ = std::string(temp) + "vexmoor_main_window_" + std::to_string(GetCurrentProcessId()) + "_" +
-          std::to_string(++count) + "\\";
-  CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-  RemoveTree(path_);
-}
 
 void WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
@@ -82,10 +51,10 @@ void MainWindowTest::TearDown() {
 void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form.reset();
   prompt.reset();
-  form = std::make_unique<conversion::TfrmMain>(
-      conversion::CommandLineFolders{systemFolder, folders.Path()});
+  form =
+      std::make_unique<app::TfrmMain>(conversion::CommandLineFolders{systemFolder, folders.Path()});
   form->DoCreate();
-  prompt = std::make_unique<conversion::TfrmOverWrite>();
+  prompt = std::make_unique<app::TfrmOverWrite>();
   prompt->DoCreate();
   form->SetOverwriteForm(prompt.get());
 
@@ -130,14 +99,14 @@ std::vector<encoder::EncoderRequest> MainWindowTest::EncoderStarts() {
 std::vector<std::string> MainWindowTest::StartedInputs() {
   std::vector<std::string> names;
   for (const encoder::EncoderRequest& start : EncoderStarts())
-    names.push_back(common::ExtractFileName(start.inputPath));
+    names.push_back(base::ExtractFileName(start.inputPath));
   return names;
 }
 
 std::vector<std::string> MainWindowTest::StartedOutputs() {
   std::vector<std::string> names;
   for (const encoder::EncoderRequest& start : EncoderStarts())
-    names.push_back(common::ExtractFileName(start.outputPath));
+    names.push_back(base::ExtractFileName(start.outputPath));
   return names;
 }
 
@@ -148,10 +117,10 @@ std::string MainWindowTest::PlainFinishText() const {
 std::string MainWindowTest::FakeEncoderFolder() {
   char path[MAX_PATH];
   const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  return common::ExtractFilePath(self) + "fake\\";
+  return base::ExtractFilePath(self) + "fake\\";
 }
 
-WhileEncoderWaits::WhileEncoderWaits(conversion::TfrmMain& form, std::function<void()> action)
+WhileEncoderWaits::WhileEncoderWaits(app::TfrmMain& form, std::function<void()> action)
     : timer_([&form, action] {
         static const std::string waiting = "[10/20]";
         const std::string status = form.labelCurrentInfo->Caption();

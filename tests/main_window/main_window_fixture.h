@@ -6,28 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "conversion/main_form.h"
-#include "conversion/overwrite_form.h"
+#include "app/main_form.h"
+#include "app/overwrite_form.h"
 #include "encoder/command_arguments.h"
-#include "tests/main_window/message_box_log.h"
-#include "tests/ui/window_driver.h"
+#include "tests/support/message_box_log.h"
+#include "tests/support/test_folder.h"
+#include "tests/support/window_driver.h"
 
 namespace main_window_test {
-
-// A folder of its own under the temporary folder, removed with its files.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  // Ends in a backslash.
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);
@@ -65,21 +51,21 @@ class MainWindowTest : public testing::Test {
 
   static std::string FakeEncoderFolder();
 
-  TemporaryFolder folders;
-  std::unique_ptr<conversion::TfrmMain> form;
-  std::unique_ptr<conversion::TfrmOverWrite> prompt;
+  test_support::TestFolder folders;
+  std::unique_ptr<app::TfrmMain> form;
+  std::unique_ptr<app::TfrmOverWrite> prompt;
   std::vector<std::string> errors;
-  MessageBoxLog boxes{IDNO};
+  test_support::MessageBoxLog boxes{IDNO};
 };
 
 // Runs the action whenever the fake encoder waits for its stop line (it has
 // shown frame 10 of 20 and still runs), from a timer of the running loop.
 class WhileEncoderWaits {
  public:
-  WhileEncoderWaits(conversion::TfrmMain& form, std::function<void()> action);
+  WhileEncoderWaits(app::TfrmMain& form, std::function<void()> action);
 
  private:
-  ui_test::RepeatingTimer timer_;
+  test_support::RepeatingTimer timer_;
 };
 
 }  // namespace main_window_test

@@ -24,7 +24,7 @@ enum class Answer {
 // the other without a message loop turning in between.
 class PromptAnswers {
  public:
-  PromptAnswers(conversion::TfrmOverWrite& prompt, std::vector<Answer> script)
+  PromptAnswers(app::TfrmOverWrite& prompt, std::vector<Answer> script)
       : prompt_(prompt),
         script_(std::move(script)),
         hook_([this](int code, WPARAM wParam, LPARAM) {
@@ -78,14 +78,14 @@ class PromptAnswers {
     PostMessageW(button->Handle(), BM_CLICK, 0, 0);
   }
 
-  conversion::TfrmOverWrite& prompt_;
+  app::TfrmOverWrite& prompt_;
   std::vector<Answer> script_;
   std::size_t next_ = 0;
   int showings_ = 0;
   int answered_ = 0;
   int unexpected_ = 0;
-  ui_test::CbtHook hook_;
-  ui_test::RepeatingTimer timer_;
+  test_support::CbtHook hook_;
+  test_support::RepeatingTimer timer_;
 };
 
 struct PolicyCase {

@@ -14,18 +14,18 @@
 #include <string>
 #include <vector>
 
-#include "common/path_text.h"
-#include "conversion/main_form.h"
+#include "app/main_form.h"
+#include "base/path_text.h"
 #include "encoder/command_line_quoting.h"
 #include "encoder/ffmpeg_plan.h"
-#include "tests/main_window/message_box_log.h"
-#include "tests/ui/thread_cpu_time.h"
+#include "tests/support/message_box_log.h"
+#include "tests/support/thread_cpu_time.h"
 #include "ui/application.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace {
 
-using ui_test::ThreadCpuMilliseconds;
+using test_support::ThreadCpuMilliseconds;
 
 double NowMilliseconds() {
   LARGE_INTEGER now, frequency;
@@ -41,33 +41,33 @@ struct WindowRun {
 
 // From the Convert click to the finish message, which the driver shows
 // once the encoder has ended.
-WindowRun ConvertThroughWindow(conversion::TfrmMain& form, const std::string& output) {
+WindowRun ConvertThroughWindow(app::TfrmMain& form, const std::string& output) {
   DeleteFileA(output.c_str());
   WindowRun run;
   const double start = NowMilliseconds();
   const double cpuStart = ThreadCpuMilliseconds();
-  ui_test::CbtHook finishWatch([&](int code, WPARAM window, LPARAM) {
+  test_support::CbtHook finishWatch([&](int code, WPARAM window, LPARAM) {
     if (code == HCBT_CREATEWND && run.wallMs == 0 &&
-        ui_test::ClassName(reinterpret_cast<HWND>(window)) == L"#32770") {
+        test_support::ClassName(reinterpret_cast<HWND>(window)) == L"#32770") {
       run.wallMs = NowMilliseconds() - start;
       run.mainThreadCpuMs = ThreadCpuMilliseconds() - cpuStart;
     }
   });
-  main_window_test::MessageBoxLog boxes(IDNO);
+  test_support::MessageBoxLog boxes(IDNO);
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
   return run;
 }
 
-ui::UniqueHandle OpenNul(DWORD access) {
+win::UniqueHandle OpenNul(DWORD access) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  return ui::UniqueHandle(CreateFileA("NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                      OPEN_EXISTING, 0, nullptr));
+  return win::UniqueHandle(CreateFileA("NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                       OPEN_EXISTING, 0, nullptr));
 }
 
 // Wall time of a console program run to its end, its output thrown away.
 double RunToEnd(std::string commandLine, const std::string& output) {
   DeleteFileA(output.c_str());
-  ui::UniqueHandle input = OpenNul(GENERIC_READ), sink = OpenNul(GENERIC_WRITE);
+  win::UniqueHandle input = OpenNul(GENERIC_READ), sink = OpenNul(GENERIC_WRITE);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -81,7 +81,7 @@ double RunToEnd(std::string commandLine, const std::string& output) {
     std::fprintf(stderr, "cannot start %s\n", commandLine.c_str());
     std::exit(1);
   }
-  ui::UniqueHandle process(started.hProcess), thread(started.hThread);
+  win::UniqueHandle process(started.hProcess), thread(started.hThread);
   WaitForSingleObject(process.Get(), INFINITE);
   return NowMilliseconds() - start;
 }
@@ -101,14 +101,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string encoderFolder = argv[1], ffmpeg = argv[2], clip = argv[3];
-  const std::string outputFolder = common::IncludeTrailingBackslash(argv[4]);
+  const std::string outputFolder = base::IncludeTrailingBackslash(argv[4]);
   const int rounds = argc > 5 ? std::atoi(argv[5]) : 3;
   ui::Application().Initialize();
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   const conversion::CommandLineFolders folders{encoderFolder, temp};
-  conversion::TfrmMain form(folders);
+  app::TfrmMain form(folders);
   form.DoCreate();
   form.editOutputFolder->SetText(outputFolder);
   form.Show();

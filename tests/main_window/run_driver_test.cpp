@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window/main_window_fixture.h"
-#include "tests/ui/thread_cpu_time.h"
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 
 namespace main_window_test {
 namespace {
 
 using Names = std::vector<std::string>;
 using RunDriverTest = MainWindowTest;
-using ui_test::ThreadCpuMilliseconds;
 
 TEST_F(RunDriverTest, EmptyListShowsTheFinishMessageAtOnce) {
   PressConvert();
@@ -65,7 +63,7 @@ TEST_F(RunDriverTest, StopEndsTheRunAndTheNextConvertStartsFromTheTop) {
 }
 
 TEST_F(RunDriverTest, FailingEncoderStartEndsTheRunAndTheNextConvertStartsAgain) {
-  TemporaryFolder systemFolder;
+  test_support::TestFolder systemFolder;
   CreateWindows(systemFolder.Path());
   AddEntry("one.avi", "ok");
   AddEntry("two.avi", "ok");
@@ -123,7 +121,7 @@ TEST_F(RunDriverTest, ConvertBetweenTwoEntriesDoesNotNestARun) {
   });
 
   PressConvert();
-  ui_test::PumpUntil([] { return false; }, 200);
+  test_support::PumpUntil([] { return false; }, 200);
   EXPECT_EQ(2, clicks);
   EXPECT_EQ((Names{"one.avi", "two.avi"}), StartedInputs());
   EXPECT_EQ(Names{PlainFinishText()}, boxes.Texts());
@@ -137,25 +135,10 @@ TEST_F(RunDriverTest, ClosingTheWindowDuringARunEndsItQuietly) {
 
   PressConvert();
   // Whatever the released runner still had on its way arrives now.
-  ui_test::PumpUntil([] { return false; }, 300);
+  test_support::PumpUntil([] { return false; }, 300);
   EXPECT_EQ(Names{"first.avi"}, StartedInputs());
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
-}
-
-// A behaviour check, not a benchmark. A loop that polls for the end of the
-// encoder shows about 40% here under Wine (each poll waits on the Wine
-// server); a blocking wait stays under 10%.
-TEST_F(RunDriverTest, WaitingForTheEncoderLeavesTheProcessorToIt) {
-  AddEntry("slow.avi", "slow");
-  const double cpuBefore = ThreadCpuMilliseconds();
-  const DWORD start = GetTickCount();
-  PressConvert();
-  const double wallMs = GetTickCount() - start;
-  const double cpuMs = ThreadCpuMilliseconds() - cpuBefore;
-  ASSERT_EQ(Names{"slow.avi"}, StartedInputs());
-  ASSERT_GT(wallMs, 900);
-  EXPECT_LT(cpuMs, 0.2 * wallMs) << cpuMs << " ms of processor time in " << wallMs << " ms";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 
 namespace skin_test {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 // Callers speak colour numbers (red lowest); the rows a painter hands to the
 // system hold 0x00RRGGBB. Mixing the two up swaps red and blue on screen.
 TEST(BitmapTest, PixelsSpeakColorNumbersRowsHoldDibPixels) {
-  skin::Bitmap bitmap(3, 2, 24);
+  image::Bitmap bitmap(3, 2, 24);
   bitmap.SetPixel(2, 1, 0x00332211);  // red 0x11, green 0x22, blue 0x33
   EXPECT_EQ(bitmap.Row(1)[2], 0x112233u);
   EXPECT_EQ(bitmap.Pixel(2, 1), 0x332211u);
@@ -16,9 +16,9 @@ TEST(BitmapTest, PixelsSpeakColorNumbersRowsHoldDibPixels) {
 }
 
 TEST(BitmapTest, OutsideThePictureNothingIsReadOrWritten) {
-  skin::Bitmap bitmap(2, 2, 24);
+  image::Bitmap bitmap(2, 2, 24);
   for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 2}}) {
-    EXPECT_EQ(bitmap.Pixel(x, y), skin::kInvalidColor);
+    EXPECT_EQ(bitmap.Pixel(x, y), image::kInvalidColor);
     bitmap.SetPixel(x, y, 0xFFFFFF);
   }
   for (int y = 0; y < 2; ++y) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bmp_decoder.h"
+#include "image/bmp_decoder.h"
 #include "tests/skin/bmp_fixture.h"
 
 namespace skin_test {
@@ -50,13 +50,13 @@ std::vector<DecodeCase> DecodeCases() {
       {"32 bpp, fourth byte ignored", MakeSpec(1, 1, 32, {0x11, 0x22, 0x33, 0xFF}), {0x332211}});
   {
     BmpSpec spec = MakeSpec(1, 1, 32, {0x11, 0x22, 0x33, 0x00}, kBiBitFields);
-    spec.header_size = 108;
+    spec.headerSize = 108;
     spec.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
     cases.push_back({"32 bpp bit fields in a version 4 header", spec, {0x112233}});
   }
   {
     BmpSpec spec = MakeSpec(2, 1, 1, {0x80, 0, 0, 0}, 0, {0x0000FF, 0xFF0000});
-    spec.header_size = 12;
+    spec.headerSize = 12;
     cases.push_back({"core header with 3-byte palette", spec, {0xFF0000, 0x0000FF}});
   }
   cases.push_back({"RLE8: run, absolute run, end of line, delta, end of bitmap",
@@ -90,11 +90,11 @@ TEST(BmpDecoderTest, DecodesEveryFormat) {
   for (const DecodeCase& c : DecodeCases()) {
     SCOPED_TRACE(c.name);
     const std::vector<uint8_t> file = MakeBmp(c.spec);
-    skin::Bitmap bitmap;
-    ASSERT_NO_THROW(bitmap = skin::DecodeBmp(file.data(), file.size()));
+    image::Bitmap bitmap;
+    ASSERT_NO_THROW(bitmap = image::DecodeBmp(file.data(), file.size()));
     ASSERT_EQ(bitmap.Width(), c.spec.width);
     ASSERT_EQ(bitmap.Height(), std::abs(c.spec.height));
-    EXPECT_EQ(bitmap.BitsPerPixel(), c.spec.bits_per_pixel);
+    EXPECT_EQ(bitmap.BitsPerPixel(), c.spec.bitsPerPixel);
     std::vector<uint32_t> pixels;
     for (int y = 0; y < bitmap.Height(); ++y) {
       pixels.insert(pixels.end(), bitmap.Row(y), bitmap.Row(y) + bitmap.Width());
@@ -145,8 +145,8 @@ std::vector<InvalidCase> InvalidCases() {
   BmpSpec scattered = MakeSpec(1, 1, 16, {0, 0}, kBiBitFields);
   scattered.masks = {0xF0F0, 0x0F00, 0x000F};
   cases.push_back({"mask bits not contiguous", MakeBmp(scattered)});
-  BmpSpec no_masks = MakeSpec(1, 1, 16, {}, kBiBitFields);
-  cases.push_back({"bit fields without masks", MakeBmp(no_masks)});
+  BmpSpec noMasks = MakeSpec(1, 1, 16, {}, kBiBitFields);
+  cases.push_back({"bit fields without masks", MakeBmp(noMasks)});
   return cases;
 }
 
@@ -154,10 +154,10 @@ TEST(BmpDecoderTest, RefusesWhatDoesNotDecode) {
   for (const InvalidCase& c : InvalidCases()) {
     SCOPED_TRACE(c.name);
     try {
-      skin::DecodeBmp(c.file.data(), c.file.size());
+      image::DecodeBmp(c.file.data(), c.file.size());
       ADD_FAILURE() << "decoded";
     } catch (const std::runtime_error& error) {
-      EXPECT_STREQ(error.what(), skin::kInvalidBitmapText);
+      EXPECT_STREQ(error.what(), image::kInvalidBitmapText);
     }
   }
 }

@@ -6,56 +6,56 @@
 
 namespace skin_test {
 
-BmpSpec MakeSpec(int width, int height, uint16_t bits_per_pixel, std::vector<uint8_t> pixel_data,
+BmpSpec MakeSpec(int width, int height, uint16_t bitsPerPixel, std::vector<uint8_t> pixelData,
                  uint32_t compression, std::vector<uint32_t> palette) {
   BmpSpec spec;
   spec.width = width;
   spec.height = height;
-  spec.bits_per_pixel = bits_per_pixel;
+  spec.bitsPerPixel = bitsPerPixel;
   spec.compression = compression;
   spec.palette = std::move(palette);
-  spec.pixel_data = std::move(pixel_data);
+  spec.pixelData = std::move(pixelData);
   return spec;
 }
 
 std::vector<uint8_t> MakeBmp(const BmpSpec& spec) {
-  const size_t entry_size = spec.header_size == 12 ? 3 : 4;
+  const size_t entrySize = spec.headerSize == 12 ? 3 : 4;
   // Headers from version 2 on hold the masks as fields of their own.
-  const bool masks_in_header = spec.header_size >= 52;
-  const size_t masks_after_header = masks_in_header ? 0 : 4 * spec.masks.size();
-  const uint32_t pixel_offset = static_cast<uint32_t>(14 + spec.header_size + masks_after_header +
-                                                      entry_size * spec.palette.size());
+  const bool masksInHeader = spec.headerSize >= 52;
+  const size_t masksAfterHeader = masksInHeader ? 0 : 4 * spec.masks.size();
+  const uint32_t pixelOffset = static_cast<uint32_t>(14 + spec.headerSize + masksAfterHeader +
+                                                     entrySize * spec.palette.size());
   std::vector<uint8_t> file;
   skintools::ByteWriter out(file);
   out.Bytes("BM");
-  out.U32(static_cast<uint32_t>(pixel_offset + spec.pixel_data.size()));
+  out.U32(static_cast<uint32_t>(pixelOffset + spec.pixelData.size()));
   out.U32(0);
-  out.U32(pixel_offset);
-  out.U32(spec.header_size);
-  if (spec.header_size == 12) {
+  out.U32(pixelOffset);
+  out.U32(spec.headerSize);
+  if (spec.headerSize == 12) {
     out.U16(static_cast<uint16_t>(spec.width));
     out.U16(static_cast<uint16_t>(spec.height));
     out.U16(1);
-    out.U16(spec.bits_per_pixel);
+    out.U16(spec.bitsPerPixel);
   } else {
     out.U32(static_cast<uint32_t>(spec.width));
     out.U32(static_cast<uint32_t>(spec.height));
     out.U16(1);
-    out.U16(spec.bits_per_pixel);
+    out.U16(spec.bitsPerPixel);
     out.U32(spec.compression);
-    out.U32(static_cast<uint32_t>(spec.pixel_data.size()));
+    out.U32(static_cast<uint32_t>(spec.pixelData.size()));
     out.U32(2835);  // 72 dpi
     out.U32(2835);
     out.U32(static_cast<uint32_t>(spec.palette.size()));
     out.U32(0);
-    if (masks_in_header) {
+    if (masksInHeader) {
       for (uint32_t mask : spec.masks) {
         out.U32(mask);
       }
     }
-    file.resize(14 + spec.header_size);
+    file.resize(14 + spec.headerSize);
   }
-  if (!masks_in_header) {
+  if (!masksInHeader) {
     for (uint32_t mask : spec.masks) {
       out.U32(mask);
     }
@@ -64,11 +64,11 @@ std::vector<uint8_t> MakeBmp(const BmpSpec& spec) {
     out.U8(static_cast<uint8_t>(color));
     out.U8(static_cast<uint8_t>(color >> 8));
     out.U8(static_cast<uint8_t>(color >> 16));
-    if (entry_size == 4) {
+    if (entrySize == 4) {
       out.U8(0);
     }
   }
-  out.Bytes(spec.pixel_data);
+  out.Bytes(spec.pixelData);
   return file;
 }
 
@@ -77,9 +77,9 @@ std::vector<uint8_t> MakeBmp24(int width, int height, const std::vector<uint32_t
   spec.width = width;
   spec.height = height;
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-  spec.pixel_data.assign(stride * height, 0);
+  spec.pixelData.assign(stride * height, 0);
   for (int y = 0; y < height; ++y) {
-    uint8_t* row = &spec.pixel_data[(height - 1 - y) * stride];
+    uint8_t* row = &spec.pixelData[(height - 1 - y) * stride];
     for (int x = 0; x < width; ++x) {
       const uint32_t pixel = pixels[static_cast<size_t>(y) * width + x];
       row[3 * x] = static_cast<uint8_t>(pixel);

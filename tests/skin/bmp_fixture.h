@@ -9,16 +9,16 @@ namespace skin_test {
 struct BmpSpec {
   int32_t width = 1;
   int32_t height = 1;  // negative: rows stored top-down
-  uint16_t bits_per_pixel = 24;
+  uint16_t bitsPerPixel = 24;
   uint32_t compression = 0;       // BI_RGB, BI_RLE8, BI_RLE4, BI_BITFIELDS
-  uint32_t header_size = 40;      // 12 for a BITMAPCOREHEADER
+  uint32_t headerSize = 40;       // 12 for a BITMAPCOREHEADER
   std::vector<uint32_t> palette;  // 0x00RRGGBB
   std::vector<uint32_t> masks;    // red, green, blue: after a 40-byte header, in longer ones
-  std::vector<uint8_t> pixel_data;
+  std::vector<uint8_t> pixelData;
 };
 
 // The fields most tests set; the rest keep their defaults.
-BmpSpec MakeSpec(int width, int height, uint16_t bits_per_pixel, std::vector<uint8_t> pixel_data,
+BmpSpec MakeSpec(int width, int height, uint16_t bitsPerPixel, std::vector<uint8_t> pixelData,
                  uint32_t compression = 0, std::vector<uint32_t> palette = {});
 
 std::vector<uint8_t> MakeBmp(const BmpSpec& spec);

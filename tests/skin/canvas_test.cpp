@@ -1,28 +1,28 @@
 #include <gtest/gtest.h>
 
-#include "skin/canvas.h"
+#include "image/canvas.h"
 #include "tests/skin/picture_fixture.h"
 
 namespace skin_test {
 namespace {
 
-using skin::Canvas;
-using skin::Rect;
+using image::Canvas;
+using image::Rect;
 
-constexpr skin::ColorRef kPaper = 0x777777;
+constexpr image::ColorRef kPaper = 0x777777;
 
 // Stretching follows the nearest-neighbour rule the system's
 // colour-on-colour stretch uses: offset * source length / destination
 // length, rounded down.
 TEST(CanvasTest, StretchSamplesNearestNeighbourRoundingDown) {
-  const skin::Bitmap source = FromRows({{1, 2, 3}});
+  const image::Bitmap source = FromRows({{1, 2, 3}});
   struct Case {
     int width;
-    std::vector<skin::ColorRef> expected;
+    std::vector<image::ColorRef> expected;
   };
   for (const Case& c : {Case{3, {1, 2, 3}}, Case{4, {1, 1, 2, 3}}, Case{7, {1, 1, 1, 2, 2, 3, 3}},
                         Case{2, {1, 2}}, Case{1, {1}}}) {
-    skin::Bitmap target = Background(c.width, 1, kPaper);
+    image::Bitmap target = Background(c.width, 1, kPaper);
     Canvas canvas(target);
     canvas.Stretch(source, {0, 0, 3, 1}, {0, 0, c.width, 1});
     EXPECT_EQ(RowsOf(target)[0], c.expected) << "width " << c.width;
@@ -30,8 +30,8 @@ TEST(CanvasTest, StretchSamplesNearestNeighbourRoundingDown) {
 }
 
 TEST(CanvasTest, StretchClipsToTheCanvasAndTheSource) {
-  const skin::Bitmap source = CoordinatePicture(4, 4);
-  skin::Bitmap target = Background(3, 3, kPaper);
+  const image::Bitmap source = CoordinatePicture(4, 4);
+  image::Bitmap target = Background(3, 3, kPaper);
   Canvas canvas(target);
   // Drawn from (-2, -2) to (2, 2): only the bottom-right 2 x 2 lands.
   canvas.Stretch(source, {0, 0, 4, 4}, {-2, -2, 2, 2});
@@ -49,19 +49,19 @@ TEST(CanvasTest, StretchClipsToTheCanvasAndTheSource) {
 }
 
 TEST(CanvasTest, EmptyAndInvertedRectanglesDrawNothing) {
-  const skin::Bitmap source = CoordinatePicture(2, 2);
-  const skin::Bitmap empty;
+  const image::Bitmap source = CoordinatePicture(2, 2);
+  const image::Bitmap empty;
   for (const auto& [from, to] : {std::pair<Rect, Rect>{{0, 0, 0, 2}, {0, 0, 2, 2}},
                                  {{0, 0, 2, 2}, {0, 0, 2, 0}},
                                  {{2, 0, 0, 2}, {0, 0, 2, 2}},
                                  {{0, 0, 2, 2}, {2, 2, 0, 0}},
                                  {{0, 0, 2, 2}, {5, 5, 9, 9}}}) {
-    skin::Bitmap target = Background(2, 2, kPaper);
+    image::Bitmap target = Background(2, 2, kPaper);
     Canvas canvas(target);
     canvas.Stretch(source, from, to);
     EXPECT_EQ(RowsOf(target), RowsOf(Background(2, 2, kPaper)));
   }
-  skin::Bitmap target = Background(2, 2, kPaper);
+  image::Bitmap target = Background(2, 2, kPaper);
   Canvas canvas(target);
   canvas.Stretch(empty, {0, 0, 2, 2}, {0, 0, 2, 2});
   for (const Rect& rect : {Rect{0, 0, 0, 2}, Rect{2, 2, 0, 0}, Rect{5, 5, 9, 9}}) {
@@ -71,21 +71,21 @@ TEST(CanvasTest, EmptyAndInvertedRectanglesDrawNothing) {
 }
 
 TEST(CanvasTest, MaskedStretchLeavesTheTransparentColourOut) {
-  constexpr skin::ColorRef kMagenta = 0xFF00FF;
-  const skin::Bitmap source = FromRows({{1, kMagenta}, {kMagenta, 2}});
-  skin::Bitmap target = Background(2, 2, kPaper);
+  constexpr image::ColorRef kMagenta = 0xFF00FF;
+  const image::Bitmap source = FromRows({{1, kMagenta}, {kMagenta, 2}});
+  image::Bitmap target = Background(2, 2, kPaper);
   Canvas canvas(target);
   canvas.Stretch(source, {0, 0, 2, 2}, {0, 0, 2, 2}, kMagenta);
   EXPECT_EQ(RowsOf(target), (PixelRows{{1, kPaper}, {kPaper, 2}}));
 
   // The -1 of a missing colour must not make white (its low bytes) transparent.
-  const skin::Bitmap white = FromRows({{0xFFFFFF}});
+  const image::Bitmap white = FromRows({{0xFFFFFF}});
   canvas.Stretch(white, {0, 0, 1, 1}, {0, 0, 1, 1}, 0xFFFFFFFF);
   EXPECT_EQ(target.Pixel(0, 0), 0xFFFFFFu);
 }
 
 TEST(CanvasTest, FillClipsAndIgnoresSystemColours) {
-  skin::Bitmap target = Background(3, 2, kPaper);
+  image::Bitmap target = Background(3, 2, kPaper);
   Canvas canvas(target);
   canvas.Fill({-5, 1, 2, 9}, 0x0000FF);
   canvas.Fill({0, 0, 3, 2}, 0xFF00000F);

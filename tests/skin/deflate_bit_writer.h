@@ -39,7 +39,7 @@ class DeflateBitWriter {
   void FixedDistance(unsigned symbol) { Code(symbol, 5); }
 
   void AlignToByte() {
-    while (bit_count_ % 8 != 0) {
+    while (bitCount_ % 8 != 0) {
       Bit(0);
     }
   }
@@ -53,15 +53,15 @@ class DeflateBitWriter {
 
  private:
   void Bit(unsigned bit) {
-    if (bit_count_ % 8 == 0) {
+    if (bitCount_ % 8 == 0) {
       bytes_.push_back(0);
     }
-    bytes_.back() |= static_cast<uint8_t>(bit << (bit_count_ % 8));
-    ++bit_count_;
+    bytes_.back() |= static_cast<uint8_t>(bit << (bitCount_ % 8));
+    ++bitCount_;
   }
 
   std::vector<uint8_t> bytes_;
-  size_t bit_count_ = 0;
+  size_t bitCount_ = 0;
 };
 
 }  // namespace skin_test

@@ -3,17 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "skin/extract_skin_member.h"
+#include "archive/extract_skin_member.h"
 #include "tests/skin/byte_compare.h"
 #include "tests/skin/sample_data.h"
 #include "tests/skin/skin_fixture.h"
-#include "tests/skin/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "tools/skintools/byte_writer.h"
 
 namespace skin_test {
 namespace {
 
-using skin::ExtractResult;
+using archive::ExtractResult;
 using skintools::ArchiveMember;
 
 // Info-ZIP's zip 3.0 made this archive ("zip -X -P secret") from a container
@@ -76,7 +76,7 @@ std::vector<ArchiveCase> ArchiveCases() {
         {"encrypted member, no password", Archive(member), "", ExtractResult::kRefused});
     cases.push_back(
         {"encrypted member, wrong password", Archive(member), "Secret", ExtractResult::kRefused});
-    member.data_descriptor = true;
+    member.dataDescriptor = true;
     cases.push_back(
         {"encrypted member checked by its time", Archive(member), "secret", ExtractResult::kDone});
   }
@@ -92,10 +92,10 @@ std::vector<ArchiveCase> ArchiveCases() {
     ArchiveMember readme;
     readme.name = "readme.txt";
     readme.data = TextLike(3000, 12);
-    readme.extra_field = {0x55, 0x54, 0x05, 0x00, 1, 2, 3, 4, 5};
+    readme.extraField = {0x55, 0x54, 0x05, 0x00, 1, 2, 3, 4, 5};
     readme.comment = "not a skin";
     ArchiveMember member = SkinDataMember();
-    member.extra_field = {0x0A, 0x00, 0x04, 0x00, 9, 9, 9, 9};
+    member.extraField = {0x0A, 0x00, 0x04, 0x00, 9, 9, 9, 9};
     member.comment = "the skin data";
     cases.push_back({"other members, extra fields and comments",
                      skintools::BuildSkinArchive({readme, member}), "", ExtractResult::kDone});
@@ -158,12 +158,12 @@ std::vector<ArchiveCase> ArchiveCases() {
 TEST(ExtractSkinMemberTest, ResultsForEachKindOfArchive) {
   for (const ArchiveCase& c : ArchiveCases()) {
     SCOPED_TRACE(c.name);
-    TestFolder folder;
+    test_support::TestFolder folder;
     const std::string archive = folder.Write("skin.ssk", c.archive);
     const std::string target = folder.File("target");
-    EXPECT_EQ(skin::ExtractSkinMember(archive, "SKINDATA.SK2", target, c.password), c.expected);
+    EXPECT_EQ(archive::ExtractSkinMember(archive, "SKINDATA.SK2", target, c.password), c.expected);
     if (c.expected == ExtractResult::kDone) {
-      EXPECT_TRUE(SameBytes(ReadBytes(target), Container()));
+      EXPECT_TRUE(SameBytes(test_support::ReadBytes(target), Container()));
     } else {
       EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"skin.ssk"}) << "target left behind";
     }
@@ -171,10 +171,10 @@ TEST(ExtractSkinMemberTest, ResultsForEachKindOfArchive) {
 }
 
 TEST(ExtractSkinMemberTest, MissingArchiveIsUnreadable) {
-  TestFolder folder;
-  EXPECT_EQ(
-      skin::ExtractSkinMember(folder.File("none.ssk"), "SKINDATA.SK2", folder.File("target"), ""),
-      ExtractResult::kUnreadable);
+  test_support::TestFolder folder;
+  EXPECT_EQ(archive::ExtractSkinMember(folder.File("none.ssk"), "SKINDATA.SK2",
+                                       folder.File("target"), ""),
+            ExtractResult::kUnreadable);
   EXPECT_TRUE(folder.FileNames().empty());
 }
 
@@ -185,14 +185,14 @@ TEST(ExtractSkinMemberTest, LargeMembers) {
   member.name = "SKINDATA.SK2";
   member.data = MixedTextAndBinary(500000, 13);
   member.password = "pw";
-  TestFolder folder;
+  test_support::TestFolder folder;
   const std::string whole = folder.Write("whole.ssk", Archive(member));
-  EXPECT_EQ(skin::ExtractSkinMember(whole, "SKINDATA.SK2", folder.File("target"), "pw"),
+  EXPECT_EQ(archive::ExtractSkinMember(whole, "SKINDATA.SK2", folder.File("target"), "pw"),
             ExtractResult::kDone);
-  EXPECT_TRUE(SameBytes(ReadBytes(folder.File("target")), member.data));
+  EXPECT_TRUE(SameBytes(test_support::ReadBytes(folder.File("target")), member.data));
 
   const std::string cut = folder.Write("cut.ssk", WithRecordedSize(Archive(member), 65536));
-  EXPECT_EQ(skin::ExtractSkinMember(cut, "SKINDATA.SK2", folder.File("cut"), "pw"),
+  EXPECT_EQ(archive::ExtractSkinMember(cut, "SKINDATA.SK2", folder.File("cut"), "pw"),
             ExtractResult::kRefused);
 }
 

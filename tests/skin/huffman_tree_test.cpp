@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "skin/deflate_error.h"
-#include "skin/huffman_tree.h"
+#include "flate/deflate_error.h"
+#include "flate/huffman_tree.h"
 
 namespace skin_test {
 namespace {
 
-using namespace skin::huffman_entry;
+using namespace flate::huffman_entry;
 
 std::vector<uint32_t> LiteralSymbols(size_t count) {
   std::vector<uint32_t> symbols(count);
@@ -29,15 +29,15 @@ std::vector<uint32_t> RfcCodes(const std::vector<uint8_t>& lengths) {
     ++count[length];
   }
   count[0] = 0;
-  uint32_t next_code[16] = {};
+  uint32_t nextCode[16] = {};
   for (uint32_t code = 0, bits = 1; bits < 16; ++bits) {
     code = (code + count[bits - 1]) << 1;
-    next_code[bits] = code;
+    nextCode[bits] = code;
   }
   std::vector<uint32_t> codes(lengths.size());
   for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
     if (lengths[symbol] != 0) {
-      codes[symbol] = next_code[lengths[symbol]]++;
+      codes[symbol] = nextCode[lengths[symbol]]++;
     }
   }
   return codes;
@@ -75,9 +75,9 @@ std::vector<uint8_t> RandomCompleteLengths(size_t alphabet, size_t count, std::m
   return lengths;
 }
 
-void ExpectEveryCodeDecodes(const std::vector<uint8_t>& lengths, unsigned main_bits,
+void ExpectEveryCodeDecodes(const std::vector<uint8_t>& lengths, unsigned mainBits,
                             std::mt19937& random) {
-  skin::THuffmanTree tree(main_bits);
+  flate::THuffmanTree tree(mainBits);
   tree.Build(lengths.data(), lengths.size(), LiteralSymbols(lengths.size()).data());
   const std::vector<uint32_t> codes = RfcCodes(lengths);
   for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
@@ -87,7 +87,7 @@ void ExpectEveryCodeDecodes(const std::vector<uint8_t>& lengths, unsigned main_b
     // Whatever follows the code must not change what it decodes to.
     const uint64_t following = uint64_t{random()} << lengths[symbol];
     const uint32_t entry = tree.Lookup(StreamBits(codes[symbol], lengths[symbol]) | following);
-    ASSERT_EQ(Value(entry), symbol) << "main bits " << main_bits;
+    ASSERT_EQ(Value(entry), symbol) << "main bits " << mainBits;
     ASSERT_EQ(CodeLength(entry), lengths[symbol]);
     ASSERT_EQ(TotalBits(entry), lengths[symbol]);
     ASSERT_TRUE(entry & kLiteral);
@@ -100,8 +100,8 @@ TEST(HuffmanTreeTest, EveryCodeOfRandomTreesDecodesAsRfc1951Assigns) {
     const size_t alphabet = 2 + random() % 287;
     const std::vector<uint8_t> lengths =
         RandomCompleteLengths(alphabet, 2 + random() % (alphabet - 1), random);
-    for (unsigned main_bits : {4u, 7u, 11u}) {
-      ExpectEveryCodeDecodes(lengths, main_bits, random);
+    for (unsigned mainBits : {4u, 7u, 11u}) {
+      ExpectEveryCodeDecodes(lengths, mainBits, random);
     }
   }
 }
@@ -114,14 +114,14 @@ TEST(HuffmanTreeTest, DeepestCodesGoThroughSubtables) {
   }
   lengths.push_back(15);
   std::mt19937 random(7);
-  for (unsigned main_bits = 1; main_bits <= 15; ++main_bits) {
-    ExpectEveryCodeDecodes(lengths, main_bits, random);
+  for (unsigned mainBits = 1; mainBits <= 15; ++mainBits) {
+    ExpectEveryCodeDecodes(lengths, mainBits, random);
   }
 }
 
 TEST(HuffmanTreeTest, SlotsOfAnIncompleteCodeAreInvalid) {
   const std::vector<uint8_t> lengths{1, 0, 3};  // codes 0 and 100; 101 and 11 unused
-  skin::THuffmanTree tree(2);
+  flate::THuffmanTree tree(2);
   tree.Build(lengths.data(), lengths.size(), LiteralSymbols(3).data());
   EXPECT_EQ(Value(tree.Lookup(0b0)), 0u);
   EXPECT_EQ(Value(tree.Lookup(StreamBits(0b100, 3))), 2u);
@@ -136,9 +136,9 @@ TEST(HuffmanTreeTest, SlotsOfAnIncompleteCodeAreInvalid) {
 TEST(HuffmanTreeTest, RejectsOverSubscribedCodes) {
   const std::vector<std::vector<uint8_t>> cases = {{1, 1, 1}, {2, 2, 2, 2, 3}, {1, 2, 2, 15}};
   for (const std::vector<uint8_t>& lengths : cases) {
-    skin::THuffmanTree tree(9);
+    flate::THuffmanTree tree(9);
     EXPECT_THROW(tree.Build(lengths.data(), lengths.size(), LiteralSymbols(lengths.size()).data()),
-                 skin::InvalidDeflateData);
+                 flate::InvalidDeflateData);
   }
 }
 

@@ -2,19 +2,19 @@
 
 #include <optional>
 
-#include "skin/image_drawing.h"
-#include "skin/image_transforms.h"
+#include "image/image_drawing.h"
+#include "image/image_transforms.h"
 #include "tests/skin/picture_fixture.h"
 
 namespace skin_test {
 namespace {
 
-using skin::Bitmap;
-using skin::Canvas;
-using skin::Rect;
+using image::Bitmap;
+using image::Canvas;
+using image::Rect;
 
-constexpr skin::ColorRef kPaper = 0x777777;
-constexpr skin::ColorRef kMagenta = 0xFF00FF;
+constexpr image::ColorRef kPaper = 0x777777;
+constexpr image::ColorRef kMagenta = 0xFF00FF;
 
 // Where one axis of a centre-split nine-part drawing samples: corners at
 // their own size cut to half the destination, the middle pixel (odd sizes
@@ -34,7 +34,7 @@ std::optional<int> NinePartSource(int source, int destination, int offset) {
 }
 
 struct NinePartCase {
-  int source_width, source_height, width, height;
+  int sourceWidth, sourceHeight, width, height;
 };
 
 TEST(DrawNinePartTest, SplitsAtTheCentreForOddAndEvenSizes) {
@@ -47,18 +47,18 @@ TEST(DrawNinePartTest, SplitsAtTheCentreForOddAndEvenSizes) {
       {3, 3, 1, 1},       // a 1 x 1 destination gets the middle pixel
   };
   for (const NinePartCase& c : cases) {
-    const Bitmap source = CoordinatePicture(c.source_width, c.source_height);
+    const Bitmap source = CoordinatePicture(c.sourceWidth, c.sourceHeight);
     Bitmap target = Background(c.width + 4, c.height + 4, kPaper);
     Canvas canvas(target);
-    skin::DrawNinePart(source, canvas, skin::RectAt(2, 2, c.width, c.height), kMagenta, false);
+    image::DrawNinePart(source, canvas, image::RectAt(2, 2, c.width, c.height), kMagenta, false);
     for (int y = 0; y < target.Height(); ++y) {
       for (int x = 0; x < target.Width(); ++x) {
         const bool inside = x >= 2 && y >= 2 && x < c.width + 2 && y < c.height + 2;
-        const auto sx = NinePartSource(c.source_width, c.width, x - 2);
-        const auto sy = NinePartSource(c.source_height, c.height, y - 2);
-        const skin::ColorRef expected = inside && sx && sy ? CoordinateColor(*sx, *sy) : kPaper;
+        const auto sx = NinePartSource(c.sourceWidth, c.width, x - 2);
+        const auto sy = NinePartSource(c.sourceHeight, c.height, y - 2);
+        const image::ColorRef expected = inside && sx && sy ? CoordinateColor(*sx, *sy) : kPaper;
         ASSERT_EQ(target.Pixel(x, y), expected)
-            << c.source_width << "x" << c.source_height << " into " << c.width << "x" << c.height
+            << c.sourceWidth << "x" << c.sourceHeight << " into " << c.width << "x" << c.height
             << " at (" << x << ", " << y << ")";
       }
     }
@@ -69,7 +69,7 @@ TEST(DrawNinePartTest, SpotChecksOfTheWideCase) {
   const Bitmap source = CoordinatePicture(21, 21);
   Bitmap target = Background(100, 40, kPaper);
   Canvas canvas(target);
-  skin::DrawNinePart(source, canvas, {0, 0, 100, 40}, kMagenta, false);
+  image::DrawNinePart(source, canvas, {0, 0, 100, 40}, kMagenta, false);
   EXPECT_EQ(target.Pixel(9, 9), CoordinateColor(9, 9));
   EXPECT_EQ(target.Pixel(90, 30), CoordinateColor(11, 11));
   EXPECT_EQ(target.Pixel(50, 0), CoordinateColor(10, 0));
@@ -84,19 +84,19 @@ TEST(DrawNinePartTest, CornersAreMaskedOnlyOnRequestEdgesAlways) {
   for (bool masked : {false, true}) {
     Bitmap target = Background(5, 3, kPaper);
     Canvas canvas(target);
-    skin::DrawNinePart(source, canvas, {0, 0, 5, 3}, kMagenta, masked);
-    EXPECT_EQ(RowsOf(target)[0],
-              (std::vector<skin::ColorRef>{masked ? kPaper : kMagenta, kPaper, kPaper, kPaper, 3}));
-    EXPECT_EQ(RowsOf(target)[1], (std::vector<skin::ColorRef>{4, 5, 5, 5, 6}));
+    image::DrawNinePart(source, canvas, {0, 0, 5, 3}, kMagenta, masked);
+    EXPECT_EQ(RowsOf(target)[0], (std::vector<image::ColorRef>{masked ? kPaper : kMagenta, kPaper,
+                                                               kPaper, kPaper, 3}));
+    EXPECT_EQ(RowsOf(target)[1], (std::vector<image::ColorRef>{4, 5, 5, 5, 6}));
   }
 }
 
 TEST(DrawNinePartTest, NoHeightOrNoSourceDrawsNothing) {
   Bitmap target = Background(4, 4, kPaper);
   Canvas canvas(target);
-  skin::DrawNinePart(CoordinatePicture(3, 3), canvas, {0, 0, 4, 0}, kMagenta, false);
-  skin::DrawNinePart(CoordinatePicture(3, 3), canvas, {4, 0, 0, 4}, kMagenta, false);
-  skin::DrawNinePart(Bitmap(), canvas, {0, 0, 4, 4}, kMagenta, false);
+  image::DrawNinePart(CoordinatePicture(3, 3), canvas, {0, 0, 4, 0}, kMagenta, false);
+  image::DrawNinePart(CoordinatePicture(3, 3), canvas, {4, 0, 0, 4}, kMagenta, false);
+  image::DrawNinePart(Bitmap(), canvas, {0, 0, 4, 4}, kMagenta, false);
   EXPECT_EQ(RowsOf(target), RowsOf(Background(4, 4, kPaper)));
 }
 
@@ -105,7 +105,7 @@ TEST(DrawThreePartHTest, EndsAtTheirSizeMiddleStretchedNarrowGetsTheCutFirstPart
   const Bitmap source = FromRows({{1, 2, 3, 4, 5, 6, 7, 8, 9, 99}});
   struct Case {
     int width;
-    std::vector<skin::ColorRef> expected;
+    std::vector<image::ColorRef> expected;
   };
   const Case cases[] = {
       {10, {1, 2, 3, 4, 4, 5, 6, 7, 8, 9}},
@@ -117,9 +117,9 @@ TEST(DrawThreePartHTest, EndsAtTheirSizeMiddleStretchedNarrowGetsTheCutFirstPart
   for (const Case& c : cases) {
     Bitmap target = Background(c.width, 2, kPaper);
     Canvas canvas(target);
-    skin::DrawThreePartH(source, canvas, {0, 0, c.width, 2}, kMagenta, false);
+    image::DrawThreePartH(source, canvas, {0, 0, c.width, 2}, kMagenta, false);
     EXPECT_EQ(RowsOf(target)[0], c.expected) << "width " << c.width;
-    EXPECT_EQ(RowsOf(target)[1], std::vector<skin::ColorRef>(c.width, kPaper))
+    EXPECT_EQ(RowsOf(target)[1], std::vector<image::ColorRef>(c.width, kPaper))
         << "the source's height, not the rectangle's";
   }
 }
@@ -129,7 +129,7 @@ TEST(DrawThreePartHTest, MasksOnlyWhenAsked) {
   for (bool masked : {false, true}) {
     Bitmap target = Background(2, 1, kPaper);
     Canvas canvas(target);
-    skin::DrawThreePartH(source, canvas, {0, 0, 2, 1}, kMagenta, masked);
+    image::DrawThreePartH(source, canvas, {0, 0, 2, 1}, kMagenta, masked);
     EXPECT_EQ(target.Pixel(0, 0), masked ? kPaper : kMagenta);
   }
 }
@@ -140,7 +140,7 @@ TEST(CopyThreePartTest, VerticalKeepsCapsStretchesTheRestAndCutsCaps) {
   struct Case {
     int height;
     int cap;
-    std::vector<int> source_rows;
+    std::vector<int> sourceRows;
   };
   const Case cases[] = {
       {12, 2, {0, 1, 2, 2, 3, 3, 4, 5, 5, 6, 7, 8}},
@@ -151,12 +151,12 @@ TEST(CopyThreePartTest, VerticalKeepsCapsStretchesTheRestAndCutsCaps) {
   for (const Case& c : cases) {
     Bitmap target = Background(4, c.height, kPaper);
     Canvas canvas(target);
-    skin::CopyThreePartV(source, canvas, {0, 0, 4, c.height}, c.cap);
+    image::CopyThreePartV(source, canvas, {0, 0, 4, c.height}, c.cap);
     for (int y = 0; y < c.height; ++y) {
       EXPECT_EQ(RowsOf(target)[y],
-                (std::vector<skin::ColorRef>{
-                    CoordinateColor(0, c.source_rows[y]), CoordinateColor(0, c.source_rows[y]),
-                    CoordinateColor(1, c.source_rows[y]), CoordinateColor(1, c.source_rows[y])}))
+                (std::vector<image::ColorRef>{
+                    CoordinateColor(0, c.sourceRows[y]), CoordinateColor(0, c.sourceRows[y]),
+                    CoordinateColor(1, c.sourceRows[y]), CoordinateColor(1, c.sourceRows[y])}))
           << "height " << c.height << " row " << y;
     }
   }
@@ -166,16 +166,16 @@ TEST(CopyThreePartTest, HorizontalKeepsCapsAcross) {
   const Bitmap source = FromRows({{1, 2, 3, 4, 5, 6}});
   Bitmap target = Background(8, 2, kPaper);
   Canvas canvas(target);
-  skin::CopyThreePartH(source, canvas, {0, 0, 8, 2}, 2);
-  const std::vector<skin::ColorRef> row = {1, 2, 3, 3, 4, 4, 5, 6};
+  image::CopyThreePartH(source, canvas, {0, 0, 8, 2}, 2);
+  const std::vector<image::ColorRef> row = {1, 2, 3, 3, 4, 4, 5, 6};
   EXPECT_EQ(RowsOf(target), (PixelRows{row, row}));
 }
 
 TEST(CopyThreePartTest, ANegativeLeftEdgeDrawsNothing) {
   Bitmap target = Background(4, 4, kPaper);
   Canvas canvas(target);
-  skin::CopyThreePartV(CoordinatePicture(3, 3), canvas, {-1, 0, 4, 4}, 1);
-  skin::CopyThreePartH(CoordinatePicture(3, 3), canvas, {-1, 0, 4, 4}, 1);
+  image::CopyThreePartV(CoordinatePicture(3, 3), canvas, {-1, 0, 4, 4}, 1);
+  image::CopyThreePartH(CoordinatePicture(3, 3), canvas, {-1, 0, 4, 4}, 1);
   EXPECT_EQ(RowsOf(target), RowsOf(Background(4, 4, kPaper)));
 }
 
@@ -187,33 +187,33 @@ TEST(TurnTest, TurnsMovePixelsAsTheirRulesSay) {
     PixelRows expected;
   };
   const Case cases[] = {
-      {"counter-clockwise", skin::TurnCounterClockwise, {{3, 6}, {2, 5}, {1, 4}}},
-      {"half", skin::TurnHalf, {{6, 5, 4}, {3, 2, 1}}},
-      {"clockwise", skin::TurnClockwise, {{4, 1}, {5, 2}, {6, 3}}},
+      {"counter-clockwise", image::TurnCounterClockwise, {{3, 6}, {2, 5}, {1, 4}}},
+      {"half", image::TurnHalf, {{6, 5, 4}, {3, 2, 1}}},
+      {"clockwise", image::TurnClockwise, {{4, 1}, {5, 2}, {6, 3}}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RowsOf(c.turn(source)), c.expected) << c.name;
   }
-  EXPECT_TRUE(skin::TurnClockwise(Bitmap()).IsEmpty());
+  EXPECT_TRUE(image::TurnClockwise(Bitmap()).IsEmpty());
 }
 
 TEST(CopyFrameTest, CutsOneFrameOfAStripAndNothingOutsideIt) {
   // Three frames of 2 columns; the 7th column belongs to none.
   const Bitmap strip = FromRows({{1, 2, 3, 4, 5, 6, 7}});
-  EXPECT_EQ(RowsOf(skin::CopyFrame(strip, 3, 1)), (PixelRows{{1, 2}}));
-  EXPECT_EQ(RowsOf(skin::CopyFrame(strip, 3, 3)), (PixelRows{{5, 6}}));
+  EXPECT_EQ(RowsOf(image::CopyFrame(strip, 3, 1)), (PixelRows{{1, 2}}));
+  EXPECT_EQ(RowsOf(image::CopyFrame(strip, 3, 3)), (PixelRows{{5, 6}}));
   for (auto [count, frame] : {std::pair{3, 0}, {3, 4}, {0, 1}, {-1, 1}}) {
-    EXPECT_TRUE(skin::CopyFrame(strip, count, frame).IsEmpty()) << count << " " << frame;
+    EXPECT_TRUE(image::CopyFrame(strip, count, frame).IsEmpty()) << count << " " << frame;
   }
 }
 
 TEST(ReplaceColorTest, ReplacesOnlyPlainMatchesAndMakes24Bits) {
   Bitmap image = FromRows({{kMagenta, 0xFFFFFF}});
   image.ConvertTo24BitsPerPixel();
-  skin::ReplaceColor(image, kMagenta, 0x00CBCBCB);
+  image::ReplaceColor(image, kMagenta, 0x00CBCBCB);
   EXPECT_EQ(RowsOf(image), (PixelRows{{0xCBCBCB, 0xFFFFFF}}));
   // A missing colour (-1) must not hit white.
-  skin::ReplaceColor(image, 0xFFFFFFFF, 0);
+  image::ReplaceColor(image, 0xFFFFFFFF, 0);
   EXPECT_EQ(image.Pixel(1, 0), 0xFFFFFFu);
   EXPECT_EQ(image.BitsPerPixel(), 24);
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/inflate.h"
+#include "flate/inflate.h"
 #include "tests/skin/memory_streams.h"
 #include "tests/skin/sample_data.h"
 #include "tools/skintools/raw_deflate.h"
@@ -33,7 +33,7 @@ DataSet MakeDataSet(std::string name, std::vector<uint8_t> data) {
 }
 
 // Writes into a buffer allocated once, as zlib writes into its output.
-class ArraySink : public skin::ByteSink {
+class ArraySink : public flate::ByteSink {
  public:
   explicit ArraySink(std::vector<uint8_t>& buffer) : buffer_(buffer) {}
   void Write(const uint8_t* data, size_t size) override {
@@ -56,7 +56,7 @@ void OurInflate(benchmark::State& state, const DataSet* set) {
   for (auto _ : state) {
     skin_test::MemorySource source(set->compressed);
     ArraySink sink(output);
-    skin::InflateWithBitBuffer<BitBuffer>(source, sink);
+    flate::InflateWithBitBuffer<BitBuffer>(source, sink);
     benchmark::DoNotOptimize(output.data());
   }
   if (output != set->data) {

@@ -19,8 +19,8 @@ using skin_test::MakeBmp;
 using skintools::ArchiveMember;
 
 BmpSpec Spec(int width, int height, uint16_t bits, uint32_t compression,
-             std::vector<uint8_t> pixel_data) {
-  BmpSpec spec = skin_test::MakeSpec(width, height, bits, std::move(pixel_data), compression);
+             std::vector<uint8_t> pixelData) {
+  BmpSpec spec = skin_test::MakeSpec(width, height, bits, std::move(pixelData), compression);
   if (bits <= 8) {
     spec.palette = {0x000000, 0xFF00FF, 0x336699, 0xFFFFFF};
   }
@@ -62,20 +62,20 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> Seeds() {
   ArchiveMember encrypted = SkinData(EveryKind());
   encrypted.password = "fuzz";
   seeds.emplace_back("encrypted.ssk", skintools::BuildSkinArchive({encrypted}));
-  encrypted.data_descriptor = true;
+  encrypted.dataDescriptor = true;
   seeds.emplace_back("streamed.ssk", skintools::BuildSkinArchive({encrypted}));
   ArchiveMember stored = SkinData(EveryKind());
-  stored.compression_level = 0;
+  stored.compressionLevel = 0;
   seeds.emplace_back("stored.ssk", skintools::BuildSkinArchive({stored}));
   ArchiveMember fixed = SkinData(EveryKind());
-  fixed.compression_strategy = 4;  // Z_FIXED
+  fixed.compressionStrategy = 4;  // Z_FIXED
   seeds.emplace_back("fixed.ssk", skintools::BuildSkinArchive({fixed}));
   seeds.emplace_back("empty.ssk",
                      skintools::BuildSkinArchive({SkinData(skintools::BuildSkinContainer({}))}));
   ArchiveMember other;
   other.name = "readme.txt";
   other.data = {'h', 'i'};
-  other.extra_field = {1, 0, 2, 0, 7, 7};
+  other.extraField = {1, 0, 2, 0, 7, 7};
   other.comment = "note";
   seeds.emplace_back("members.ssk", skintools::BuildSkinArchive({other, SkinData(EveryKind())}));
   return seeds;

@@ -6,20 +6,20 @@
 #include <limits>
 #include <vector>
 
-#include "skin/byte_stream.h"
+#include "flate/byte_stream.h"
 
 namespace skin_test {
 
-// Hands out a buffer in pieces of at most `piece_size` bytes, so a decoder
+// Hands out a buffer in pieces of at most `pieceSize` bytes, so a decoder
 // must refill at every kind of boundary.
-class MemorySource : public skin::ByteSource {
+class MemorySource : public flate::ByteSource {
  public:
   explicit MemorySource(const std::vector<uint8_t>& data,
-                        size_t piece_size = std::numeric_limits<size_t>::max())
-      : data_(data), piece_size_(piece_size) {}
+                        size_t pieceSize = std::numeric_limits<size_t>::max())
+      : data_(data), pieceSize_(pieceSize) {}
 
   size_t Read(uint8_t* buffer, size_t capacity) override {
-    const size_t size = std::min({capacity, piece_size_, data_.size() - position_});
+    const size_t size = std::min({capacity, pieceSize_, data_.size() - position_});
     if (size == 0) {
       return 0;
     }
@@ -30,11 +30,11 @@ class MemorySource : public skin::ByteSource {
 
  private:
   const std::vector<uint8_t>& data_;
-  size_t piece_size_;
+  size_t pieceSize_;
   size_t position_ = 0;
 };
 
-class VectorSink : public skin::ByteSink {
+class VectorSink : public flate::ByteSink {
  public:
   void Write(const uint8_t* data, size_t size) override {
     bytes.insert(bytes.end(), data, data + size);

@@ -11,7 +11,7 @@ const char* Name(skin::SkinKeyGroup group, int index) {
   return skin::SkinKeyName(group, index);
 }
 
-std::vector<uint8_t> BmpOf(const skin::Bitmap& picture) {
+std::vector<uint8_t> BmpOf(const image::Bitmap& picture) {
   std::vector<uint32_t> pixels;
   for (int y = 0; y < picture.Height(); ++y) {
     pixels.insert(pixels.end(), picture.Row(y), picture.Row(y) + picture.Width());
@@ -21,11 +21,11 @@ std::vector<uint8_t> BmpOf(const skin::Bitmap& picture) {
 
 }  // namespace
 
-skintools::SkinValue ImageValue(int index, const skin::Bitmap& picture) {
+skintools::SkinValue ImageValue(int index, const image::Bitmap& picture) {
   return skintools::BitmapValue(Name(skin::SkinKeyGroup::kImage, index), BmpOf(picture));
 }
 
-skintools::SkinValue ColorValue(int index, skin::ColorRef color) {
+skintools::SkinValue ColorValue(int index, image::ColorRef color) {
   return skintools::IntegerValue(Name(skin::SkinKeyGroup::kColor, index),
                                  static_cast<int32_t>(color));
 }

@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "skin/skin_keys.h"
 #include "skin/skin_reader.h"
-#include "tests/skin/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "tools/skintools/skin_container_writer.h"
 
 namespace skin_test {
 
 // Skin values addressed as the model addresses them.
-skintools::SkinValue ImageValue(int index, const skin::Bitmap& picture);
-skintools::SkinValue ColorValue(int index, skin::ColorRef color);
+skintools::SkinValue ImageValue(int index, const image::Bitmap& picture);
+skintools::SkinValue ColorValue(int index, image::ColorRef color);
 skintools::SkinValue MetricValue(int index, int32_t value);
 skintools::SkinValue FlagValue(int index, bool value);
 
@@ -27,9 +27,9 @@ class ModelSkinTest : public ::testing::Test {
   // A reader with `values` loaded.
   void LoadSkin(const std::vector<skintools::SkinValue>& values);
 
-  TestFolder folder_;
-  FolderTempNames temp_names_{folder_.File("")};
-  skin::TvxSkinReader reader_{temp_names_};
+  test_support::TestFolder folder_;
+  test_support::FolderTempNames tempNames_{folder_.File("")};
+  skin::TvxSkinReader reader_{tempNames_};
 };
 
 }  // namespace skin_test

@@ -2,10 +2,10 @@
 
 namespace skin_test {
 
-skin::Bitmap FromRows(const PixelRows& rows) {
+image::Bitmap FromRows(const PixelRows& rows) {
   const int height = static_cast<int>(rows.size());
   const int width = rows.empty() ? 0 : static_cast<int>(rows[0].size());
-  skin::Bitmap bitmap(width, height, 24);
+  image::Bitmap bitmap(width, height, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       bitmap.SetPixel(x, y, rows[y][x]);
@@ -14,8 +14,8 @@ skin::Bitmap FromRows(const PixelRows& rows) {
   return bitmap;
 }
 
-PixelRows RowsOf(const skin::Bitmap& bitmap) {
-  PixelRows rows(bitmap.Height(), std::vector<skin::ColorRef>(bitmap.Width()));
+PixelRows RowsOf(const image::Bitmap& bitmap) {
+  PixelRows rows(bitmap.Height(), std::vector<image::ColorRef>(bitmap.Width()));
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       rows[y][x] = bitmap.Pixel(x, y);
@@ -24,8 +24,8 @@ PixelRows RowsOf(const skin::Bitmap& bitmap) {
   return rows;
 }
 
-skin::Bitmap CoordinatePicture(int width, int height) {
-  skin::Bitmap bitmap(width, height, 24);
+image::Bitmap CoordinatePicture(int width, int height) {
+  image::Bitmap bitmap(width, height, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       bitmap.SetPixel(x, y, CoordinateColor(x, y));
@@ -34,8 +34,8 @@ skin::Bitmap CoordinatePicture(int width, int height) {
   return bitmap;
 }
 
-skin::Bitmap Background(int width, int height, skin::ColorRef color) {
-  skin::Bitmap bitmap(width, height, 24);
+image::Bitmap Background(int width, int height, image::ColorRef color) {
+  image::Bitmap bitmap(width, height, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       bitmap.SetPixel(x, y, color);

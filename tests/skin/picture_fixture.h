@@ -2,23 +2,23 @@
 
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 
 namespace skin_test {
 
-using PixelRows = std::vector<std::vector<skin::ColorRef>>;
+using PixelRows = std::vector<std::vector<image::ColorRef>>;
 
 // A 24-bit picture of colour numbers, top row first.
-skin::Bitmap FromRows(const PixelRows& rows);
-PixelRows RowsOf(const skin::Bitmap& bitmap);
+image::Bitmap FromRows(const PixelRows& rows);
+PixelRows RowsOf(const image::Bitmap& bitmap);
 
 // A picture whose every pixel tells where it is: CoordinateColor(x, y).
-skin::Bitmap CoordinatePicture(int width, int height);
-constexpr skin::ColorRef CoordinateColor(int x, int y) {
-  return 0x100000u | static_cast<skin::ColorRef>(y) << 8 | static_cast<skin::ColorRef>(x);
+image::Bitmap CoordinatePicture(int width, int height);
+constexpr image::ColorRef CoordinateColor(int x, int y) {
+  return 0x100000u | static_cast<image::ColorRef>(y) << 8 | static_cast<image::ColorRef>(x);
 }
 
 // A canvas-sized picture of one colour, to draw on.
-skin::Bitmap Background(int width, int height, skin::ColorRef color);
+image::Bitmap Background(int width, int height, image::ColorRef color);
 
 }  // namespace skin_test

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "skin/crc32.h"
+#include "flate/crc32.h"
 #include "tests/skin/sample_data.h"
 
 namespace skin_test {
@@ -13,7 +13,7 @@ TEST(Crc32StepTest, GivesZlibsChecksum) {
   const std::vector<uint8_t> data = RandomBytes(4096, 11);
   uint32_t crc = 0xFFFFFFFF;
   for (uint8_t byte : data) {
-    crc = skin::Crc32Step(crc, byte);
+    crc = flate::Crc32Step(crc, byte);
   }
   EXPECT_EQ(crc ^ 0xFFFFFFFF, crc32(0, data.data(), static_cast<uInt>(data.size())));
 }

@@ -73,27 +73,27 @@ uint32_t Blend(uint32_t from, uint32_t to, int step, int steps) {
 
 // A strip of `frames` bevelled buttons with a vertical gradient, rounded
 // corners in the transparent key colour and, now and then, noisy pixels.
-std::vector<uint8_t> ButtonStrip(int frame_width, int height, int frames, std::mt19937& random) {
+std::vector<uint8_t> ButtonStrip(int frameWidth, int height, int frames, std::mt19937& random) {
   constexpr uint32_t kKey = 0xFF00FF;
   const uint32_t top = random() & 0xFFFFFF;
   const uint32_t bottom = random() & 0xFFFFFF;
-  std::vector<uint32_t> pixels(static_cast<size_t>(frame_width) * frames * height);
+  std::vector<uint32_t> pixels(static_cast<size_t>(frameWidth) * frames * height);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < frame_width * frames; ++x) {
-      const int fx = x % frame_width;
-      const bool corner = (fx < 2 || fx >= frame_width - 2) && (y < 2 || y >= height - 2);
-      const bool edge = fx == 0 || y == 0 || fx == frame_width - 1 || y == height - 1;
-      uint32_t pixel = Blend(top, bottom, y, height - 1) + 0x040404 * (x / frame_width);
+    for (int x = 0; x < frameWidth * frames; ++x) {
+      const int fx = x % frameWidth;
+      const bool corner = (fx < 2 || fx >= frameWidth - 2) && (y < 2 || y >= height - 2);
+      const bool edge = fx == 0 || y == 0 || fx == frameWidth - 1 || y == height - 1;
+      uint32_t pixel = Blend(top, bottom, y, height - 1) + 0x040404 * (x / frameWidth);
       if (edge) {
         pixel = 0x404040;
       }
       if (random() % 50 == 0) {
         pixel ^= random() & 0x070707;
       }
-      pixels[static_cast<size_t>(y) * frame_width * frames + x] = corner ? kKey : pixel;
+      pixels[static_cast<size_t>(y) * frameWidth * frames + x] = corner ? kKey : pixel;
     }
   }
-  return MakeBmp24(frame_width * frames, height, pixels);
+  return MakeBmp24(frameWidth * frames, height, pixels);
 }
 
 std::vector<uint8_t> HorizontalGradient(int width, int height, std::mt19937& random) {

@@ -3,10 +3,10 @@
 #include <set>
 #include <string>
 
+#include "base/std_temp_name_source.h"
 #include "skin/skin_keys.h"
 #include "skin/skin_reader.h"
 #include "skin/skin_scroll_btn_res.h"
-#include "skin/std_temp_name_source.h"
 #include "tests/skin/shipped_skin_names.h"
 
 namespace skin_test {
@@ -14,13 +14,13 @@ namespace {
 
 using namespace skin;
 
-constexpr ColorRef kMagenta = 0xFF00FF;
+constexpr image::ColorRef kMagenta = 0xFF00FF;
 
 std::string SkinPath(const std::string& name) {
   return std::string(VEXMOOR_SKIN_DIR) + "/" + name + ".ssk";
 }
 
-bool HasTransparentPixels(const Bitmap* image) {
+bool HasTransparentPixels(const image::Bitmap* image) {
   for (int y = 0; image && y < image->Height(); ++y) {
     for (int x = 0; x < image->Width(); ++x) {
       if (image->Pixel(x, y) == kMagenta) {
@@ -32,7 +32,7 @@ bool HasTransparentPixels(const Bitmap* image) {
 }
 
 // Whether every transparent pixel of the image lies in rows [first, last].
-bool TransparentOnlyInRows(const Bitmap& image, int first, int last) {
+bool TransparentOnlyInRows(const image::Bitmap& image, int first, int last) {
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
       if (image.Pixel(x, y) == kMagenta && (y < first || y > last)) {
@@ -50,11 +50,11 @@ class ShippedSkinTest : public ::testing::TestWithParam<const char*> {
     ASSERT_TRUE(reader_.Loaded()) << SkinPath(GetParam());
   }
 
-  const Bitmap& Image(int index) {
-    const Bitmap* image = reader_.Image(index);
+  const image::Bitmap& Image(int index) {
+    const image::Bitmap* image = reader_.Image(index);
     if (!image) {
       ADD_FAILURE() << SkinKeyName(SkinKeyGroup::kImage, index) << " is missing";
-      static const Bitmap empty;
+      static const image::Bitmap empty;
       return empty;
     }
     return *image;
@@ -74,8 +74,8 @@ class ShippedSkinTest : public ::testing::TestWithParam<const char*> {
     return {kImageFormBottomBorder1};
   }
 
-  StdTempNameSource temp_names_;
-  TvxSkinReader reader_{temp_names_};
+  base::StdTempNameSource tempNames_;
+  TvxSkinReader reader_{tempNames_};
 };
 
 TEST_P(ShippedSkinTest, HasEveryColourAndMetric) {
@@ -104,7 +104,7 @@ TEST_P(ShippedSkinTest, StripsHoldWholeFrames) {
       {kImageTabControl, kTabFrames},
   };
   for (const auto& strip : strips) {
-    const Bitmap& image = Image(strip.index);
+    const image::Bitmap& image = Image(strip.index);
     EXPECT_GT(image.Width(), 0) << SkinKeyName(SkinKeyGroup::kImage, strip.index);
     EXPECT_EQ(image.Width() % strip.frames, 0) << SkinKeyName(SkinKeyGroup::kImage, strip.index);
   }
@@ -116,18 +116,18 @@ TEST_P(ShippedSkinTest, StripsHoldWholeFrames) {
 }
 
 TEST_P(ShippedSkinTest, FrameImagesFitTogether) {
-  const int title_height = Image(kImageTitleBar1).Height();
-  EXPECT_GE(title_height, 18);
+  const int titleHeight = Image(kImageTitleBar1).Height();
+  EXPECT_GE(titleHeight, 18);
   for (int index : TitleSections()) {
-    EXPECT_EQ(Image(index).Height(), title_height) << SkinKeyName(SkinKeyGroup::kImage, index);
+    EXPECT_EQ(Image(index).Height(), titleHeight) << SkinKeyName(SkinKeyGroup::kImage, index);
   }
-  EXPECT_EQ(Image(kImageMinimizedTitle).Height(), title_height);
+  EXPECT_EQ(Image(kImageMinimizedTitle).Height(), titleHeight);
   EXPECT_GT(Image(kImageFormLeftBorder).Width(), 0);
   EXPECT_GT(Image(kImageFormRightBorder).Width(), 0);
-  const int bottom_height = Image(kImageFormBottomBorder1).Height();
-  EXPECT_GT(bottom_height, 0);
+  const int bottomHeight = Image(kImageFormBottomBorder1).Height();
+  EXPECT_GT(bottomHeight, 0);
   for (int index : BottomSections()) {
-    EXPECT_EQ(Image(index).Height(), bottom_height) << SkinKeyName(SkinKeyGroup::kImage, index);
+    EXPECT_EQ(Image(index).Height(), bottomHeight) << SkinKeyName(SkinKeyGroup::kImage, index);
   }
   if (!reader_.Flag(kFlagBottomBorderThreeSect)) {
     EXPECT_GE(Image(kImageFormBottomBorder1).Width(), 3) << "three parts";
@@ -135,13 +135,13 @@ TEST_P(ShippedSkinTest, FrameImagesFitTogether) {
 }
 
 TEST_P(ShippedSkinTest, MetricsPlaceIconCaptionAndButtonsInsideTheTitle) {
-  const int title_height = Image(kImageTitleBar1).Height();
-  const Bitmap& buttons = Image(kImageTitleButtons);
-  EXPECT_LE(std::max(reader_.Metric(kMetricTitleBarIconPosY), 4) + 16, title_height);
+  const int titleHeight = Image(kImageTitleBar1).Height();
+  const image::Bitmap& buttons = Image(kImageTitleButtons);
+  EXPECT_LE(std::max(reader_.Metric(kMetricTitleBarIconPosY), 4) + 16, titleHeight);
   EXPECT_LT(reader_.Metric(kMetricTitleBarIconPosX) + 16, Image(kImageTitleBar1).Width());
-  EXPECT_LT(reader_.Metric(kMetricTitleBarCaptionTop) + 8, title_height);
-  EXPECT_LE(reader_.Metric(kMetricTitleBarButtonPosY) + buttons.Height(), title_height);
-  EXPECT_LE(reader_.Metric(kMetricTitleBarRegionMaxY), title_height - 1);
+  EXPECT_LT(reader_.Metric(kMetricTitleBarCaptionTop) + 8, titleHeight);
+  EXPECT_LE(reader_.Metric(kMetricTitleBarButtonPosY) + buttons.Height(), titleHeight);
+  EXPECT_LE(reader_.Metric(kMetricTitleBarRegionMaxY), titleHeight - 1);
   EXPECT_LE(reader_.Metric(kMetricBottomRegionMaxY), Image(kImageFormBottomBorder1).Height() - 1);
 }
 
@@ -152,8 +152,8 @@ TEST_P(ShippedSkinTest, RegionFlagsMatchTheTransparentPixels) {
   const struct {
     int flag;
     std::vector<int> images;
-    int min_metric;
-    int max_metric;
+    int minMetric;
+    int maxMetric;
   } edges[] = {
       {kFlagTitleBarNeedRegion, TitleSections(), kMetricTitleBarRegionMinY,
        kMetricTitleBarRegionMaxY},
@@ -163,11 +163,11 @@ TEST_P(ShippedSkinTest, RegionFlagsMatchTheTransparentPixels) {
   for (const auto& edge : edges) {
     bool any = false;
     for (int index : edge.images) {
-      const Bitmap& image = Image(index);
+      const image::Bitmap& image = Image(index);
       any = any || HasTransparentPixels(&image);
       if (reader_.Flag(edge.flag)) {
-        EXPECT_TRUE(TransparentOnlyInRows(image, reader_.Metric(edge.min_metric),
-                                          reader_.Metric(edge.max_metric)))
+        EXPECT_TRUE(TransparentOnlyInRows(image, reader_.Metric(edge.minMetric),
+                                          reader_.Metric(edge.maxMetric)))
             << SkinKeyName(SkinKeyGroup::kImage, index);
       }
     }
@@ -198,7 +198,7 @@ TEST_P(ShippedSkinTest, TransparencyFlagsMatchTheirImages) {
 }
 
 TEST_P(ShippedSkinTest, ScrollAndProgressPiecesAreUsable) {
-  const Bitmap& thumb = Image(kImageScrollBar);
+  const image::Bitmap& thumb = Image(kImageScrollBar);
   EXPECT_GE(thumb.Height(), 9) << "room for all five pieces";
   TvxSkinScrollBtnRes scroll;
   scroll.SetReader(&reader_);
@@ -218,33 +218,33 @@ INSTANTIATE_TEST_SUITE_P(All, ShippedSkinTest, ::testing::ValuesIn(kShippedSkinN
 
 // Each skin looks its own: no two share the colour of their title bar.
 TEST(ShippedSkinsTest, EachTitleBarHasItsOwnColour) {
-  StdTempNameSource temp_names;
-  TvxSkinReader reader(temp_names);
-  std::set<ColorRef> title_colors;
+  base::StdTempNameSource tempNames;
+  TvxSkinReader reader(tempNames);
+  std::set<image::ColorRef> titleColors;
   for (const char* name : kShippedSkinNames) {
     reader.Load(SkinPath(name), "");
     ASSERT_TRUE(reader.Loaded()) << name;
-    const Bitmap* title = reader.Image(kImageTitleBar2);
+    const image::Bitmap* title = reader.Image(kImageTitleBar2);
     ASSERT_NE(title, nullptr) << name;
-    EXPECT_TRUE(title_colors.insert(title->Pixel(title->Width() / 2, title->Height() / 2)).second)
+    EXPECT_TRUE(titleColors.insert(title->Pixel(title->Width() / 2, title->Height() / 2)).second)
         << name;
   }
 }
 
 TEST(ShippedSkinsTest, TheRequiredVarietyIsThere) {
-  StdTempNameSource temp_names;
-  TvxSkinReader reader(temp_names);
-  int shaped = 0, five_sections = 0, three_part_bottoms = 0;
+  base::StdTempNameSource tempNames;
+  TvxSkinReader reader(tempNames);
+  int shaped = 0, fiveSections = 0, threePartBottoms = 0;
   for (const char* name : kShippedSkinNames) {
     reader.Load(SkinPath(name), "");
     ASSERT_TRUE(reader.Loaded()) << name;
     shaped += reader.Flag(kFlagTitleBarNeedRegion) || reader.Flag(kFlagBottomBorderNeedRegion);
-    five_sections += reader.Flag(kFlagTitleFiveSect);
-    three_part_bottoms += reader.Flag(kFlagBottomBorderThreeSect);
+    fiveSections += reader.Flag(kFlagTitleFiveSect);
+    threePartBottoms += reader.Flag(kFlagBottomBorderThreeSect);
   }
   EXPECT_GE(shaped, 4);
-  EXPECT_GE(five_sections, 4);
-  EXPECT_GE(three_part_bottoms, 2);
+  EXPECT_GE(fiveSections, 4);
+  EXPECT_GE(threePartBottoms, 2);
 }
 
 }  // namespace

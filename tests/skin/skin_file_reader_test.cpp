@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/bmp_decoder.h"
+#include "base/std_temp_name_source.h"
+#include "image/bmp_decoder.h"
 #include "skin/skin_file_reader.h"
-#include "skin/std_temp_name_source.h"
 #include "tests/skin/skin_fixture.h"
-#include "tests/skin/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "tools/skintools/byte_writer.h"
 
 namespace skin_test {
@@ -30,21 +30,21 @@ class SkinFileReaderTest : public ::testing::Test {
   }
 
   skin::Tsk2SkinFileReader Load(const std::vector<uint8_t>& container) {
-    return skin::Tsk2SkinFileReader(WriteSkin(container), "", temp_names_);
+    return skin::Tsk2SkinFileReader(WriteSkin(container), "", tempNames_);
   }
 
   // The text Load fails with, or "" when it loads.
   std::string LoadError(const std::string& file, const std::string& password = "") {
     try {
-      skin::Tsk2SkinFileReader reader(file, password, temp_names_);
+      skin::Tsk2SkinFileReader reader(file, password, tempNames_);
       return "";
     } catch (const std::runtime_error& error) {
       return error.what();
     }
   }
 
-  TestFolder folder_;
-  FolderTempNames temp_names_{folder_.File("")};
+  test_support::TestFolder folder_;
+  test_support::FolderTempNames tempNames_{folder_.File("")};
 };
 
 TEST_F(SkinFileReaderTest, LooksUpEveryKindByNameIgnoringCase) {
@@ -174,7 +174,7 @@ TEST_F(SkinFileReaderTest, BitmapThatDoesNotDecodeRaisesItsError) {
   std::vector<uint8_t> broken = SolidBmp(4, 4, 0);
   broken.resize(40);
   EXPECT_EQ(LoadError(WriteSkin(skintools::BuildSkinContainer({BitmapValue("B", broken)}))),
-            skin::kInvalidBitmapText);
+            image::kInvalidBitmapText);
 }
 
 TEST_F(SkinFileReaderTest, TemporaryFileIsGoneOnEveryPath) {
@@ -182,27 +182,26 @@ TEST_F(SkinFileReaderTest, TemporaryFileIsGoneOnEveryPath) {
   std::vector<uint8_t> looping = good;
   skintools::StoreLittleEndian32(looping, RecordOffset(0) + layout::kNextOffset,
                                  static_cast<uint32_t>(RecordOffset(0)));
-  std::vector<uint8_t> bad_bitmap = skintools::BuildSkinContainer({BitmapValue("B", {'B', 'M'})});
+  std::vector<uint8_t> badBitmap = skintools::BuildSkinContainer({BitmapValue("B", {'B', 'M'})});
 
   LoadError(WriteSkin(good));
   LoadError(WriteSkin(good, "pw"));
   LoadError(WriteSkin(looping));
-  LoadError(WriteSkin(bad_bitmap));
-  EXPECT_EQ(temp_names_.Count(), 4) << "every load extracts into a temporary file";
+  LoadError(WriteSkin(badBitmap));
+  EXPECT_EQ(tempNames_.Count(), 4) << "every load extracts into a temporary file";
   EXPECT_EQ(folder_.FileNames(), std::vector<std::string>{"skin.ssk"});
 }
 
 TEST(TempNameTest, GuidFileInTheTemporaryFolder) {
-  FolderTempNames with_separator("/tmp/");
-  FolderTempNames without_separator("/tmp");
-  FolderTempNames windows_style("C:\\Temp\\");
-  EXPECT_EQ(skin::NewTempFileName(with_separator), "/tmp/{00000000-0000-4000-8000-000000000001}");
-  EXPECT_EQ(skin::NewTempFileName(without_separator),
-            "/tmp/{00000000-0000-4000-8000-000000000001}");
-  EXPECT_EQ(skin::NewTempFileName(windows_style),
+  test_support::FolderTempNames withSeparator("/tmp/");
+  test_support::FolderTempNames withoutSeparator("/tmp");
+  test_support::FolderTempNames windowsStyle("C:\\Temp\\");
+  EXPECT_EQ(base::NewTempFileName(withSeparator), "/tmp/{00000000-0000-4000-8000-000000000001}");
+  EXPECT_EQ(base::NewTempFileName(withoutSeparator), "/tmp/{00000000-0000-4000-8000-000000000001}");
+  EXPECT_EQ(base::NewTempFileName(windowsStyle),
             "C:\\Temp\\{00000000-0000-4000-8000-000000000001}");
 
-  skin::StdTempNameSource names;
+  base::StdTempNameSource names;
   const std::regex guid(
       "\\{[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}\\}");
   std::set<std::string> seen;

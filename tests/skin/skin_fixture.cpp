@@ -1,6 +1,6 @@
 #include "tests/skin/skin_fixture.h"
 
-#include "skin/little_endian.h"
+#include "base/little_endian.h"
 #include "skin/skin_container_layout.h"
 #include "tests/skin/bmp_fixture.h"
 
@@ -16,7 +16,7 @@ std::vector<uint8_t> SkinArchive(const std::vector<uint8_t>& container,
 }
 
 size_t FirstDirectoryEntry(const std::vector<uint8_t>& archive) {
-  return skin::ReadLittleEndian32(&archive[archive.size() - 22 + 16]);
+  return base::ReadLittleEndian32(&archive[archive.size() - 22 + 16]);
 }
 
 size_t RecordOffset(size_t index) {

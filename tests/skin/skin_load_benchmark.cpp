@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "base/std_temp_name_source.h"
 #include "skin/skin_file_reader.h"
 #include "skin/skin_progress_bar_res.h"
 #include "skin/skin_reader.h"
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/skin_tab_res.h"
-#include "skin/std_temp_name_source.h"
 #include "tests/skin/shipped_skin_names.h"
 
 namespace {
@@ -36,17 +36,17 @@ double MedianMilliseconds(const std::function<void()>& work) {
 }  // namespace
 
 int main() {
-  skin::StdTempNameSource temp_names;
-  skin::TvxSkinReader reader(temp_names);
+  base::StdTempNameSource tempNames;
+  skin::TvxSkinReader reader(tempNames);
   skin::TvxSkinScrollBtnRes scroll;
   skin::TvxSkinProgressBarRes progress;
   skin::TvxSkinTabRes tabs;
-  std::vector<double> model_medians;
+  std::vector<double> modelMedians;
   std::printf("%-14s %12s %12s\n", "skin", "file reader", "model+res");
   for (const char* name : skin_test::kShippedSkinNames) {
     const std::string path = std::string(VEXMOOR_SKIN_DIR) + "/" + name + ".ssk";
     const double bare =
-        MedianMilliseconds([&] { skin::Tsk2SkinFileReader file(path, "", temp_names); });
+        MedianMilliseconds([&] { skin::Tsk2SkinFileReader file(path, "", tempNames); });
     const double model = MedianMilliseconds([&] {
       reader.Load(path, "");
       scroll.SetReader(&reader);
@@ -57,11 +57,11 @@ int main() {
       std::fprintf(stderr, "%s did not load\n", path.c_str());
       return 1;
     }
-    model_medians.push_back(model);
+    modelMedians.push_back(model);
     std::printf("%-14s %9.3f ms %9.3f ms\n", name, bare, model);
   }
-  std::sort(model_medians.begin(), model_medians.end());
+  std::sort(modelMedians.begin(), modelMedians.end());
   std::printf("slowest skin %.3f ms, median skin %.3f ms (goal: under 10 ms)\n",
-              model_medians.back(), model_medians[model_medians.size() / 2]);
+              modelMedians.back(), modelMedians[modelMedians.size() / 2]);
   return 0;
 }

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "skin/skin_file_reader.h"
-#include "tests/skin/test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 
 constexpr char kPassword[] = "fuzz";  // the encrypted seeds use it
 
-skin_test::TestFolder& Folder() {
-  static skin_test::TestFolder folder;
+test_support::TestFolder& Folder() {
+  static test_support::TestFolder folder;
   return folder;
 }
 
@@ -31,11 +31,10 @@ void Use(skin::Tsk2SkinFileReader& reader) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string skin_file =
-      Folder().Write("input.ssk", std::vector<uint8_t>(data, data + size));
-  skin_test::FolderTempNames temp_names(Folder().File(""));
+  const std::string skinFile = Folder().Write("input.ssk", std::vector<uint8_t>(data, data + size));
+  test_support::FolderTempNames tempNames(Folder().File(""));
   try {
-    skin::Tsk2SkinFileReader reader(skin_file, kPassword, temp_names);
+    skin::Tsk2SkinFileReader reader(skinFile, kPassword, tempNames);
     Use(reader);
   } catch (const std::exception&) {
   }

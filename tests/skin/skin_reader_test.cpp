@@ -13,23 +13,21 @@ namespace {
 
 using namespace skin;
 
-constexpr ColorRef kMagenta = 0xFF00FF;
-constexpr ColorRef kForm = 0xD4D0C8;
+constexpr image::ColorRef kMagenta = 0xFF00FF;
+constexpr image::ColorRef kForm = 0xD4D0C8;
 
 class SkinReaderTest : public ModelSkinTest {
  protected:
   void CountChanges() {
-    reader_.SetChangeHandler(
-        [this](void* owner) {
-          ++changes_;
-          last_owner_ = owner;
-        },
-        &owner_);
+    reader_.SetChangeHandler([this, owner = &owner_] {
+      ++changes_;
+      lastOwner_ = owner;
+    });
   }
 
   int owner_ = 0;
   int changes_ = 0;
-  void* last_owner_ = nullptr;
+  int* lastOwner_ = nullptr;
 };
 
 TEST_F(SkinReaderTest, AnswersEveryGroupByIndex) {
@@ -86,19 +84,19 @@ TEST_F(SkinReaderTest, WithoutASkinEveryAccessorAnswersMissing) {
 }
 
 TEST_F(SkinReaderTest, ImagesTakeColourZeroAsTransparentAndTheTrackBarSitsOnTheForm) {
-  Bitmap track_bar = FromRows({{kMagenta, 0x101010, kMagenta}});
+  image::Bitmap trackBar = FromRows({{kMagenta, 0x101010, kMagenta}});
   LoadSkin({
       ColorValue(kColorTrans, kMagenta),
       ColorValue(kColorForm, kForm),
-      ImageValue(kImageTrackBar, track_bar),
+      ImageValue(kImageTrackBar, trackBar),
       ImageValue(kImageButton, FromRows({{kMagenta}})),
   });
-  const Bitmap* button = reader_.Image(kImageButton);
+  const image::Bitmap* button = reader_.Image(kImageButton);
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(button->Transparent());
   EXPECT_EQ(button->TransparentColor(), kMagenta);
   EXPECT_EQ(button->Pixel(0, 0), kMagenta) << "only the track bar is recoloured";
-  const Bitmap* channel = reader_.Image(kImageTrackBar);
+  const image::Bitmap* channel = reader_.Image(kImageTrackBar);
   ASSERT_NE(channel, nullptr);
   EXPECT_EQ(RowsOf(*channel), (PixelRows{{kForm, 0x101010, kForm}}));
   EXPECT_EQ(channel->BitsPerPixel(), 24);
@@ -116,7 +114,7 @@ TEST_F(SkinReaderTest, AMissingFileLeavesNoSkinAndStillTellsTheOwner) {
   EXPECT_FALSE(reader_.Loaded());
   EXPECT_EQ(reader_.Color(kColorForm), 0xFFFFFFFFu) << "the old skin is gone";
   EXPECT_EQ(changes_, 1);
-  EXPECT_EQ(last_owner_, &owner_);
+  EXPECT_EQ(lastOwner_, &owner_);
 
   reader_.Load("", "");
   EXPECT_EQ(changes_, 2);

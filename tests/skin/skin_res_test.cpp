@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "skin/image_transforms.h"
+#include "image/image_transforms.h"
 #include "skin/skin_progress_bar_res.h"
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/skin_tab_res.h"
@@ -14,17 +14,17 @@ namespace {
 
 using namespace skin;
 
-constexpr ColorRef kMagenta = 0xFF00FF;
-constexpr ColorRef kScrollBar = 0x405060;
-constexpr ColorRef kWholeThumbColor = 0xCBCBCB;
-constexpr ColorRef kWholeThumbMarker = 0xB23901;
+constexpr image::ColorRef kMagenta = 0xFF00FF;
+constexpr image::ColorRef kScrollBar = 0x405060;
+constexpr image::ColorRef kWholeThumbColor = 0xCBCBCB;
+constexpr image::ColorRef kWholeThumbMarker = 0xB23901;
 
 // A 2-wide thumb whose rows tell their index: (0, y) is CoordinateColor(0, y).
-Bitmap NumberedThumb(int height) {
+image::Bitmap NumberedThumb(int height) {
   return CoordinatePicture(2, height);
 }
 
-std::vector<int> SourceRows(const Bitmap& piece) {
+std::vector<int> SourceRows(const image::Bitmap& piece) {
   std::vector<int> rows;
   for (int y = 0; y < piece.Height(); ++y) {
     rows.push_back(static_cast<int>((piece.Pixel(0, y) >> 8) & 0xFF));
@@ -61,26 +61,26 @@ TEST(CutThumbTest, PiecesForATallAndAShortThumb) {
 }
 
 TEST(CutThumbTest, WholeThumbNeedsAllThreeMarks) {
-  Bitmap marked = CoordinatePicture(4, 33);
+  image::Bitmap marked = CoordinatePicture(4, 33);
   marked.SetPixel(1, 10, kWholeThumbMarker);
-  Bitmap unmarked = marked;
+  image::Bitmap unmarked = marked;
   unmarked.SetPixel(1, 10, 0xB23902);
-  Bitmap short_thumb = CoordinatePicture(4, 32);
-  short_thumb.SetPixel(1, 10, kWholeThumbMarker);
+  image::Bitmap shortThumb = CoordinatePicture(4, 32);
+  shortThumb.SetPixel(1, 10, kWholeThumbMarker);
   struct Case {
     const char* what;
-    ColorRef scroll_bar;
-    const Bitmap& thumb;
+    image::ColorRef scrollBar;
+    const image::Bitmap& thumb;
     bool whole;
   };
   const Case cases[] = {
       {"all three", kWholeThumbColor, marked, true},
       {"another scroll-bar colour", 0xCBCBCC, marked, false},
-      {"32 rows high", kWholeThumbColor, short_thumb, false},
+      {"32 rows high", kWholeThumbColor, shortThumb, false},
       {"another colour at (1, 10)", kWholeThumbColor, unmarked, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IsWholeThumbSkin(c.scroll_bar, c.thumb), c.whole) << c.what;
+    EXPECT_EQ(IsWholeThumbSkin(c.scrollBar, c.thumb), c.whole) << c.what;
   }
 }
 
@@ -88,9 +88,9 @@ class SkinResTest : public ModelSkinTest {};
 
 TEST_F(SkinResTest, ScrollButtonsAreCutTurnedAndPaintedInTheScrollBarColour) {
   // Up arrows: frames of 2 x 3 with a transparent first pixel.
-  const Bitmap up =
+  const image::Bitmap up =
       FromRows({{kMagenta, 2, kMagenta, 4, kMagenta, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}});
-  Bitmap thumb = NumberedThumb(33);
+  image::Bitmap thumb = NumberedThumb(33);
   thumb.SetPixel(0, 0, kMagenta);
   LoadSkin({
       ColorValue(kColorTrans, kMagenta),
@@ -104,16 +104,17 @@ TEST_F(SkinResTest, ScrollButtonsAreCutTurnedAndPaintedInTheScrollBarColour) {
 
   EXPECT_EQ(RowsOf(res.VerticalArrow(2)), (PixelRows{{kScrollBar, 4}, {3, 4}, {3, 4}}));
   EXPECT_EQ(RowsOf(res.HorizontalArrow(2)), (PixelRows{{4, 4, 4}, {kScrollBar, 3, 3}}));
-  EXPECT_EQ(RowsOf(res.VerticalArrow(6)), RowsOf(CopyFrame(CoordinatePicture(9, 4), 3, 3)));
+  EXPECT_EQ(RowsOf(res.VerticalArrow(6)), RowsOf(image::CopyFrame(CoordinatePicture(9, 4), 3, 3)));
   EXPECT_EQ(res.VerticalThumb(1).Pixel(0, 0), kScrollBar);
-  EXPECT_EQ(RowsOf(res.HorizontalThumb(2)), RowsOf(TurnCounterClockwise(res.VerticalThumb(2))));
+  EXPECT_EQ(RowsOf(res.HorizontalThumb(2)),
+            RowsOf(image::TurnCounterClockwise(res.VerticalThumb(2))));
   EXPECT_EQ(res.ThumbWidth(), 2);
   EXPECT_FALSE(res.WholeThumb());
   EXPECT_TRUE(res.VerticalWholeThumb().IsEmpty());
 }
 
 TEST_F(SkinResTest, WholeThumbKeepsTheThumbAndATurnedCopy) {
-  Bitmap thumb = CoordinatePicture(5, 33);
+  image::Bitmap thumb = CoordinatePicture(5, 33);
   thumb.SetPixel(1, 10, kWholeThumbMarker);
   thumb.SetPixel(0, 0, kMagenta);
   LoadSkin({
@@ -156,19 +157,20 @@ TEST_F(SkinResTest, ProgressBarPiecesAndEndWidths) {
   res.SetReader(&reader_);
   EXPECT_EQ(res.StartWidth(), 3);
   EXPECT_EQ(res.EndWidth(), 4);
-  EXPECT_EQ(RowsOf(res.Vertical(1)), RowsOf(TurnCounterClockwise(CoordinatePicture(3, 5))));
+  EXPECT_EQ(RowsOf(res.Vertical(1)), RowsOf(image::TurnCounterClockwise(CoordinatePicture(3, 5))));
   EXPECT_TRUE(res.Horizontal(3).IsEmpty());
 }
 
 TEST_F(SkinResTest, TabsInAllFourTurns) {
-  const Bitmap strip = FromRows({{1, 2, 3, 4}, {5, 6, 7, 8}});
+  const image::Bitmap strip = FromRows({{1, 2, 3, 4}, {5, 6, 7, 8}});
   LoadSkin({ImageValue(kImageTabControl, strip), ImageValue(kImageTabControlLine, strip)});
   TvxSkinTabRes res;
   res.SetReader(&reader_);
   EXPECT_EQ(RowsOf(res.SelectedTab(TabTurn::kNone)), (PixelRows{{1, 2}, {5, 6}}));
   EXPECT_EQ(RowsOf(res.OtherTab(TabTurn::kHalf)), (PixelRows{{8, 7}, {4, 3}}));
   EXPECT_EQ(RowsOf(res.OtherTab(TabTurn::kClockwise)), (PixelRows{{7, 3}, {8, 4}}));
-  EXPECT_EQ(RowsOf(res.Line(TabTurn::kCounterClockwise)), RowsOf(TurnCounterClockwise(strip)));
+  EXPECT_EQ(RowsOf(res.Line(TabTurn::kCounterClockwise)),
+            RowsOf(image::TurnCounterClockwise(strip)));
 }
 
 // Every rebuild starts from nothing, so a resource never outlives its skin.

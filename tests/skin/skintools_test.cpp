@@ -9,7 +9,7 @@
 
 #include "tests/skin/bmp_fixture.h"
 #include "tests/skin/skin_fixture.h"
-#include "tests/skin/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "tools/skintools/skin_dump_command.h"
 #include "tools/skintools/skin_values_file.h"
 #include "tools/skintools/skin_writer_command.h"
@@ -76,8 +76,8 @@ TEST(SkinValuesFileTest, NamesTheLineOfTheFirstError) {
       EXPECT_EQ(std::string(error.what()).rfind("line 2: ", 0), 0u) << error.what();
     }
   }
-  std::istringstream long_name("byte " + std::string(65, 'N') + " 1\n");
-  EXPECT_THROW(skintools::ParseSkinValues(long_name), std::runtime_error);
+  std::istringstream longName("byte " + std::string(65, 'N') + " 1\n");
+  EXPECT_THROW(skintools::ParseSkinValues(longName), std::runtime_error);
 }
 
 TEST(TextEscapeTest, EveryByteSurvivesOnOneLine) {
@@ -97,8 +97,8 @@ class SkinToolsTest : public ::testing::Test {
     std::filesystem::create_directory(bitmaps_);
   }
 
-  void AddBitmap(const std::string& file_name, const std::vector<uint8_t>& bmp) {
-    const std::string path = (std::filesystem::path(bitmaps_) / file_name).string();
+  void AddBitmap(const std::string& fileName, const std::vector<uint8_t>& bmp) {
+    const std::string path = (std::filesystem::path(bitmaps_) / fileName).string();
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
   }
@@ -119,7 +119,7 @@ class SkinToolsTest : public ::testing::Test {
     return status == 0 ? out.str() : "error " + std::to_string(status) + ": " + err.str();
   }
 
-  TestFolder folder_;
+  test_support::TestFolder folder_;
   std::string bitmaps_;
   std::ostringstream errors_;
 };
@@ -130,9 +130,9 @@ TEST_F(SkinToolsTest, WrittenSkinDumpsByKindInContainerOrder) {
   BmpSpec mono;
   mono.width = 8;
   mono.height = 2;
-  mono.bits_per_pixel = 1;
+  mono.bitsPerPixel = 1;
   mono.palette = {0, 0xFFFFFF};
-  mono.pixel_data = {0xAA, 0, 0, 0, 0x55, 0, 0, 0};
+  mono.pixelData = {0xAA, 0, 0, 0, 0x55, 0, 0, 0};
   AddBitmap("SKIN2_CHECKEDMENUICON.bmp", MakeBmp(mono));
   AddBitmap("notes.txt", {'x'});
   const std::string values = WriteValues(

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/form.h"
@@ -30,7 +30,7 @@ class ActionTest : public testing::Test {
     actions = new TActionList(&form);
     add = new TAction(actions);
     add->SetCaption("Add");
-    add->OnExecute = [this](TComponent* sender) {
+    add->OnExecute = [this](base::TComponent* sender) {
       ++executed;
       EXPECT_EQ(add, sender);
     };
@@ -60,7 +60,7 @@ TEST_F(ActionTest, CaptionAndEnabledStateReachEveryClientAtOnce) {
 
   add->SetCaption("添加");
   add->SetEnabled(false);
-  EXPECT_EQ(L"添加", ui_test::WindowText(button->Handle()));
+  EXPECT_EQ(L"添加", test_support::WindowText(button->Handle()));
   EXPECT_EQ(L"添加", MenuText(fileMenu->Handle(), fileAdd->Command()));
   EXPECT_EQ(L"添加", MenuText(popup->Handle(), popupAdd->Command()));
   EXPECT_FALSE(IsWindowEnabled(button->Handle()));
@@ -96,7 +96,8 @@ TEST_F(ActionTest, ClientsOutliveTheirAction) {
 TEST_F(ActionTest, MenuEntriesWithoutActionClickTheirHandler) {
   int clicked = 0;
   auto* separator = new TMenuItem(fileMenu, {"-"});
-  auto* exit = new TMenuItem(fileMenu, {"Exit", "", nullptr, [&](TComponent*) { ++clicked; }});
+  auto* exit =
+      new TMenuItem(fileMenu, {"Exit", "", nullptr, [&](base::TComponent*) { ++clicked; }});
   EXPECT_EQ(3, GetMenuItemCount(fileMenu->Handle()));
   EXPECT_TRUE(GetMenuState(fileMenu->Handle(), separator->Command(), MF_BYCOMMAND) & MF_SEPARATOR);
   SendMessageW(form.Handle(), WM_COMMAND, exit->Command(), 0);

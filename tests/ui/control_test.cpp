@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -24,7 +24,7 @@ class ControlTest : public testing::Test {
 TEST_F(ControlTest, ReplacedWindowProcSeesMessagesAndPassesThemOn) {
   auto* button = new TButton(&form, {{8, 8, 60, 25}, "Go"});
   int clicks = 0;
-  button->OnClick = [&](TComponent*) { ++clicks; };
+  button->OnClick = [&](base::TComponent*) { ++clicks; };
   std::vector<std::string> seen;
   // Two painters in front of each other: the last installed sees first.
   TWndMethod original = button->WindowProc();
@@ -63,11 +63,11 @@ TEST_F(ControlTest, NotificationsReachControlsInsideAGroupBox) {
   int editChanges = 0;
   int checkClicks = 0;
   auto* combo = new TComboBox(box, {{72, 20, 105, 21}, {"128", "256", "384"}, 1});
-  combo->OnChange = [&](TComponent*) { ++comboChanges; };
+  combo->OnChange = [&](base::TComponent*) { ++comboChanges; };
   auto* edit = new TEdit(box, {{72, 60, 200, 21}, "C:\\", true});
-  edit->OnChange = [&](TComponent*) { ++editChanges; };
+  edit->OnChange = [&](base::TComponent*) { ++editChanges; };
   auto* check = new TCheckBox(box, {{8, 100, 200, 17}, "Remember"});
-  check->OnClick = [&](TComponent*) { ++checkClicks; };
+  check->OnClick = [&](base::TComponent*) { ++checkClicks; };
 
   SendMessageW(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
   edit->SetText("D:\\Out");
@@ -87,7 +87,7 @@ TEST_F(ControlTest, NotificationsReachControlsInsideAGroupBox) {
 TEST_F(ControlTest, DropDownListTakesNoTypedText) {
   auto* combo = new TComboBox(&form, {{72, 8, 105, 21}, {"8000", "16000", "22050"}, 0});
   int changes = 0;
-  combo->OnChange = [&](TComponent*) { ++changes; };
+  combo->OnChange = [&](base::TComponent*) { ++changes; };
   EXPECT_EQ(3, combo->ItemCount());
   EXPECT_EQ("8000", combo->Text());
 
@@ -107,7 +107,7 @@ TEST_F(ControlTest, ExceptionInAHandlerReachesTheApplicationAndGoesNoFurther) {
   Application().SetOnException([&](const std::string& text) { reported.push_back(text); });
   auto* button = new TButton(&form, {{8, 8, 60, 25}, "Fail"});
   int clicks = 0;
-  button->OnClick = [&](TComponent*) {
+  button->OnClick = [&](base::TComponent*) {
     if (++clicks == 1)
       throw std::runtime_error("Failed to read skin file!");
   };
@@ -125,7 +125,7 @@ TEST_F(ControlTest, PropertiesShowOnTheWindow) {
   auto* bar = new TProgressBar(&form, {{96, 32, 305, 17}});
 
   EXPECT_EQ("文件已存在，是否覆盖？", label->Caption());
-  EXPECT_EQ(L"文件已存在，是否覆盖？", ui_test::WindowText(label->Handle()));
+  EXPECT_EQ(L"文件已存在，是否覆盖？", test_support::WindowText(label->Handle()));
   EXPECT_EQ(0, label->Left());
   EXPECT_EQ(24, label->Top());
   EXPECT_EQ(353, label->Width());
@@ -135,7 +135,7 @@ TEST_F(ControlTest, PropertiesShowOnTheWindow) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label->Handle(), WM_GETFONT, 0, 0)), sizeof font,
              &font);
-  ui::ClientDC screen(nullptr);
+  win::ClientDC screen(nullptr);
   EXPECT_EQ(-MulDiv(8, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72), font.lfHeight);
   EXPECT_EQ(FW_BOLD, font.lfWeight);
   EXPECT_STREQ(L"MS Sans Serif", font.lfFaceName);
@@ -164,22 +164,22 @@ TEST_F(ControlTest, ColourPaintsTheBackground) {
   POINT boxPoint{100, 60};
   ClientToScreen(form.Handle(), &formPoint);
   ClientToScreen(form.Handle(), &boxPoint);
-  ui::ClientDC screen(nullptr);
+  win::ClientDC screen(nullptr);
   EXPECT_EQ(red, GetPixel(screen.Get(), formPoint.x, formPoint.y));
   EXPECT_EQ(RGB(0, 0, 200), GetPixel(screen.Get(), boxPoint.x, boxPoint.y));
 }
 
 TEST_F(ControlTest, BitmapButtonDrawsItsGlyphWithoutTheTransparentColour) {
   auto* button = new TBitBtn(&form, {{10, 10, 81, 25}, "Folder"});
-  ui::ClientDC screen(nullptr);
-  ui::UniqueBitmap glyph(CreateCompatibleBitmap(screen.Get(), 16, 16));
+  win::ClientDC screen(nullptr);
+  win::UniqueBitmap glyph(CreateCompatibleBitmap(screen.Get(), 16, 16));
   {
-    ui::MemoryDC dc(screen.Get());
-    ui::SelectedObject selected(dc.Get(), glyph.Get());
+    win::MemoryDC dc(screen.Get());
+    win::SelectedObject selected(dc.Get(), glyph.Get());
     RECT all{0, 0, 16, 16};
     RECT inner{4, 4, 12, 12};
-    ui::UniqueBrush green(CreateSolidBrush(RGB(0, 255, 0)));
-    ui::UniqueBrush blue(CreateSolidBrush(RGB(0, 0, 255)));
+    win::UniqueBrush green(CreateSolidBrush(RGB(0, 255, 0)));
+    win::UniqueBrush blue(CreateSolidBrush(RGB(0, 0, 255)));
     FillRect(dc.Get(), &all, green.Get());
     FillRect(dc.Get(), &inner, blue.Get());
   }

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/test_folder.h"
+#include "tests/support/window_driver.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/open_dialog_result.h"
-#include "ui/text.h"
+#include "win/code_page.h"
 
 namespace {
 
@@ -19,35 +20,22 @@ constexpr int kFileNameControl = 1148;
 class OpenDialogTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder_ = std::wstring(temp) + L"vexmoor_open_dialog_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder_.c_str(), nullptr);
-    for (const wchar_t* name : {L"a.avi", L"b.avi", L"c.mkv"}) {
-      HANDLE file = CreateFileW((folder_ + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, 0, nullptr);
-      CloseHandle(file);
-    }
-    dialog.SetInitialDir(WideToUtf8(folder_));
+    for (const char* name : {"a.avi", "b.avi", "c.mkv"})
+      folder_.Write(name, {});
+    dialog.SetInitialDir(folder_.File(""));
     dialog.SetTitle("Open video files");
     dialog.SetFilter("Support files|*.avi;*.mkv|AVI files (*.avi)|*.avi|All files (*.*)|*.*");
     dialog.SetOptions(TOpenOptions{true, true, true});
   }
 
-  void TearDown() override {
-    for (const wchar_t* name : {L"a.avi", L"b.avi", L"c.mkv"})
-      DeleteFileW((folder_ + L"\\" + name).c_str());
-    RemoveDirectoryW(folder_.c_str());
-  }
-
-  std::string PathOf(const char* name) { return WideToUtf8(folder_) + "\\" + name; }
+  std::string PathOf(const char* name) { return folder_.File(name); }
 
   // Answers the dialog once it is up: types the names and presses OK, or
   // cancels it when names is empty.
   bool Execute(const wchar_t* names) {
     std::wstring title;
-    ui_test::WindowAnswerer answerer(L"#32770", [&](HWND dialogWindow) {
-      title = ui_test::WindowText(dialogWindow);
+    test_support::WindowAnswerer answerer(L"#32770", [&](HWND dialogWindow) {
+      title = test_support::WindowText(dialogWindow);
       if (*names == L'\0') {
         PostMessageW(dialogWindow, WM_COMMAND, IDCANCEL, 0);
         return;
@@ -64,7 +52,7 @@ class OpenDialogTest : public testing::Test {
   TOpenDialog dialog{&owner};
 
  private:
-  std::wstring folder_;
+  test_support::TestFolder folder_;
 };
 
 TEST_F(OpenDialogTest, ReturnsFullPathsOfThePickedFiles) {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 #include "ui/buttons.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -13,7 +13,7 @@
 namespace {
 
 using namespace ui;
-using ui_test::RepeatingTimer;
+using test_support::RepeatingTimer;
 
 // A small dialog like the program's prompts: three buttons with modal
 // results (the last one the default) and a check box.
@@ -26,9 +26,9 @@ class PromptForm : public TForm {
         no(new TButton(this, {{144, 56, 65, 25}, "No", nullptr, mrNo})),
         other(new TButton(this, {{248, 56, 65, 25}, "Other", nullptr, mrOk, true})),
         notice(new TCheckBox(this, {{8, 88, 321, 17}, "Remember"})) {
-    yes->OnClick = [this](TComponent*) { clicked = "yes"; };
-    no->OnClick = [this](TComponent*) { clicked = "no"; };
-    other->OnClick = [this](TComponent*) { clicked = "other"; };
+    yes->OnClick = [this](base::TComponent*) { clicked = "yes"; };
+    no->OnClick = [this](base::TComponent*) { clicked = "no"; };
+    other->OnClick = [this](base::TComponent*) { clicked = "other"; };
   }
 
   TButton* yes;
@@ -101,7 +101,7 @@ TEST(FormTest, ModalFormDisablesTheOtherWindowsUntilItEnds) {
 TEST(FormTest, RefusedCloseKeepsTheModalFormOpen) {
   PromptForm form;
   int closeQuestions = 0;
-  form.OnClose = [&](TComponent*, TCloseAction& action) {
+  form.OnClose = [&](base::TComponent*, TCloseAction& action) {
     if (++closeQuestions == 1)
       action = TCloseAction::caNone;
   };
@@ -115,7 +115,7 @@ TEST(FormTest, RefusedCloseKeepsTheModalFormOpen) {
 
 TEST(FormTest, ModalFormAnsweredFromACreationHook) {
   PromptForm form;
-  ui_test::CbtHook hook([&](int code, WPARAM wParam, LPARAM) {
+  test_support::CbtHook hook([&](int code, WPARAM wParam, LPARAM) {
     if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == form.Handle())
       PostMessageW(form.other->Handle(), BM_CLICK, 0, 0);
   });
@@ -133,9 +133,9 @@ TEST(FormTest, EventsFollowTheFormsLife) {
   std::string events;
   struct EventForm : TForm {
     explicit EventForm(std::string& events) : TForm(TFormOptions{"Events", 0, 0, 100, 50}) {
-      OnCreate = [&events](TComponent*) { events += "create "; };
-      OnShow = [&events](TComponent*) { events += "show "; };
-      OnClose = [&events](TComponent*, TCloseAction&) { events += "close "; };
+      OnCreate = [&events](base::TComponent*) { events += "create "; };
+      OnShow = [&events](base::TComponent*) { events += "show "; };
+      OnClose = [&events](base::TComponent*, TCloseAction&) { events += "close "; };
     }
   };
   auto form = CreateForm<EventForm>(events);
@@ -183,9 +183,9 @@ TEST(FormTest, MessageBoxIsOwnedCaptionedAndAnswered) {
     SCOPED_TRACE(c.answer);
     HWND boxOwner = nullptr;
     std::wstring caption;
-    ui_test::WindowAnswerer answerer(L"#32770", [&](HWND box) {
+    test_support::WindowAnswerer answerer(L"#32770", [&](HWND box) {
       boxOwner = GetWindow(box, GW_OWNER);
-      caption = ui_test::WindowText(box);
+      caption = test_support::WindowText(box);
       PostMessageW(box, WM_COMMAND, c.answer, 0);
     });
     EXPECT_EQ(static_cast<int>(c.answer), ShowMessageBox(&owner, "Clear the list?", c.flags));

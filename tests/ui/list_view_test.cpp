@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
@@ -89,10 +89,11 @@ TEST_F(ListViewTest, ReadOnlyListRefusesLabelEditing) {
 TEST_F(ListViewTest, RightClickShowsThePopupMenu) {
   auto* popup = new TPopupMenu(&form);
   std::vector<std::string> clicked;
-  auto* add = new TMenuItem(&popup->Items(),
-                            {"Add", "", nullptr, [&](TComponent*) { clicked.push_back("add"); }});
-  auto* remove = new TMenuItem(
-      &popup->Items(), {"Remove", "", nullptr, [&](TComponent*) { clicked.push_back("remove"); }});
+  auto* add = new TMenuItem(
+      &popup->Items(), {"Add", "", nullptr, [&](base::TComponent*) { clicked.push_back("add"); }});
+  auto* remove = new TMenuItem(&popup->Items(), {"Remove", "", nullptr, [&](base::TComponent*) {
+                                                   clicked.push_back("remove");
+                                                 }});
   (void)add;
   (void)remove;
   list->SetPopupMenu(popup);
@@ -103,7 +104,7 @@ TEST_F(ListViewTest, RightClickShowsThePopupMenu) {
   form.SetWindowProc([&, original](TMessage& message) {
     if (message.Msg == WM_INITMENUPOPUP) {
       shown = reinterpret_cast<HMENU>(message.WParam);
-      HWND menuWindow = ui_test::FindThreadWindow(L"#32768");
+      HWND menuWindow = test_support::FindThreadWindow(L"#32768");
       PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
       PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
       PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
@@ -113,7 +114,7 @@ TEST_F(ListViewTest, RightClickShowsThePopupMenu) {
   POINT at{20, 30};
   PostMessageW(list->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
   PostMessageW(list->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-  EXPECT_TRUE(ui_test::PumpUntil([&] { return !clicked.empty(); }));
+  EXPECT_TRUE(test_support::PumpUntil([&] { return !clicked.empty(); }));
   form.SetWindowProc(original);
 
   EXPECT_EQ(popup->Handle(), shown);
@@ -138,8 +139,8 @@ TEST_F(ListViewTest, OwnerDrawnPopupMenuMeasuresAndDrawsItsItems) {
   popup->SetOwnerDraw(true);
   list->SetPopupMenu(popup);
   // Timers come after painting: by then the menu has been drawn.
-  ui_test::RepeatingTimer closer([] {
-    if (!ui_test::FindThreadWindow(L"#32768"))
+  test_support::RepeatingTimer closer([] {
+    if (!test_support::FindThreadWindow(L"#32768"))
       return false;
     EndMenu();
     return true;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/window_driver.h"
+#include "tests/support/window_driver.h"
 #include "ui/buttons.h"
 #include "ui/form.h"
 
@@ -18,8 +18,8 @@ TEST(RunTest, ClosingTheMainFormEndsTheProgram) {
 
   int promptResult = -1;
   auto* open = new TButton(mainForm.get(), {{8, 8, 60, 25}, "Open"});
-  open->OnClick = [&](TComponent*) { promptResult = prompt->ShowModal(); };
-  ui_test::RepeatingTimer driver([&] {
+  open->OnClick = [&](base::TComponent*) { promptResult = prompt->ShowModal(); };
+  test_support::RepeatingTimer driver([&] {
     if (!IsWindowVisible(prompt->Handle())) {
       PostMessageW(open->Handle(), BM_CLICK, 0, 0);
       return false;

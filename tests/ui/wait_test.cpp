@@ -2,14 +2,14 @@
 
 #include <thread>
 
-#include "tests/ui/thread_cpu_time.h"
+#include "tests/support/thread_cpu_time.h"
 #include "ui/application.h"
-#include "ui/handle.h"
+#include "win/unique.h"
 
 namespace {
 
+using test_support::ThreadCpuMilliseconds;
 using ui::Application;
-using ui_test::ThreadCpuMilliseconds;
 using WaitResult = ui::TApplication::WaitResult;
 
 void DrainQueue() {
@@ -20,7 +20,7 @@ void DrainQueue() {
 
 TEST(WaitTest, HandleSignalledLaterEndsTheWaitWithoutSpinning) {
   DrainQueue();
-  ui::UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  win::UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   std::thread signaller([&] {
     Sleep(300);
     SetEvent(event.Get());
@@ -36,7 +36,7 @@ TEST(WaitTest, HandleSignalledLaterEndsTheWaitWithoutSpinning) {
 
 TEST(WaitTest, MessageFromAnotherThreadEndsTheWait) {
   DrainQueue();
-  ui::UniqueHandle never(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  win::UniqueHandle never(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   const DWORD mainThread = GetCurrentThreadId();
   std::thread poster([&] {
     Sleep(100);

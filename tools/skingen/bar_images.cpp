@@ -1,4 +1,4 @@
-#include "skin/image_transforms.h"
+#include "image/image_transforms.h"
 #include "skin/skin_keys.h"
 #include "tools/skingen/glyphs.h"
 #include "tools/skingen/raster.h"
@@ -8,21 +8,21 @@ namespace skingen {
 
 namespace {
 
-using skin::Bitmap;
+using image::Bitmap;
 
 constexpr int kScrollSize = 16;
 constexpr int kThumbHeight = 33;
 
 // The face of scroll-bar parts in the normal, hot and pressed states.
 Paint ScrollFace(const Palette& p, int state, bool across) {
-  Rgb light = p.face_top;
-  Rgb deep = Mix(p.face_bottom, p.frame, 0.15);
+  Rgb light = p.faceTop;
+  Rgb deep = Mix(p.faceBottom, p.frame, 0.15);
   if (state == 1) {
     light = Mix(light, p.accent, 0.2);
     deep = Mix(deep, p.accent, 0.35);
   } else if (state == 2) {
     light = Mix(deep, p.accent, 0.4);
-    deep = Mix(p.face_top, p.accent, 0.2);
+    deep = Mix(p.faceTop, p.accent, 0.2);
   }
   return [=](int x, int y) {
     const int along = across ? x : y;
@@ -34,32 +34,32 @@ Paint ScrollFace(const Palette& p, int state, bool across) {
 // the scroll-bar colour.
 Bitmap ArrowButton(const Palette& p, int state, bool up) {
   Bitmap frame = TransparentPicture(kScrollSize, kScrollSize);
-  PaintShape(frame, RoundRect(0, 0, kScrollSize, kScrollSize, 3), Solid(p.control_border));
+  PaintShape(frame, RoundRect(0, 0, kScrollSize, kScrollSize, 3), Solid(p.controlBorder));
   PaintShape(frame, RoundRect(1, 1, kScrollSize - 1, kScrollSize - 1, 2),
              ScrollFace(p, state, false));
   DrawUpArrow(frame, 0, state == 2 ? 1 : 0, kScrollSize,
-              p.dark ? p.text : Darker(p.control_border, 0.35));
-  return up ? frame : skin::TurnHalf(frame);
+              p.dark ? p.text : Darker(p.controlBorder, 0.35));
+  return up ? frame : image::TurnHalf(frame);
 }
 
 // The vertical thumb: 3-row round ends, a plain body and a grip in the
 // middle rows that the program keeps at its own size.
 Bitmap Thumb(const Palette& p) {
   Bitmap thumb = TransparentPicture(kScrollSize, kThumbHeight);
-  PaintShape(thumb, RoundRect(1, 0, kScrollSize - 1, kThumbHeight, 3), Solid(p.control_border));
+  PaintShape(thumb, RoundRect(1, 0, kScrollSize - 1, kThumbHeight, 3), Solid(p.controlBorder));
   PaintShape(thumb, RoundRect(2, 1, kScrollSize - 2, kThumbHeight - 1, 2), ScrollFace(p, 0, true));
   for (int row : {14, 16, 18}) {
     PaintShape(thumb, RoundRect(5, row, kScrollSize - 5, row + 1, 0),
-               Solid(Darker(p.control_border, 0.1)));
+               Solid(Darker(p.controlBorder, 0.1)));
     PaintShape(thumb, RoundRect(5, row + 1, kScrollSize - 5, row + 2, 0),
-               Solid(Lighter(p.face_top, 0.5)));
+               Solid(Lighter(p.faceTop, 0.5)));
   }
   return thumb;
 }
 
 Bitmap ScrollKnob(const Palette& p, int state) {
   Bitmap frame = TransparentPicture(kScrollSize, kScrollSize);
-  PaintShape(frame, Ellipse(1, 1, kScrollSize - 1, kScrollSize - 1), Solid(p.control_border));
+  PaintShape(frame, Ellipse(1, 1, kScrollSize - 1, kScrollSize - 1), Solid(p.controlBorder));
   PaintShape(frame, Ellipse(2, 2, kScrollSize - 2, kScrollSize - 2), ScrollFace(p, state, false));
   return frame;
 }
@@ -77,7 +77,7 @@ Bitmap CheckedMenuIcon(const Palette& p) {
 }
 
 Bitmap SideChannelTitle(const Palette& p) {
-  Bitmap title = Band(20, 24, Lighter(p.title_top, 0.1), p.title_bottom);
+  Bitmap title = Band(20, 24, Lighter(p.titleTop, 0.1), p.titleBottom);
   PaintShape(title, RoundRect(0, 23, 20, 24, 0), Solid(p.outline));
   return title;
 }
@@ -97,7 +97,7 @@ std::vector<SkinImage> BarImages(const SkinDescription&, const Palette& p) {
       {skin::kImageScrollBarDownButton, Strip(down)},
       {skin::kImageScrollButton, Strip(knob)},
       {skin::kImageMenuBar, Band(8, 20, Lighter(p.form, p.dark ? 0.06 : 0.45), p.form)},
-      {skin::kImageToolBar, Band(8, 26, p.face_top, p.face_bottom)},
+      {skin::kImageToolBar, Band(8, 26, p.faceTop, p.faceBottom)},
       {skin::kImageCheckedMenuIcon, CheckedMenuIcon(p)},
       {skin::kImageSideChannelBar,
        Band(20, 40, Mix(p.form, p.frame, 0.15), Mix(p.form, p.frame, 0.35))},

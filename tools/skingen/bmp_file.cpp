@@ -11,23 +11,23 @@ constexpr uint32_t kInfoHeaderSize = 40;
 
 }  // namespace
 
-std::vector<uint8_t> EncodeBmp24(const skin::Bitmap& picture) {
+std::vector<uint8_t> EncodeBmp24(const image::Bitmap& picture) {
   const uint32_t stride = (static_cast<uint32_t>(picture.Width()) * 3 + 3) / 4 * 4;
-  const uint32_t image_size = stride * static_cast<uint32_t>(picture.Height());
-  const uint32_t data_offset = kFileHeaderSize + kInfoHeaderSize;
+  const uint32_t imageSize = stride * static_cast<uint32_t>(picture.Height());
+  const uint32_t dataOffset = kFileHeaderSize + kInfoHeaderSize;
   std::vector<uint8_t> bytes;
   skintools::ByteWriter out(bytes);
   out.Bytes("BM");
-  out.U32(data_offset + image_size);
+  out.U32(dataOffset + imageSize);
   out.U32(0);
-  out.U32(data_offset);
+  out.U32(dataOffset);
   out.U32(kInfoHeaderSize);
   out.U32(static_cast<uint32_t>(picture.Width()));
   out.U32(static_cast<uint32_t>(picture.Height()));
   out.U16(1);   // planes
   out.U16(24);  // bits per pixel
   out.U32(0);   // BI_RGB
-  out.U32(image_size);
+  out.U32(imageSize);
   out.U32(2835);  // 72 dots per inch
   out.U32(2835);
   out.U32(0);

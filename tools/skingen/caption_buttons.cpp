@@ -7,7 +7,7 @@ namespace skingen {
 
 namespace {
 
-using skin::Bitmap;
+using image::Bitmap;
 
 enum class State { kNormal, kHot, kPressed };
 
@@ -47,16 +47,16 @@ Rgb InState(const Rgb& color, State state) {
 void DrawBoxed(Bitmap& frame, const Palette& p, Glyph glyph, State state, double radius) {
   const int s = frame.Width();
   const Rgb base =
-      InState(glyph == Glyph::kClose ? kCloseRed : Mix(p.title_top, p.accent, 0.3), state);
-  const bool light_face = Luma(base) > 170;
+      InState(glyph == Glyph::kClose ? kCloseRed : Mix(p.titleTop, p.accent, 0.3), state);
+  const bool lightFace = Luma(base) > 170;
   PaintShape(frame, RoundRect(0, 0, s, s, radius),
-             Solid(light_face ? Darker(base, 0.4) : Lighter(base, 0.75)));
+             Solid(lightFace ? Darker(base, 0.4) : Lighter(base, 0.75)));
   const Rgb top = state == State::kPressed ? Darker(base, 0.1) : Lighter(base, 0.35);
   const Rgb bottom = state == State::kPressed ? Lighter(base, 0.1) : Darker(base, 0.08);
   PaintShape(frame, RoundRect(1, 1, s - 1, s - 1, radius - 1),
              VerticalGradient(top, bottom, 1, s - 2));
   const double offset = state == State::kPressed ? 1 : 0;
-  DrawGlyph(frame, glyph, offset, offset, s, 0.62, light_face ? Hex(0x303030) : Hex(0xFFFFFF));
+  DrawGlyph(frame, glyph, offset, offset, s, 0.62, lightFace ? Hex(0x303030) : Hex(0xFFFFFF));
 }
 
 // A coloured ball with a highlight; its glyph shows only under the mouse.
@@ -76,11 +76,11 @@ void DrawRound(Bitmap& frame, Glyph glyph, State state) {
 void DrawBare(Bitmap& frame, const Palette& p, Glyph glyph, State state) {
   const int s = frame.Width();
   if (state != State::kNormal) {
-    const Rgb plate = glyph == Glyph::kClose ? kCloseRed : Mix(p.title_bottom, p.accent, 0.45);
+    const Rgb plate = glyph == Glyph::kClose ? kCloseRed : Mix(p.titleBottom, p.accent, 0.45);
     PaintShape(frame, RoundRect(0, 0, s, s, 3), Solid(InState(plate, state)));
   }
-  const Rgb glyph_color = state == State::kNormal ? p.caption : Hex(0xFFFFFF);
-  DrawGlyph(frame, glyph, 0, 0, s, 0.6, glyph_color);
+  const Rgb glyphColor = state == State::kNormal ? p.caption : Hex(0xFFFFFF);
+  DrawGlyph(frame, glyph, 0, 0, s, 0.6, glyphColor);
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ int CaptionButtonSize(const SkinDescription& skin) {
   if (skin.buttons == ButtonLook::kRound) {
     return 15;
   }
-  const int size = std::clamp(skin.title_height - 7, 15, 21);
+  const int size = std::clamp(skin.titleHeight - 7, 15, 21);
   return size | 1;
 }
 

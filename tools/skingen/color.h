@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 
 namespace skingen {
 
@@ -38,18 +38,18 @@ inline uint8_t Channel(double value) {
 }
 
 // The skin's colour number (0x00BBGGRR).
-inline skin::ColorRef ToColorRef(const Rgb& c) {
-  return static_cast<skin::ColorRef>(Channel(c.r)) |
-         static_cast<skin::ColorRef>(Channel(c.g)) << 8 |
-         static_cast<skin::ColorRef>(Channel(c.b)) << 16;
+inline image::ColorRef ToColorRef(const Rgb& c) {
+  return static_cast<image::ColorRef>(Channel(c.r)) |
+         static_cast<image::ColorRef>(Channel(c.g)) << 8 |
+         static_cast<image::ColorRef>(Channel(c.b)) << 16;
 }
-inline Rgb FromColorRef(skin::ColorRef color) {
+inline Rgb FromColorRef(image::ColorRef color) {
   return {static_cast<double>(color & 0xFF), static_cast<double>((color >> 8) & 0xFF),
           static_cast<double>((color >> 16) & 0xFF)};
 }
 
 // Every skin's transparent colour: pure magenta survives a 24-bit BMP
 // exactly and appears in no drawing.
-constexpr skin::ColorRef kTransparent = 0xFF00FF;
+constexpr image::ColorRef kTransparent = 0xFF00FF;
 
 }  // namespace skingen

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "skin/std_temp_name_source.h"
+#include "base/std_temp_name_source.h"
 #include "tools/skingen/contact_sheet.h"
 #include "tools/skingen/png_file.h"
 #include "tools/skingen/skin_description.h"
@@ -17,9 +17,9 @@ int main(int argc, char** argv) {
     for (const skingen::SkinDescription& skin : skingen::ShippedSkins()) {
       names.push_back(skin.name);
     }
-    skin::StdTempNameSource temp_names;
+    base::StdTempNameSource tempNames;
     const std::vector<uint8_t> png =
-        skingen::EncodePng(skingen::ContactSheet(argv[1], names, temp_names));
+        skingen::EncodePng(skingen::ContactSheet(argv[1], names, tempNames));
     std::ofstream out(argv[2], std::ios::binary);
     out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     if (!out.flush()) {

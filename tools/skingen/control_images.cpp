@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "skin/image_transforms.h"
+#include "image/image_transforms.h"
 #include "skin/skin_keys.h"
 #include "tools/skingen/glyphs.h"
 #include "tools/skingen/raster.h"
@@ -10,7 +10,7 @@ namespace skingen {
 
 namespace {
 
-using skin::Bitmap;
+using image::Bitmap;
 
 constexpr int kButtonSize = 21;
 constexpr int kBoxSize = 13;
@@ -25,10 +25,10 @@ Bitmap Face(int width, int height, double radius) {
 
 Bitmap PushButton(const Palette& p, double radius, int state) {
   Bitmap frame = Face(kButtonSize, kButtonSize, radius);
-  const Rgb edge = state == 1 ? Darker(p.accent, 0.1) : p.control_border;
+  const Rgb edge = state == 1 ? Darker(p.accent, 0.1) : p.controlBorder;
   PaintShape(frame, RoundRect(0, 0, kButtonSize, kButtonSize, radius), Solid(edge));
-  Rgb top = p.face_top;
-  Rgb bottom = p.face_bottom;
+  Rgb top = p.faceTop;
+  Rgb bottom = p.faceBottom;
   if (state == 1) {
     top = Mix(top, p.accent, 0.18);
     bottom = Mix(bottom, p.accent, 0.3);
@@ -46,11 +46,11 @@ Bitmap PushButton(const Palette& p, double radius, int state) {
 }
 
 // frame 0 checked, 1 grayed, 2 unchecked; +3 disabled.
-Bitmap CheckBox(const Palette& p, double radius, int frame_index) {
-  const bool enabled = frame_index < 3;
-  const int mark = frame_index % 3;
+Bitmap CheckBox(const Palette& p, double radius, int frameIndex) {
+  const bool enabled = frameIndex < 3;
+  const int mark = frameIndex % 3;
   Bitmap frame = Face(kBoxSize, kBoxSize, radius);
-  const Rgb border = enabled ? p.control_border : Mix(p.control_border, p.form, 0.6);
+  const Rgb border = enabled ? p.controlBorder : Mix(p.controlBorder, p.form, 0.6);
   const Rgb field = enabled ? p.field : Mix(p.field, p.form, 0.6);
   PaintShape(frame, RoundRect(0, 0, kBoxSize, kBoxSize, radius), Solid(border));
   PaintShape(frame, RoundRect(1, 1, kBoxSize - 1, kBoxSize - 1, std::max(radius - 1, 0.0)),
@@ -65,15 +65,15 @@ Bitmap CheckBox(const Palette& p, double radius, int frame_index) {
 }
 
 // frame 0 checked, 1 unchecked; +2 disabled.
-Bitmap RadioButton(const Palette& p, int frame_index) {
-  const bool enabled = frame_index < 2;
+Bitmap RadioButton(const Palette& p, int frameIndex) {
+  const bool enabled = frameIndex < 2;
   Bitmap frame = TransparentPicture(kBoxSize, kBoxSize);
-  const Rgb border = enabled ? p.control_border : Mix(p.control_border, p.form, 0.6);
+  const Rgb border = enabled ? p.controlBorder : Mix(p.controlBorder, p.form, 0.6);
   const Rgb field = enabled ? p.field : Mix(p.field, p.form, 0.6);
   PaintShape(frame, Ellipse(0, 0, kBoxSize, kBoxSize), Solid(border));
   PaintShape(frame, Ellipse(1, 1, kBoxSize - 1, kBoxSize - 1),
              VerticalGradient(Darker(field, 0.1), field, 1, kBoxSize - 2));
-  if (frame_index % 2 == 0) {
+  if (frameIndex % 2 == 0) {
     const Rgb dot = enabled ? p.accent : Mix(p.text, p.form, 0.6);
     PaintShape(frame, Ellipse(3.5, 3.5, kBoxSize - 3.5, kBoxSize - 3.5),
                VerticalGradient(Lighter(dot, 0.35), Darker(dot, 0.2), 4, kBoxSize - 4));
@@ -83,17 +83,17 @@ Bitmap RadioButton(const Palette& p, int frame_index) {
 
 // A progress-bar piece: the outline along the top and bottom (and the
 // side at an end), the trough or the glossy fill between.
-Bitmap ProgressPiece(const Palette& p, int width, bool left_end, bool right_end, bool filled) {
+Bitmap ProgressPiece(const Palette& p, int width, bool leftEnd, bool rightEnd, bool filled) {
   Bitmap piece = SolidPicture(width, kProgressHeight, p.form);
   const Rgb top = filled ? Lighter(p.accent, 0.45) : Darker(p.field, 0.1);
   const Rgb bottom = filled ? Darker(p.accent, 0.1) : p.field;
   const double reach = 4;
   PaintShape(
       piece,
-      RoundRect(left_end ? 0 : -reach, 0, right_end ? width : width + reach, kProgressHeight, 2.5),
-      Solid(p.control_border));
+      RoundRect(leftEnd ? 0 : -reach, 0, rightEnd ? width : width + reach, kProgressHeight, 2.5),
+      Solid(p.controlBorder));
   PaintShape(piece,
-             RoundRect(left_end ? 1 : -reach, 1, right_end ? width - 1 : width + reach,
+             RoundRect(leftEnd ? 1 : -reach, 1, rightEnd ? width - 1 : width + reach,
                        kProgressHeight - 1, 1.5),
              [&](int, int y) {
                const double t = (y - 1.0) / (kProgressHeight - 3);
@@ -105,7 +105,7 @@ Bitmap ProgressPiece(const Palette& p, int width, bool left_end, bool right_end,
 
 Bitmap TrackChannel(const Palette& p) {
   Bitmap channel = TransparentPicture(24, 6);
-  PaintShape(channel, RoundRect(0, 0, 24, 6, 3), Solid(p.control_border));
+  PaintShape(channel, RoundRect(0, 0, 24, 6, 3), Solid(p.controlBorder));
   PaintShape(channel, RoundRect(1, 1, 23, 5, 2),
              VerticalGradient(Darker(p.field, 0.2), p.field, 1, 4));
   return channel;
@@ -137,7 +137,7 @@ Bitmap Tab(const Palette& p, double radius, bool selected) {
   if (!selected && radius == 0) {
     PaintShape(frame, RoundRect(0, 0, kTabWidth, y0, 0), Solid(p.form));
   }
-  PaintShape(frame, TopRoundRect(0, y0, kTabWidth, kTabHeight, radius), Solid(p.control_border));
+  PaintShape(frame, TopRoundRect(0, y0, kTabWidth, kTabHeight, radius), Solid(p.controlBorder));
   PaintShape(frame, TopRoundRect(1, y0 + 1, kTabWidth - 1, kTabHeight, std::max(radius - 1, 0.0)),
              VerticalGradient(top, bottom, y0 + 1, kTabHeight - 1));
   if (selected) {
@@ -150,14 +150,14 @@ Bitmap Tab(const Palette& p, double radius, bool selected) {
 
 Bitmap TabLine(const Palette& p) {
   Bitmap line = SolidPicture(6, 3, Lighter(p.form, 0.3));
-  PaintShape(line, RoundRect(0, 0, 6, 1, 0), Solid(p.control_border));
+  PaintShape(line, RoundRect(0, 0, 6, 1, 0), Solid(p.controlBorder));
   return line;
 }
 
 }  // namespace
 
 std::vector<SkinImage> ControlImages(const SkinDescription& skin, const Palette& p) {
-  const double radius = skin.control_radius;
+  const double radius = skin.controlRadius;
   std::vector<Bitmap> buttons, boxes, radios;
   for (int state = 0; state < skin::kButtonFrames; ++state) {
     buttons.push_back(PushButton(p, radius, state));
@@ -180,7 +180,7 @@ std::vector<SkinImage> ControlImages(const SkinDescription& skin, const Palette&
   images.push_back({skin::kImageProgressBar4, ProgressPiece(p, 4, false, true, false)});
   images.push_back({skin::kImageTrackBar, TrackChannel(p)});
   images.push_back({skin::kImageTrackBarSlider, slider});
-  images.push_back({skin::kImageTrackBarVSlider, skin::TurnCounterClockwise(slider)});
+  images.push_back({skin::kImageTrackBarVSlider, image::TurnCounterClockwise(slider)});
   images.push_back({skin::kImageTabControl, Strip({Tab(p, radius, true), Tab(p, radius, false)})});
   images.push_back({skin::kImageTabControlLine, TabLine(p)});
   return images;

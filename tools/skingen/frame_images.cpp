@@ -8,7 +8,7 @@ namespace skingen {
 
 namespace {
 
-using skin::Bitmap;
+using image::Bitmap;
 
 // Brushed metal: a fixed pseudo-random brightness for each row.
 double Streak(int y) {
@@ -19,7 +19,7 @@ double Streak(int y) {
 // The title's colour on row y of `height`, before its outline and edges.
 Rgb TitleShade(const SkinDescription& skin, const Rgb& top, const Rgb& bottom, int y, int height) {
   const double t = static_cast<double>(y) / (height - 1);
-  switch (skin.title_look) {
+  switch (skin.titleLook) {
     case TitleLook::kGradient:
       return Mix(top, bottom, t);
     case TitleLook::kGlossy:
@@ -43,15 +43,15 @@ Rgb TitleShade(const SkinDescription& skin, const Rgb& top, const Rgb& bottom, i
 class TitleDrawer {
  public:
   TitleDrawer(const SkinDescription& skin, const Palette& palette)
-      : skin_(skin), p_(palette), height_(skin.title_height) {}
+      : skin_(skin), p_(palette), height_(skin.titleHeight) {}
 
   // The title colours of row y, with the separator line at the bottom.
   Paint Body(bool plate) const {
-    const Rgb top = plate ? p_.plate_top : p_.title_top;
-    const Rgb bottom = plate ? p_.plate_bottom : p_.title_bottom;
+    const Rgb top = plate ? p_.plateTop : p_.titleTop;
+    const Rgb bottom = plate ? p_.plateBottom : p_.titleBottom;
     return [this, top, bottom](int, int y) {
       if (y == height_ - 1) {
-        return Darker(p_.title_bottom, 0.3);
+        return Darker(p_.titleBottom, 0.3);
       }
       const Rgb shade = TitleShade(skin_, top, bottom, y, height_);
       return y == 1 ? Lighter(shade, 0.3) : shade;
@@ -60,16 +60,16 @@ class TitleDrawer {
 
   // A title piece `width` wide: outline along the top and, where the piece
   // ends the title, down its side, rounded when the skin has round corners.
-  Bitmap Piece(int width, bool left_end, bool right_end, const Paint& body) const {
+  Bitmap Piece(int width, bool leftEnd, bool rightEnd, const Paint& body) const {
     Bitmap picture = TransparentPicture(width, height_);
-    const double r = skin_.top_radius;
+    const double r = skin_.topRadius;
     const double reach = r + 3;
-    const double left = left_end ? 0 : -reach;
-    const double right = right_end ? width : width + reach;
+    const double left = leftEnd ? 0 : -reach;
+    const double right = rightEnd ? width : width + reach;
     PaintShape(picture, TopRoundRect(left, 0, right, height_, r), Solid(p_.outline));
-    const double inner_left = left_end ? 1 : left;
-    const double inner_right = right_end ? width - 1 : right;
-    PaintShape(picture, TopRoundRect(inner_left, 1, inner_right, height_, std::max(r - 1, 0.0)),
+    const double innerLeft = leftEnd ? 1 : left;
+    const double innerRight = rightEnd ? width - 1 : right;
+    PaintShape(picture, TopRoundRect(innerLeft, 1, innerRight, height_, std::max(r - 1, 0.0)),
                body);
     return picture;
   }
@@ -122,7 +122,7 @@ class TitleDrawer {
 
   Bitmap MinimizedTitle() const {
     Bitmap picture = SolidPicture(48, height_, p_.outline);
-    PaintShape(picture, RoundRect(1, 1, 47, height_ - 1, 0), Body(skin_.five_sections));
+    PaintShape(picture, RoundRect(1, 1, 47, height_ - 1, 0), Body(skin_.fiveSections));
     return picture;
   }
 
@@ -134,20 +134,20 @@ class TitleDrawer {
 
 std::vector<SkinImage> TitleImages(const SkinDescription& skin, const Palette& p) {
   const TitleDrawer title(skin, p);
-  const int right_end_width = std::max(12, skin.top_radius + 6);
+  const int rightEndWidth = std::max(12, skin.topRadius + 6);
   std::vector<SkinImage> images;
   images.push_back(
-      {skin::kImageTitleBar1, title.Piece(36, true, false, title.Body(skin.five_sections))});
-  if (skin.five_sections) {
+      {skin::kImageTitleBar1, title.Piece(36, true, false, title.Body(skin.fiveSections))});
+  if (skin.fiveSections) {
     images.push_back({skin::kImageTitleBar2, title.Piece(8, false, false, title.Body(true))});
-    images.push_back({skin::kImageTitleBar3, title.Ornament(skin.title_height + 14)});
+    images.push_back({skin::kImageTitleBar3, title.Ornament(skin.titleHeight + 14)});
     images.push_back({skin::kImageTitleBar4, title.Piece(8, false, false, title.Body(false))});
     images.push_back(
-        {skin::kImageTitleBar5, title.Piece(right_end_width, false, true, title.Body(false))});
+        {skin::kImageTitleBar5, title.Piece(rightEndWidth, false, true, title.Body(false))});
   } else {
     images.push_back({skin::kImageTitleBar2, title.Piece(8, false, false, title.Body(false))});
     images.push_back(
-        {skin::kImageTitleBar3, title.Piece(right_end_width, false, true, title.Body(false))});
+        {skin::kImageTitleBar3, title.Piece(rightEndWidth, false, true, title.Body(false))});
   }
   images.push_back({skin::kImageMinimizedTitle, title.MinimizedTitle()});
   return images;
@@ -178,29 +178,29 @@ Bitmap SideBorder(const Palette& p, int width, bool left) {
 // A bottom-border piece: the side borders' columns continue down where the
 // piece ends the border, the outline runs along the bottom, the corners
 // round off when the skin has round bottom corners.
-Bitmap BottomPiece(const SkinDescription& skin, const Palette& p, int width, bool left_end,
-                   bool right_end) {
+Bitmap BottomPiece(const SkinDescription& skin, const Palette& p, int width, bool leftEnd,
+                   bool rightEnd) {
   const int height = BottomBorderHeight(skin);
-  const double r = skin.bottom_radius;
+  const double r = skin.bottomRadius;
   Bitmap picture = TransparentPicture(width, height);
   const double reach = r + 3;
   auto paint = [&, width, height](int x, int y) {
     if (y == height - 1) {
       return p.outline;
     }
-    const int from_left = left_end ? x : skin.border;
-    const int from_right = right_end ? width - 1 - x : skin.border;
-    const int column = std::min(from_left, from_right);
+    const int fromLeft = leftEnd ? x : skin.border;
+    const int fromRight = rightEnd ? width - 1 - x : skin.border;
+    const int column = std::min(fromLeft, fromRight);
     if (column < skin.border - 1) {
       return BorderColumn(p, column, skin.border);
     }
     return y == 0 ? Darker(p.frame, 0.3) : (y == height - 2 ? Darker(p.frame, 0.12) : p.frame);
   };
   PaintShape(picture,
-             RoundRect(left_end ? 0 : -reach, -reach, right_end ? width : width + reach, height, r),
+             RoundRect(leftEnd ? 0 : -reach, -reach, rightEnd ? width : width + reach, height, r),
              Solid(p.outline));
   PaintShape(picture,
-             RoundRect(left_end ? 1 : -reach, -reach, right_end ? width - 1 : width + reach,
+             RoundRect(leftEnd ? 1 : -reach, -reach, rightEnd ? width - 1 : width + reach,
                        height - 1, std::max(r - 1, 0.0)),
              paint);
   return picture;
@@ -222,8 +222,8 @@ std::vector<SkinImage> BorderImages(const SkinDescription& skin, const Palette& 
       {skin::kImageFormLeftBorder, SideBorder(p, skin.border, true)},
       {skin::kImageFormRightBorder, SideBorder(p, skin.border, false)},
   };
-  if (skin.three_part_bottom) {
-    const int end = std::max(16, skin.bottom_radius + skin.border + 2);
+  if (skin.threePartBottom) {
+    const int end = std::max(16, skin.bottomRadius + skin.border + 2);
     Bitmap right = BottomPiece(skin, p, end, false, true);
     AddGrip(right, p);
     images.push_back({skin::kImageFormBottomBorder1, BottomPiece(skin, p, end, true, false)});
@@ -243,7 +243,7 @@ std::vector<SkinImage> BorderImages(const SkinDescription& skin, const Palette& 
 }  // namespace
 
 int BottomBorderHeight(const SkinDescription& skin) {
-  return std::max(skin.border + 1, skin.bottom_radius + 2);
+  return std::max(skin.border + 1, skin.bottomRadius + 2);
 }
 
 std::vector<SkinImage> FrameImages(const SkinDescription& skin, const Palette& palette) {

@@ -16,7 +16,7 @@ struct Stroke {
   double x0, y0, x1, y1;
 };
 
-void DrawStrokes(skin::Bitmap& picture, const std::vector<Stroke>& strokes, double cx, double cy,
+void DrawStrokes(image::Bitmap& picture, const std::vector<Stroke>& strokes, double cx, double cy,
                  double extent, double width, const Rgb& color) {
   for (const Stroke& s : strokes) {
     PaintShape(picture,
@@ -26,7 +26,7 @@ void DrawStrokes(skin::Bitmap& picture, const std::vector<Stroke>& strokes, doub
   }
 }
 
-void DrawBox(skin::Bitmap& picture, double left, double top, double right, double bottom,
+void DrawBox(image::Bitmap& picture, double left, double top, double right, double bottom,
              double line, const Rgb& color) {
   PaintShape(picture,
              Ring(RoundRect(left, top, right, bottom, 0),
@@ -36,7 +36,7 @@ void DrawBox(skin::Bitmap& picture, double left, double top, double right, doubl
 
 }  // namespace
 
-void DrawGlyph(skin::Bitmap& picture, Glyph glyph, double left, double top, double size,
+void DrawGlyph(image::Bitmap& picture, Glyph glyph, double left, double top, double size,
                double scale, const Rgb& color) {
   const double cx = left + size / 2;
   const double cy = top + size / 2;
@@ -63,17 +63,16 @@ void DrawGlyph(skin::Bitmap& picture, Glyph glyph, double left, double top, doub
       const double x = std::floor(cx - h);
       const double y = std::floor(cy - h);
       const double l = std::round(line);
-      const double back_left = x + 2 * h - small;
-      const double back_right = x + 2 * h;
-      const double front_top = y + 2 * h - small;
-      for (const auto& [x0, y0, x1, y1] :
-           {std::array<double, 4>{back_left, y, back_right, y + 2 * l},
-            {back_right - l, y, back_right, y + small},
-            {x + small, y + small - l, back_right, y + small},
-            {back_left, y, back_left + l, front_top}}) {
+      const double backLeft = x + 2 * h - small;
+      const double backRight = x + 2 * h;
+      const double frontTop = y + 2 * h - small;
+      for (const auto& [x0, y0, x1, y1] : {std::array<double, 4>{backLeft, y, backRight, y + 2 * l},
+                                           {backRight - l, y, backRight, y + small},
+                                           {x + small, y + small - l, backRight, y + small},
+                                           {backLeft, y, backLeft + l, frontTop}}) {
         PaintShape(picture, RoundRect(x0, y0, x1, y1, 0), Solid(color));
       }
-      DrawBox(picture, x, front_top, x + small, y + 2 * h, l, color);
+      DrawBox(picture, x, frontTop, x + small, y + 2 * h, l, color);
       break;
     }
     case Glyph::kHelp: {
@@ -95,13 +94,13 @@ void DrawGlyph(skin::Bitmap& picture, Glyph glyph, double left, double top, doub
   }
 }
 
-void DrawCheckMark(skin::Bitmap& picture, double left, double top, double size, double width,
+void DrawCheckMark(image::Bitmap& picture, double left, double top, double size, double width,
                    const Rgb& color) {
   DrawStrokes(picture, {{-0.32, 0.0, -0.1, 0.24}, {-0.1, 0.24, 0.34, -0.26}}, left + size / 2,
               top + size / 2, size, width, color);
 }
 
-void DrawUpArrow(skin::Bitmap& picture, double left, double top, double size, const Rgb& color) {
+void DrawUpArrow(image::Bitmap& picture, double left, double top, double size, const Rgb& color) {
   const double cx = left + size / 2;
   const double cy = top + size / 2;
   const double h = size * 0.2;

@@ -67,7 +67,7 @@ const Glyph* FindGlyph(char character) {
 
 }  // namespace
 
-void DrawText(skin::Bitmap& picture, int x, int y, std::string_view text, skin::ColorRef color,
+void DrawText(image::Bitmap& picture, int x, int y, std::string_view text, image::ColorRef color,
               int scale) {
   for (char character : text) {
     if (const Glyph* glyph = FindGlyph(character)) {

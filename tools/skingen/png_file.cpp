@@ -18,10 +18,10 @@ void PutBigEndian32(std::vector<uint8_t>& out, uint32_t value) {
 // Length, type, data, and the CRC of type and data.
 void PutChunk(std::vector<uint8_t>& out, std::string_view type, const std::vector<uint8_t>& data) {
   PutBigEndian32(out, static_cast<uint32_t>(data.size()));
-  const size_t type_start = out.size();
+  const size_t typeStart = out.size();
   out.insert(out.end(), type.begin(), type.end());
   out.insert(out.end(), data.begin(), data.end());
-  const uLong crc = crc32(0, out.data() + type_start, static_cast<uInt>(out.size() - type_start));
+  const uLong crc = crc32(0, out.data() + typeStart, static_cast<uInt>(out.size() - typeStart));
   PutBigEndian32(out, static_cast<uint32_t>(crc));
 }
 
@@ -37,7 +37,7 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t>& raw) {
 
 }  // namespace
 
-std::vector<uint8_t> EncodePng(const skin::Bitmap& picture) {
+std::vector<uint8_t> EncodePng(const image::Bitmap& picture) {
   std::vector<uint8_t> raw;
   raw.reserve(static_cast<size_t>(picture.Width() * 3 + 1) * picture.Height());
   for (int y = 0; y < picture.Height(); ++y) {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 
 namespace skingen {
 
 // A PNG file of the picture: 8-bit RGB, no filtering, deflated by zlib.
-std::vector<uint8_t> EncodePng(const skin::Bitmap& picture);
+std::vector<uint8_t> EncodePng(const image::Bitmap& picture);
 
 }  // namespace skingen

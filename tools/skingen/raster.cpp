@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kSamples = 4;
 
-bool IsTransparent(const skin::Bitmap& picture, int x, int y) {
+bool IsTransparent(const image::Bitmap& picture, int x, int y) {
   return picture.Pixel(x, y) == kTransparent;
 }
 
@@ -29,14 +29,14 @@ bool InsideCorner(double x, double y, double cx, double cy, double radius) {
 
 // Inside a rectangle whose chosen corners are rounded.
 bool InsideRounded(double x, double y, double left, double top, double right, double bottom,
-                   double radius, bool round_bottom) {
+                   double radius, bool roundBottom) {
   if (x < left || x >= right || y < top || y >= bottom) {
     return false;
   }
   const double cx = x < left + radius ? left + radius : x > right - radius ? right - radius : x;
-  const double cy = y < top + radius                      ? top + radius
-                    : round_bottom && y > bottom - radius ? bottom - radius
-                                                          : y;
+  const double cy = y < top + radius                     ? top + radius
+                    : roundBottom && y > bottom - radius ? bottom - radius
+                                                         : y;
   return InsideCorner(x, y, cx, cy, radius);
 }
 
@@ -53,8 +53,8 @@ Paint VerticalGradient(const Rgb& top, const Rgb& bottom, int first, int last) {
   };
 }
 
-skin::Bitmap TransparentPicture(int width, int height) {
-  skin::Bitmap picture(width, height, 24);
+image::Bitmap TransparentPicture(int width, int height) {
+  image::Bitmap picture(width, height, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       picture.SetPixel(x, y, kTransparent);
@@ -63,8 +63,8 @@ skin::Bitmap TransparentPicture(int width, int height) {
   return picture;
 }
 
-skin::Bitmap SolidPicture(int width, int height, const Rgb& color) {
-  skin::Bitmap picture(width, height, 24);
+image::Bitmap SolidPicture(int width, int height, const Rgb& color) {
+  image::Bitmap picture(width, height, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       picture.SetPixel(x, y, ToColorRef(color));
@@ -73,10 +73,10 @@ skin::Bitmap SolidPicture(int width, int height, const Rgb& color) {
   return picture;
 }
 
-skin::Bitmap Strip(const std::vector<skin::Bitmap>& frames) {
+image::Bitmap Strip(const std::vector<image::Bitmap>& frames) {
   const int width = frames.empty() ? 0 : frames[0].Width();
   const int height = frames.empty() ? 0 : frames[0].Height();
-  skin::Bitmap strip(width * static_cast<int>(frames.size()), height, 24);
+  image::Bitmap strip(width * static_cast<int>(frames.size()), height, 24);
   for (size_t i = 0; i < frames.size(); ++i) {
     for (int y = 0; y < height; ++y) {
       std::copy_n(frames[i].Row(y), width, strip.Row(y) + i * width);
@@ -85,8 +85,8 @@ skin::Bitmap Strip(const std::vector<skin::Bitmap>& frames) {
   return strip;
 }
 
-void PaintShape(skin::Bitmap& picture, int left, int top, int right, int bottom, const Shape& shape,
-                const Paint& paint) {
+void PaintShape(image::Bitmap& picture, int left, int top, int right, int bottom,
+                const Shape& shape, const Paint& paint) {
   for (int y = std::max(top, 0); y < std::min(bottom, picture.Height()); ++y) {
     for (int x = std::max(left, 0); x < std::min(right, picture.Width()); ++x) {
       const double coverage = Coverage(shape, x, y);
@@ -105,7 +105,7 @@ void PaintShape(skin::Bitmap& picture, int left, int top, int right, int bottom,
   }
 }
 
-void PaintShape(skin::Bitmap& picture, const Shape& shape, const Paint& paint) {
+void PaintShape(image::Bitmap& picture, const Shape& shape, const Paint& paint) {
   PaintShape(picture, 0, 0, picture.Width(), picture.Height(), shape, paint);
 }
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "tools/skingen/color.h"
 
 namespace skingen {
@@ -21,20 +21,20 @@ inline Paint Solid(const Rgb& color) {
 Paint VerticalGradient(const Rgb& top, const Rgb& bottom, int first, int last);
 
 // A picture filled with the transparent colour.
-skin::Bitmap TransparentPicture(int width, int height);
-skin::Bitmap SolidPicture(int width, int height, const Rgb& color);
+image::Bitmap TransparentPicture(int width, int height);
+image::Bitmap SolidPicture(int width, int height, const Rgb& color);
 
 // Frames of equal size side by side.
-skin::Bitmap Strip(const std::vector<skin::Bitmap>& frames);
+image::Bitmap Strip(const std::vector<image::Bitmap>& frames);
 
 // Paints `shape` over the pixels [left, right) x [top, bottom) of `picture`,
 // each pixel covered by the share of 4 x 4 samples inside the shape. Over
 // the transparent colour a pixel is either painted (half covered or more)
 // or left transparent, so edges against the transparent colour stay hard
 // and the window shape cut from them exact; elsewhere edges are blended.
-void PaintShape(skin::Bitmap& picture, int left, int top, int right, int bottom, const Shape& shape,
-                const Paint& paint);
-void PaintShape(skin::Bitmap& picture, const Shape& shape, const Paint& paint);
+void PaintShape(image::Bitmap& picture, int left, int top, int right, int bottom,
+                const Shape& shape, const Paint& paint);
+void PaintShape(image::Bitmap& picture, const Shape& shape, const Paint& paint);
 
 // Shapes.
 Shape RoundRect(double left, double top, double right, double bottom, double radius);

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "skin/canvas.h"
-#include "skin/image_drawing.h"
+#include "image/canvas.h"
+#include "image/image_drawing.h"
 #include "skin/skin_progress_bar_res.h"
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/skin_tab_res.h"
@@ -20,60 +20,61 @@ constexpr int kHeight = 230;
 
 class SampleWindowPainter {
  public:
-  SampleWindowPainter(const TvxSkinReader& reader, Bitmap& window)
+  SampleWindowPainter(const TvxSkinReader& reader, image::Bitmap& window)
       : reader_(reader), window_(window), canvas_(window), transparent_(reader.Color(kColorTrans)) {
     scroll_.SetReader(&reader);
     progress_.SetReader(&reader);
     tabs_.SetReader(&reader);
   }
 
-  void Paint(const std::string& caption, ColorRef outside) {
-    canvas_.Fill(BoundsOf(window_), reader_.Color(kColorForm));
-    const int title_height = Height(kImageTitleBar1);
+  void Paint(const std::string& caption, image::ColorRef outside) {
+    canvas_.Fill(image::BoundsOf(window_), reader_.Color(kColorForm));
+    const int titleHeight = Height(kImageTitleBar1);
     Title(caption);
-    Borders(title_height);
-    Controls(title_height);
-    CutShape(title_height, outside);
+    Borders(titleHeight);
+    Controls(titleHeight);
+    CutShape(titleHeight, outside);
   }
 
  private:
-  const Bitmap* Image(int index) const { return reader_.Image(index); }
+  const image::Bitmap* Image(int index) const { return reader_.Image(index); }
   int Width(int index) const { return Image(index) ? Image(index)->Width() : 0; }
   int Height(int index) const { return Image(index) ? Image(index)->Height() : 0; }
 
-  void Stretch(int index, const Rect& to, bool masked = false) {
-    if (const Bitmap* image = Image(index)) {
-      canvas_.Stretch(*image, BoundsOf(*image), to,
-                      masked ? std::optional<ColorRef>(transparent_) : std::nullopt);
+  void Stretch(int index, const image::Rect& to, bool masked = false) {
+    if (const image::Bitmap* image = Image(index)) {
+      canvas_.Stretch(*image, image::BoundsOf(*image), to,
+                      masked ? std::optional<image::ColorRef>(transparent_) : std::nullopt);
     }
   }
-  void Draw(const Bitmap& image, int x, int y, bool masked) {
-    canvas_.Stretch(image, BoundsOf(image), RectAt(x, y, image.Width(), image.Height()),
-                    masked ? std::optional<ColorRef>(transparent_) : std::nullopt);
+  void Draw(const image::Bitmap& image, int x, int y, bool masked) {
+    canvas_.Stretch(image, image::BoundsOf(image),
+                    image::RectAt(x, y, image.Width(), image.Height()),
+                    masked ? std::optional<image::ColorRef>(transparent_) : std::nullopt);
   }
 
   void Title(const std::string& caption) {
     const int h = Height(kImageTitleBar1);
     const bool five = reader_.Flag(kFlagTitleFiveSect);
-    const int right_end = five ? kImageTitleBar5 : kImageTitleBar3;
-    const int left_width = Width(kImageTitleBar1);
-    const int right_left = kWidth - Width(right_end);
-    const int icon_x = reader_.Metric(kMetricTitleBarIconPosX);
-    const int caption_end = icon_x + 18 + static_cast<int>(caption.size()) * kPixelFontAdvance;
-    Stretch(right_end, {right_left, 0, kWidth, h});
-    Stretch(kImageTitleBar1, {0, 0, left_width, h});
+    const int rightEnd = five ? kImageTitleBar5 : kImageTitleBar3;
+    const int leftWidth = Width(kImageTitleBar1);
+    const int rightLeft = kWidth - Width(rightEnd);
+    const int iconX = reader_.Metric(kMetricTitleBarIconPosX);
+    const int captionEnd = iconX + 18 + static_cast<int>(caption.size()) * kPixelFontAdvance;
+    Stretch(rightEnd, {rightLeft, 0, kWidth, h});
+    Stretch(kImageTitleBar1, {0, 0, leftWidth, h});
     if (five) {
-      const int plate_end = std::max(caption_end + 2, left_width);
-      Stretch(kImageTitleBar2, {left_width, 0, plate_end, h});
-      Stretch(kImageTitleBar3, RectAt(plate_end, 0, Width(kImageTitleBar3), h));
-      Stretch(kImageTitleBar4, {plate_end + Width(kImageTitleBar3), 0, right_left, h});
+      const int plateEnd = std::max(captionEnd + 2, leftWidth);
+      Stretch(kImageTitleBar2, {leftWidth, 0, plateEnd, h});
+      Stretch(kImageTitleBar3, image::RectAt(plateEnd, 0, Width(kImageTitleBar3), h));
+      Stretch(kImageTitleBar4, {plateEnd + Width(kImageTitleBar3), 0, rightLeft, h});
     } else {
-      Stretch(kImageTitleBar2, {left_width, 0, right_left, h});
+      Stretch(kImageTitleBar2, {leftWidth, 0, rightLeft, h});
     }
-    const int icon_y = std::max(reader_.Metric(kMetricTitleBarIconPosY), 4);
-    canvas_.Fill(RectAt(icon_x, icon_y, 16, 16), 0x3060C0);
-    canvas_.Fill(RectAt(icon_x + 3, icon_y + 3, 10, 10), 0xF0F0F0);
-    DrawText(window_, icon_x + 18, reader_.Metric(kMetricTitleBarCaptionTop) + 3, caption,
+    const int iconY = std::max(reader_.Metric(kMetricTitleBarIconPosY), 4);
+    canvas_.Fill(image::RectAt(iconX, iconY, 16, 16), 0x3060C0);
+    canvas_.Fill(image::RectAt(iconX + 3, iconY + 3, 10, 10), 0xF0F0F0);
+    DrawText(window_, iconX + 18, reader_.Metric(kMetricTitleBarCaptionTop) + 3, caption,
              reader_.Color(kColorTitleFont));
     CaptionButtons();
   }
@@ -92,34 +93,35 @@ class SampleWindowPainter {
     }
   }
 
-  void Borders(int title_height) {
-    const int bottom_height = Height(kImageFormBottomBorder1);
-    const int bottom = kHeight - bottom_height;
-    Stretch(kImageFormLeftBorder, {0, title_height, Width(kImageFormLeftBorder), bottom});
+  void Borders(int titleHeight) {
+    const int bottomHeight = Height(kImageFormBottomBorder1);
+    const int bottom = kHeight - bottomHeight;
+    Stretch(kImageFormLeftBorder, {0, titleHeight, Width(kImageFormLeftBorder), bottom});
     Stretch(kImageFormRightBorder,
-            {kWidth - Width(kImageFormRightBorder), title_height, kWidth, bottom});
+            {kWidth - Width(kImageFormRightBorder), titleHeight, kWidth, bottom});
     if (reader_.Flag(kFlagBottomBorderThreeSect)) {
       const int left = Width(kImageFormBottomBorder1);
       const int right = kWidth - Width(kImageFormBottomBorder3);
       Stretch(kImageFormBottomBorder1, {0, bottom, left, kHeight});
       Stretch(kImageFormBottomBorder2, {left, bottom, right, kHeight});
       Stretch(kImageFormBottomBorder3, {right, bottom, kWidth, kHeight});
-    } else if (const Bitmap* strip = Image(kImageFormBottomBorder1)) {
-      DrawThreePartH(*strip, canvas_, {0, bottom, kWidth, kHeight}, transparent_, false);
+    } else if (const image::Bitmap* strip = Image(kImageFormBottomBorder1)) {
+      image::DrawThreePartH(*strip, canvas_, {0, bottom, kWidth, kHeight}, transparent_, false);
     }
   }
 
   void Controls(int top) {
     const int x = Width(kImageFormLeftBorder) + 10;
     int y = top + 10;
-    const bool button_mask = reader_.Flag(kFlagButtonTrans);
-    int button_x = x;
+    const bool buttonMask = reader_.Flag(kFlagButtonTrans);
+    int buttonX = x;
     for (auto [frame, width, height] :
          {std::array<int, 3>{1, 75, 23}, {2, 75, 23}, {3, 60, 30}, {1, 30, 30}}) {
       if (auto face = ImageFrame(reader_, kImageButton, frame, kButtonFrames)) {
-        DrawNinePart(*face, canvas_, RectAt(button_x, y, width, height), transparent_, button_mask);
+        image::DrawNinePart(*face, canvas_, image::RectAt(buttonX, y, width, height), transparent_,
+                            buttonMask);
       }
-      button_x += width + 6;
+      buttonX += width + 6;
     }
     DrawText(window_, x + 22, y + 8, "OK", reader_.Color(kColorButtonFont));
     y += 40;
@@ -135,94 +137,96 @@ class SampleWindowPainter {
     }
     DrawText(window_, x + 200, y + 3, "LABEL", reader_.Color(kColorControlFont));
     y += 24;
-    ProgressBar(RectAt(x, y, 220, 14), 60);
+    ProgressBar(image::RectAt(x, y, 220, 14), 60);
     y += 24;
     TrackBar(x, y);
     y += 28;
     Tabs(x, y);
-    VerticalScrollBar(RectAt(kWidth - Width(kImageFormRightBorder) - 26, top + 10, 16, 150), 40,
-                      50);
+    VerticalScrollBar(image::RectAt(kWidth - Width(kImageFormRightBorder) - 26, top + 10, 16, 150),
+                      40, 50);
   }
 
-  void ProgressBar(const Rect& r, int percent) {
+  void ProgressBar(const image::Rect& r, int percent) {
     const int a = progress_.StartWidth();
     const int b = progress_.EndWidth();
     const int filled = a + (r.Width() - a - b) * percent / 100;
-    CopyThreePartV(progress_.Horizontal(1), canvas_, {r.left, r.top, r.left + a, r.bottom}, 2);
-    CopyThreePartV(progress_.Horizontal(2), canvas_, {r.left + a, r.top, r.left + filled, r.bottom},
-                   2);
-    CopyThreePartV(progress_.Horizontal(3), canvas_,
-                   {r.left + filled, r.top, r.right - b, r.bottom}, 2);
-    CopyThreePartV(progress_.Horizontal(4), canvas_, {r.right - b, r.top, r.right, r.bottom}, 2);
+    image::CopyThreePartV(progress_.Horizontal(1), canvas_, {r.left, r.top, r.left + a, r.bottom},
+                          2);
+    image::CopyThreePartV(progress_.Horizontal(2), canvas_,
+                          {r.left + a, r.top, r.left + filled, r.bottom}, 2);
+    image::CopyThreePartV(progress_.Horizontal(3), canvas_,
+                          {r.left + filled, r.top, r.right - b, r.bottom}, 2);
+    image::CopyThreePartV(progress_.Horizontal(4), canvas_, {r.right - b, r.top, r.right, r.bottom},
+                          2);
   }
 
   void TrackBar(int x, int y) {
-    if (const Bitmap* channel = Image(kImageTrackBar)) {
-      CopyThreePartH(*channel, canvas_, RectAt(x, y + 7, 220, channel->Height()), 4);
+    if (const image::Bitmap* channel = Image(kImageTrackBar)) {
+      image::CopyThreePartH(*channel, canvas_, image::RectAt(x, y + 7, 220, channel->Height()), 4);
     }
-    if (const Bitmap* slider = Image(kImageTrackBarSlider)) {
+    if (const image::Bitmap* slider = Image(kImageTrackBarSlider)) {
       Draw(*slider, x + 80, y, true);
     }
   }
 
   void Tabs(int x, int y) {
     const bool masked = reader_.Flag(kFlagTabControlTrans);
-    const Bitmap& line = tabs_.Line(TabTurn::kNone);
-    const int tab_height = tabs_.SelectedTab(TabTurn::kNone).Height();
-    canvas_.Stretch(line, BoundsOf(line),
-                    {x, y + tab_height - 1, x + 220, y + tab_height - 1 + line.Height()});
-    DrawThreePartH(tabs_.OtherTab(TabTurn::kNone), canvas_, RectAt(x + 64, y, 70, tab_height),
-                   transparent_, masked);
-    DrawThreePartH(tabs_.SelectedTab(TabTurn::kNone), canvas_, RectAt(x, y, 66, tab_height),
-                   transparent_, masked);
+    const image::Bitmap& line = tabs_.Line(TabTurn::kNone);
+    const int tabHeight = tabs_.SelectedTab(TabTurn::kNone).Height();
+    canvas_.Stretch(line, image::BoundsOf(line),
+                    {x, y + tabHeight - 1, x + 220, y + tabHeight - 1 + line.Height()});
+    image::DrawThreePartH(tabs_.OtherTab(TabTurn::kNone), canvas_,
+                          image::RectAt(x + 64, y, 70, tabHeight), transparent_, masked);
+    image::DrawThreePartH(tabs_.SelectedTab(TabTurn::kNone), canvas_,
+                          image::RectAt(x, y, 66, tabHeight), transparent_, masked);
     DrawText(window_, x + 14, y + 8, "PAGE", reader_.Color(kColorTabControlActiveFont));
     DrawText(window_, x + 80, y + 9, "OTHER", reader_.Color(kColorTabControlInactiveFont));
   }
 
   // Arrows over the first and last 16 pixels, the thumb from its pieces.
-  void VerticalScrollBar(const Rect& r, int thumb_top, int thumb_length) {
+  void VerticalScrollBar(const image::Rect& r, int thumbTop, int thumbLength) {
     canvas_.Fill(r, reader_.Color(kColorScrollBar));
-    const Bitmap& up = scroll_.VerticalArrow(1);
-    const Bitmap& down = scroll_.VerticalArrow(4);
-    canvas_.Stretch(up, BoundsOf(up), {r.left, r.top, r.right, r.top + 16});
-    canvas_.Stretch(down, BoundsOf(down), {r.left, r.bottom - 16, r.right, r.bottom});
-    const Rect t = RectAt(r.left, r.top + thumb_top, r.Width(), thumb_length);
-    const int l = thumb_length;
-    const Bitmap& p1 = scroll_.VerticalThumb(1);
-    const Bitmap& p3 = scroll_.VerticalThumb(3);
-    const Bitmap& p5 = scroll_.VerticalThumb(5);
-    canvas_.Stretch(p1, BoundsOf(p1), RectAt(t.left, t.top, t.Width(), p1.Height()));
+    const image::Bitmap& up = scroll_.VerticalArrow(1);
+    const image::Bitmap& down = scroll_.VerticalArrow(4);
+    canvas_.Stretch(up, image::BoundsOf(up), {r.left, r.top, r.right, r.top + 16});
+    canvas_.Stretch(down, image::BoundsOf(down), {r.left, r.bottom - 16, r.right, r.bottom});
+    const image::Rect t = image::RectAt(r.left, r.top + thumbTop, r.Width(), thumbLength);
+    const int l = thumbLength;
+    const image::Bitmap& p1 = scroll_.VerticalThumb(1);
+    const image::Bitmap& p3 = scroll_.VerticalThumb(3);
+    const image::Bitmap& p5 = scroll_.VerticalThumb(5);
+    canvas_.Stretch(p1, image::BoundsOf(p1), image::RectAt(t.left, t.top, t.Width(), p1.Height()));
     const int cut = std::max(0, p5.Height() - l / 2);
     canvas_.Stretch(p5, {0, cut, p5.Width(), p5.Height()},
                     {t.left, t.bottom - (p5.Height() - cut), t.right, t.bottom});
     if (p3.Height() >= l - 6) {
-      canvas_.Stretch(p3, BoundsOf(p3), {t.left, t.top + 3, t.right, t.bottom - 3});
+      canvas_.Stretch(p3, image::BoundsOf(p3), {t.left, t.top + 3, t.right, t.bottom - 3});
       return;
     }
-    const int p3_top = t.top + 3 + (l - 6 - p3.Height()) / 2;
-    canvas_.Stretch(p3, BoundsOf(p3), RectAt(t.left, p3_top, t.Width(), p3.Height()));
-    const Bitmap& p2 = scroll_.VerticalThumb(2);
-    const Bitmap& p4 = scroll_.VerticalThumb(4);
-    canvas_.Stretch(p4, BoundsOf(p4), {t.left, p3_top + p3.Height(), t.right, t.bottom - 3});
-    canvas_.Stretch(p2, BoundsOf(p2), {t.left, t.top + 3, t.right, p3_top});
+    const int p3Top = t.top + 3 + (l - 6 - p3.Height()) / 2;
+    canvas_.Stretch(p3, image::BoundsOf(p3), image::RectAt(t.left, p3Top, t.Width(), p3.Height()));
+    const image::Bitmap& p2 = scroll_.VerticalThumb(2);
+    const image::Bitmap& p4 = scroll_.VerticalThumb(4);
+    canvas_.Stretch(p4, image::BoundsOf(p4), {t.left, p3Top + p3.Height(), t.right, t.bottom - 3});
+    canvas_.Stretch(p2, image::BoundsOf(p2), {t.left, t.top + 3, t.right, p3Top});
   }
 
   // The window's shape: transparent pixels in the scanned rows of the
   // title bar and of the bottom border fall outside the window.
-  void CutShape(int title_height, ColorRef outside) {
+  void CutShape(int titleHeight, image::ColorRef outside) {
     if (reader_.Flag(kFlagTitleBarNeedRegion)) {
-      CutRows(0, title_height, kMetricTitleBarRegionMinY, kMetricTitleBarRegionMaxY, outside);
+      CutRows(0, titleHeight, kMetricTitleBarRegionMinY, kMetricTitleBarRegionMaxY, outside);
     }
     if (reader_.Flag(kFlagBottomBorderNeedRegion)) {
-      const int bottom_height = Height(kImageFormBottomBorder1);
-      CutRows(kHeight - bottom_height, bottom_height, kMetricBottomRegionMinY,
+      const int bottomHeight = Height(kImageFormBottomBorder1);
+      CutRows(kHeight - bottomHeight, bottomHeight, kMetricBottomRegionMinY,
               kMetricBottomRegionMaxY, outside);
     }
   }
 
-  void CutRows(int top, int height, int min_metric, int max_metric, ColorRef outside) {
-    int first = std::max(reader_.Metric(min_metric), 0);
-    int last = reader_.Metric(max_metric);
+  void CutRows(int top, int height, int minMetric, int maxMetric, image::ColorRef outside) {
+    int first = std::max(reader_.Metric(minMetric), 0);
+    int last = reader_.Metric(maxMetric);
     if (first >= last) {
       first = 0;
       last = height - 1;
@@ -237,9 +241,9 @@ class SampleWindowPainter {
   }
 
   const TvxSkinReader& reader_;
-  Bitmap& window_;
-  Canvas canvas_;
-  ColorRef transparent_;
+  image::Bitmap& window_;
+  image::Canvas canvas_;
+  image::ColorRef transparent_;
   TvxSkinScrollBtnRes scroll_;
   TvxSkinProgressBarRes progress_;
   TvxSkinTabRes tabs_;
@@ -247,8 +251,9 @@ class SampleWindowPainter {
 
 }  // namespace
 
-Bitmap SampleWindow(const TvxSkinReader& reader, const std::string& caption, ColorRef outside) {
-  Bitmap window(kWidth, kHeight, 24);
+image::Bitmap SampleWindow(const TvxSkinReader& reader, const std::string& caption,
+                           image::ColorRef outside) {
+  image::Bitmap window(kWidth, kHeight, 24);
   SampleWindowPainter(reader, window).Paint(caption, outside);
   return window;
 }

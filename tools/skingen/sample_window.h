@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "skin/skin_reader.h"
 
 namespace skingen {
@@ -10,7 +10,7 @@ namespace skingen {
 // A window drawn with a loaded skin the way the program's frame and control
 // painters draw it: title bar with caption and buttons, borders, the
 // window's shape cut out (shown in `outside`), and a few controls.
-skin::Bitmap SampleWindow(const skin::TvxSkinReader& reader, const std::string& caption,
-                          skin::ColorRef outside);
+image::Bitmap SampleWindow(const skin::TvxSkinReader& reader, const std::string& caption,
+                           image::ColorRef outside);
 
 }  // namespace skingen

@@ -32,23 +32,23 @@ enum class Ornament {
 // One skin, as the generator draws it. Colours are written 0xRRGGBB.
 struct SkinDescription {
   const char* name;
-  uint32_t title_top;
-  uint32_t title_bottom;
+  uint32_t titleTop;
+  uint32_t titleBottom;
   uint32_t caption;  // caption text
   uint32_t form;
   uint32_t accent;   // selections, progress, hot controls
   uint32_t text;     // text on forms and menus
   uint32_t outline;  // outer line of the frame
-  TitleLook title_look;
+  TitleLook titleLook;
   ButtonLook buttons;
-  int title_height;
-  int top_radius;      // rounded top corners, cut out of the window's shape
-  int bottom_radius;   // rounded bottom corners (needs a three-section bottom)
-  int border;          // width of the side borders
-  int control_radius;  // corners of buttons, check boxes and tabs; 0 square
-  bool five_sections;
+  int titleHeight;
+  int topRadius;      // rounded top corners, cut out of the window's shape
+  int bottomRadius;   // rounded bottom corners (needs a three-section bottom)
+  int border;         // width of the side borders
+  int controlRadius;  // corners of buttons, check boxes and tabs; 0 square
+  bool fiveSections;
   Ornament ornament;
-  bool three_part_bottom;
+  bool threePartBottom;
 };
 
 // The eighteen skins the program ships, in its Skin menu order.

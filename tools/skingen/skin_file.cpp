@@ -28,33 +28,33 @@ std::vector<SkinImage> AllImages(const SkinDescription& skin, const Palette& pal
 
 // Where the icon, caption and buttons sit, and which rows carry the shape.
 std::array<int32_t, skin::kMetricCount> Metrics(const SkinDescription& skin) {
-  const int title = skin.title_height;
+  const int title = skin.titleHeight;
   const int button = CaptionButtonSize(skin);
   const int bottom = BottomBorderHeight(skin);
   std::array<int32_t, skin::kMetricCount> m{};
-  m[skin::kMetricTitleBarIconPosX] = std::max(skin.border + 2, skin.top_radius / 2 + 4);
+  m[skin::kMetricTitleBarIconPosX] = std::max(skin.border + 2, skin.topRadius / 2 + 4);
   m[skin::kMetricTitleBarIconPosY] = (title - 16) / 2 + 1;
   m[skin::kMetricTitleBarCaptionTop] = (title - 14) / 2 + 1;
-  m[skin::kMetricTitleBarButtonPosX] = std::max(skin.border + 2, skin.top_radius / 2 + 3);
+  m[skin::kMetricTitleBarButtonPosX] = std::max(skin.border + 2, skin.topRadius / 2 + 3);
   m[skin::kMetricTitleBarButtonPosY] = (title - button) / 2 + 1;
   m[skin::kMetricTitleBarRegionMinY] = 0;
-  m[skin::kMetricTitleBarRegionMaxY] = skin.top_radius;
-  m[skin::kMetricBottomRegionMinY] = skin.bottom_radius > 0 ? bottom - skin.bottom_radius - 1 : 0;
-  m[skin::kMetricBottomRegionMaxY] = skin.bottom_radius > 0 ? bottom - 1 : 0;
+  m[skin::kMetricTitleBarRegionMaxY] = skin.topRadius;
+  m[skin::kMetricBottomRegionMinY] = skin.bottomRadius > 0 ? bottom - skin.bottomRadius - 1 : 0;
+  m[skin::kMetricBottomRegionMaxY] = skin.bottomRadius > 0 ? bottom - 1 : 0;
   return m;
 }
 
 std::array<bool, skin::kFlagCount> Flags(const SkinDescription& skin) {
   std::array<bool, skin::kFlagCount> f{};
-  f[skin::kFlagTitleFiveSect] = skin.five_sections;
-  f[skin::kFlagBottomBorderThreeSect] = skin.three_part_bottom;
-  f[skin::kFlagTitleBarNeedRegion] = skin.top_radius > 0;
-  f[skin::kFlagBottomBorderNeedRegion] = skin.bottom_radius > 0;
+  f[skin::kFlagTitleFiveSect] = skin.fiveSections;
+  f[skin::kFlagBottomBorderThreeSect] = skin.threePartBottom;
+  f[skin::kFlagTitleBarNeedRegion] = skin.topRadius > 0;
+  f[skin::kFlagBottomBorderNeedRegion] = skin.bottomRadius > 0;
   f[skin::kFlagTitleBtnTrans] = true;  // every caption-button look has transparent corners
-  f[skin::kFlagButtonTrans] = skin.control_radius > 0;
-  f[skin::kFlagCheckBoxTrans] = skin.control_radius > 0;
+  f[skin::kFlagButtonTrans] = skin.controlRadius > 0;
+  f[skin::kFlagCheckBoxTrans] = skin.controlRadius > 0;
   f[skin::kFlagRadioButtonTrans] = true;
-  f[skin::kFlagTabControlTrans] = skin.control_radius > 0;
+  f[skin::kFlagTabControlTrans] = skin.controlRadius > 0;
   return f;
 }
 

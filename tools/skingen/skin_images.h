@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "skin/bitmap.h"
+#include "image/bitmap.h"
 #include "tools/skingen/skin_description.h"
 #include "tools/skingen/skin_palette.h"
 
@@ -11,7 +11,7 @@ namespace skingen {
 // One image of a skin and the image key it is stored under.
 struct SkinImage {
   int index;  // a skin::SkinImageIndex
-  skin::Bitmap picture;
+  image::Bitmap picture;
 };
 
 // The frame: title-bar sections, minimised title, side and bottom borders.

@@ -10,19 +10,19 @@ namespace skingen {
 
 // The colours a skin is drawn with, derived once from its description.
 struct Palette {
-  Rgb title_top;
-  Rgb title_bottom;
-  Rgb plate_top;  // behind the caption of a five-section title
-  Rgb plate_bottom;
+  Rgb titleTop;
+  Rgb titleBottom;
+  Rgb plateTop;  // behind the caption of a five-section title
+  Rgb plateBottom;
   Rgb caption;
   Rgb form;
   Rgb accent;
   Rgb text;
   Rgb outline;
-  Rgb frame;     // the body of the borders
-  Rgb face_top;  // control faces
-  Rgb face_bottom;
-  Rgb control_border;
+  Rgb frame;    // the body of the borders
+  Rgb faceTop;  // control faces
+  Rgb faceBottom;
+  Rgb controlBorder;
   Rgb field;   // inside edits, boxes and channels
   Rgb trough;  // behind scroll-bar thumbs
   Rgb menu;

@@ -6,7 +6,7 @@
 
 #include <zlib.h>
 
-#include "skin/pkware_cipher.h"
+#include "archive/pkware_cipher.h"
 #include "tools/skintools/byte_writer.h"
 #include "tools/skintools/raw_deflate.h"
 
@@ -38,15 +38,15 @@ Field CheckedField(Size size, const char* what) {
 // against: the CRC's high byte, or the time's when the CRC comes only after
 // the data.
 std::vector<uint8_t> Encrypt(const std::vector<uint8_t>& data, const std::string& password,
-                             uint8_t check_byte) {
-  skin::PkwareCipher cipher(password);
+                             uint8_t checkByte) {
+  archive::PkwareCipher cipher(password);
   std::random_device random;
   std::vector<uint8_t> encrypted;
-  encrypted.reserve(skin::PkwareCipher::kHeaderSize + data.size());
-  for (size_t i = 0; i + 1 < skin::PkwareCipher::kHeaderSize; ++i) {
+  encrypted.reserve(archive::PkwareCipher::kHeaderSize + data.size());
+  for (size_t i = 0; i + 1 < archive::PkwareCipher::kHeaderSize; ++i) {
     encrypted.push_back(cipher.Encrypt(static_cast<uint8_t>(random())));
   }
-  encrypted.push_back(cipher.Encrypt(check_byte));
+  encrypted.push_back(cipher.Encrypt(checkByte));
   for (uint8_t byte : data) {
     encrypted.push_back(cipher.Encrypt(byte));
   }
@@ -57,49 +57,49 @@ struct WrittenMember {
   const ArchiveMember& member;
   uint16_t flags;
   uint32_t crc;
-  uint32_t compressed_size;
-  uint32_t local_header_offset;
+  uint32_t compressedSize;
+  uint32_t localHeaderOffset;
 };
 
 // The fields that local header and central-directory entry share, from
 // "version needed" to the extra field length.
-void WriteCommonFields(ByteWriter& out, const WrittenMember& written, bool sizes_known) {
+void WriteCommonFields(ByteWriter& out, const WrittenMember& written, bool sizesKnown) {
   out.U16(kVersion);
   out.U16(written.flags);
   out.U16(kDeflated);
   out.U16(kDosTime);
   out.U16(kDosDate);
-  out.U32(sizes_known ? written.crc : 0);
-  out.U32(sizes_known ? written.compressed_size : 0);
-  out.U32(sizes_known ? static_cast<uint32_t>(written.member.data.size()) : 0);
+  out.U32(sizesKnown ? written.crc : 0);
+  out.U32(sizesKnown ? written.compressedSize : 0);
+  out.U32(sizesKnown ? static_cast<uint32_t>(written.member.data.size()) : 0);
   out.U16(CheckedField<uint16_t>(written.member.name.size(), "a member name"));
-  out.U16(CheckedField<uint16_t>(written.member.extra_field.size(), "an extra field"));
+  out.U16(CheckedField<uint16_t>(written.member.extraField.size(), "an extra field"));
 }
 
 WrittenMember WriteMember(const ArchiveMember& member, std::vector<uint8_t>& archive) {
   const uint32_t crc = static_cast<uint32_t>(
       crc32(0, member.data.data(), CheckedField<uInt>(member.data.size(), "a member")));
-  uint16_t flags = member.data_descriptor ? kDataDescriptorFlag : 0;
+  uint16_t flags = member.dataDescriptor ? kDataDescriptorFlag : 0;
   std::vector<uint8_t> payload =
-      DeflateRaw(member.data, member.compression_level, member.compression_strategy);
+      DeflateRaw(member.data, member.compressionLevel, member.compressionStrategy);
   if (!member.password.empty()) {
     flags |= kEncryptedFlag;
-    const uint8_t check_byte = member.data_descriptor ? kDosTime >> 8 : crc >> 24;
-    payload = Encrypt(payload, member.password, check_byte);
+    const uint8_t checkByte = member.dataDescriptor ? kDosTime >> 8 : crc >> 24;
+    payload = Encrypt(payload, member.password, checkByte);
   }
   const WrittenMember written{member, flags, crc,
                               CheckedField<uint32_t>(payload.size(), "a member"),
                               CheckedField<uint32_t>(archive.size(), "the archive")};
   ByteWriter out(archive);
   out.U32(kLocalHeaderSignature);
-  WriteCommonFields(out, written, !member.data_descriptor);
+  WriteCommonFields(out, written, !member.dataDescriptor);
   out.Bytes(member.name);
-  out.Bytes(member.extra_field);
+  out.Bytes(member.extraField);
   out.Bytes(payload);
-  if (member.data_descriptor) {
+  if (member.dataDescriptor) {
     out.U32(kDataDescriptorSignature);
     out.U32(crc);
-    out.U32(written.compressed_size);
+    out.U32(written.compressedSize);
     out.U32(static_cast<uint32_t>(member.data.size()));
   }
   return written;
@@ -114,9 +114,9 @@ void WriteDirectoryEntry(const WrittenMember& written, std::vector<uint8_t>& arc
   out.U16(0);  // disk number start
   out.U16(0);  // internal attributes
   out.U32(0);  // external attributes
-  out.U32(written.local_header_offset);
+  out.U32(written.localHeaderOffset);
   out.Bytes(written.member.name);
-  out.Bytes(written.member.extra_field);
+  out.Bytes(written.member.extraField);
   out.Bytes(written.member.comment);
 }
 
@@ -128,12 +128,12 @@ std::vector<uint8_t> BuildSkinArchive(const std::vector<ArchiveMember>& members)
   for (const ArchiveMember& member : members) {
     written.push_back(WriteMember(member, archive));
   }
-  const uint32_t directory_offset = CheckedField<uint32_t>(archive.size(), "the archive");
+  const uint32_t directoryOffset = CheckedField<uint32_t>(archive.size(), "the archive");
   for (const WrittenMember& member : written) {
     WriteDirectoryEntry(member, archive);
   }
-  const uint32_t directory_size =
-      CheckedField<uint32_t>(archive.size() - directory_offset, "the central directory");
+  const uint32_t directorySize =
+      CheckedField<uint32_t>(archive.size() - directoryOffset, "the central directory");
   const uint16_t count = CheckedField<uint16_t>(written.size(), "the member count");
   ByteWriter out(archive);
   out.U32(kEndOfDirectorySignature);
@@ -141,8 +141,8 @@ std::vector<uint8_t> BuildSkinArchive(const std::vector<ArchiveMember>& members)
   out.U16(0);  // disk of the central directory
   out.U16(count);
   out.U16(count);
-  out.U32(directory_size);
-  out.U32(directory_offset);
+  out.U32(directorySize);
+  out.U32(directoryOffset);
   out.U16(0);  // comment length
   if (!written.empty()) {
     archive[0] = 'S';

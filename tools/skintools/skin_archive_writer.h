@@ -13,11 +13,11 @@ struct ArchiveMember {
   std::string password;
   // Writes the CRC and the sizes in a descriptor after the data (flag bit 3),
   // as a writer that streams must.
-  bool data_descriptor = false;
-  std::vector<uint8_t> extra_field;  // in both headers
+  bool dataDescriptor = false;
+  std::vector<uint8_t> extraField;  // in both headers
   std::string comment;
-  int compression_level = 9;     // zlib's levels, 0 to 9
-  int compression_strategy = 0;  // zlib's strategies; 0 is the default one
+  int compressionLevel = 9;     // zlib's levels, 0 to 9
+  int compressionStrategy = 0;  // zlib's strategies; 0 is the default one
 };
 
 // A skin archive: a ZIP archive (PKWARE application note) whose first two

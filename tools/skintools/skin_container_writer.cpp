@@ -25,21 +25,21 @@ uint32_t ToOffset(uint64_t offset) {
   return static_cast<uint32_t>(offset);
 }
 
-void WriteRecord(ByteWriter& out, const SkinValue& value, uint32_t data_offset, uint32_t next) {
+void WriteRecord(ByteWriter& out, const SkinValue& value, uint32_t dataOffset, uint32_t next) {
   out.Bytes(value.name);
   for (size_t i = value.name.size(); i < layout::kNameSize; ++i) {
     out.U8(0);
   }
   out.U8(static_cast<uint8_t>(value.kind));
-  out.U32(data_offset);
+  out.U32(dataOffset);
   out.U32(ToOffset(value.data.size()));
   out.U32(next);
 }
 
 }  // namespace
 
-SkinValue BitmapValue(std::string name, std::vector<uint8_t> bmp_file) {
-  return {std::move(name), skin::SkinValueKind::kBitmap, std::move(bmp_file)};
+SkinValue BitmapValue(std::string name, std::vector<uint8_t> bmpFile) {
+  return {std::move(name), skin::SkinValueKind::kBitmap, std::move(bmpFile)};
 }
 
 SkinValue IntegerValue(std::string name, int32_t value) {
@@ -62,7 +62,7 @@ std::vector<uint8_t> BuildSkinContainer(const std::vector<SkinValue>& values) {
   for (const SkinValue& value : values) {
     CheckName(value.name);
   }
-  const uint64_t records_end =
+  const uint64_t recordsEnd =
       layout::kHeaderSize + uint64_t{layout::kRecordSize} * (values.size() + 1);
   std::vector<uint8_t> container;
   ByteWriter out(container);
@@ -71,11 +71,11 @@ std::vector<uint8_t> BuildSkinContainer(const std::vector<SkinValue>& values) {
   out.U32(0);
   out.U32(layout::kHeaderSize);  // the first record follows the header
 
-  uint64_t data_offset = records_end;
+  uint64_t dataOffset = recordsEnd;
   for (size_t i = 0; i < values.size(); ++i) {
     const uint64_t next = layout::kHeaderSize + uint64_t{layout::kRecordSize} * (i + 1);
-    WriteRecord(out, values[i], ToOffset(data_offset), ToOffset(next));
-    data_offset += values[i].data.size();
+    WriteRecord(out, values[i], ToOffset(dataOffset), ToOffset(next));
+    dataOffset += values[i].data.size();
   }
   const SkinValue terminator{std::string(), skin::SkinValueKind::kBitmap, {}};
   WriteRecord(out, terminator, 0, 0);

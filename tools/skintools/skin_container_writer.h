@@ -15,7 +15,7 @@ struct SkinValue {
   std::vector<uint8_t> data;  // as the container stores it
 };
 
-SkinValue BitmapValue(std::string name, std::vector<uint8_t> bmp_file);
+SkinValue BitmapValue(std::string name, std::vector<uint8_t> bmpFile);
 SkinValue IntegerValue(std::string name, int32_t value);
 SkinValue ByteValue(std::string name, uint8_t value);
 SkinValue TextValue(std::string name, std::string_view text);

@@ -3,8 +3,8 @@
 #include <exception>
 #include <sstream>
 
+#include "base/std_temp_name_source.h"
 #include "skin/skin_file_reader.h"
-#include "skin/std_temp_name_source.h"
 #include "tools/skintools/text_escape.h"
 
 namespace skintools {
@@ -39,8 +39,8 @@ int RunSkinDump(const std::vector<std::string>& args, std::ostream& out, std::os
     return 1;
   }
   try {
-    skin::StdTempNameSource temp_names;
-    const skin::Tsk2SkinFileReader reader(args[0], args.size() > 1 ? args[1] : "", temp_names);
+    base::StdTempNameSource tempNames;
+    const skin::Tsk2SkinFileReader reader(args[0], args.size() > 1 ? args[1] : "", tempNames);
     out << FormatSkinValues(reader.Values());
     return 0;
   } catch (const std::exception& error) {

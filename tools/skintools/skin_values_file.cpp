@@ -32,16 +32,16 @@ std::string_view SkipBlanks(std::string_view text) {
 
 // A number from `min` to `max`; hexadecimal numbers may use the whole
 // unsigned range, which is then taken modulo 2^32.
-int64_t ParseNumber(std::string_view word, int64_t min, int64_t max, uint64_t max_hex) {
+int64_t ParseNumber(std::string_view word, int64_t min, int64_t max, uint64_t maxHex) {
   const std::string text(word);
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   char* end = nullptr;
   errno = 0;
   if (hex) {
     const unsigned long long value = std::strtoull(text.c_str() + 2, &end, 16);
-    const bool digits_only =
+    const bool digitsOnly =
         text.find_first_not_of("0123456789abcdefABCDEF", 2) == std::string::npos;
-    if (digits_only && errno == 0 && *end == '\0' && value <= max_hex) {
+    if (digitsOnly && errno == 0 && *end == '\0' && value <= maxHex) {
       return static_cast<int64_t>(value);
     }
   } else if (!text.empty()) {

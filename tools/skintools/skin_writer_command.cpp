@@ -7,10 +7,10 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "skin/ascii_case.h"
-#include "skin/bmp_decoder.h"
+#include "base/ascii_case.h"
+#include "base/std_temp_name_source.h"
+#include "image/bmp_decoder.h"
 #include "skin/skin_file_reader.h"
-#include "skin/std_temp_name_source.h"
 #include "tools/skintools/skin_archive_writer.h"
 #include "tools/skintools/skin_container_writer.h"
 #include "tools/skintools/skin_values_file.h"
@@ -34,7 +34,7 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
 
 bool IsBmpFile(const fs::directory_entry& entry) {
   return entry.is_regular_file() &&
-         skin::EqualIgnoringAsciiCase(entry.path().extension().string(), ".bmp");
+         base::EqualIgnoringAsciiCase(entry.path().extension().string(), ".bmp");
 }
 
 // The folder's pictures in name order, so the same folder gives the same skin.
@@ -50,7 +50,7 @@ std::vector<SkinValue> ReadBitmaps(const fs::path& folder) {
   for (const fs::path& file : files) {
     std::vector<uint8_t> bmp = ReadFile(file);
     try {
-      skin::DecodeBmp(bmp.data(), bmp.size());
+      image::DecodeBmp(bmp.data(), bmp.size());
     } catch (const std::exception& error) {
       throw std::runtime_error(file.string() + ": " + error.what());
     }
@@ -75,7 +75,7 @@ std::vector<SkinValue> ReadValues(const fs::path& path) {
 void CheckNamesUnique(const std::vector<SkinValue>& values) {
   for (auto value = values.begin(); value != values.end(); ++value) {
     const auto same = std::find_if(values.begin(), value, [&](const SkinValue& earlier) {
-      return earlier.kind == value->kind && skin::EqualIgnoringAsciiCase(earlier.name, value->name);
+      return earlier.kind == value->kind && base::EqualIgnoringAsciiCase(earlier.name, value->name);
     });
     if (same != value) {
       throw std::runtime_error("the name \"" + value->name + "\" is used twice");
@@ -107,8 +107,8 @@ void WriteSkin(const std::vector<std::string>& args) {
   WriteFile(args[0], BuildSkinArchive({member}));
 
   try {
-    skin::StdTempNameSource temp_names;
-    skin::Tsk2SkinFileReader check(args[0], member.password, temp_names);
+    base::StdTempNameSource tempNames;
+    skin::Tsk2SkinFileReader check(args[0], member.password, tempNames);
   } catch (const std::exception& error) {
     std::remove(args[0].c_str());
     throw std::runtime_error(std::string("the written skin does not load: ") + error.what());

@@ -1,0 +1,161 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/run_driver.h"
+#include "console/console_io.h"
+#include "conversion/command_line.h"
+#include "conversion/encoder_output.h"
+#include "conversion/output_path.h"
+#include "ui/action.h"
+#include "ui/buttons.h"
+#include "ui/combo_box.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/std_controls.h"
+
+namespace app {
+
+class TfrmOverWrite;
+
+// The program's working window: the job list and its commands, the
+// progress display, the six conversion settings, the output folder and the
+// Convert command, which also stops a running conversion. The window is idle
+// or busy as the encoder process starts and ends.
+class TfrmMain : public ui::TForm, private RunDriver::Host {
+ public:
+  // The folders the encoder command line names: where the encoder is
+  // installed and where the AviSynth script goes.
+  explicit TfrmMain(const conversion::CommandLineFolders& folders);
+  ~TfrmMain() override;
+
+  // The dialog asked when an output file exists; made after this window.
+  void SetOverwriteForm(TfrmOverWrite* form) { frmOverWrite_ = form; }
+
+  // Job list.
+  void AddFile(const std::string& path);
+
+  // Busy state.
+  void SetControlsEnabled(bool enabled);
+
+  // Conversion run.
+  void ConvertAll() { runDriver_.ConvertAll(); }
+  void StopConversion();
+  void ResetProgress() override;
+  void OpenFolder(const std::string& folder);
+  bool Converting() const { return runDriver_.Converting(); }
+  conversion::OverwriteChoice overwritePolicy() const { return runDriver_.OverwritePolicy(); }
+
+  // The texts kept from the language file; empty until it is applied.
+  std::string StringStartCaption;
+  std::string StringStopCaption;
+  std::string msgStatusReady;
+  std::string msgStatusRun;
+  std::string msgClearAll;
+  std::string msgFolderView;
+  std::string msgFinishInfo;
+  // Heading of the list of files that could not be converted.
+  std::string msgFailedFiles;
+
+  ui::TListView* listViewFiles;
+  ui::TGroupBox* groupBoxButtons;
+  ui::TButton* buttonAdd;
+  ui::TButton* buttonDelete;
+  ui::TButton* buttonClearAll;
+  ui::TButton* buttonMoveUp;
+  ui::TButton* buttonMoveDown;
+  ui::TGroupBox* groupBoxStatus;
+  ui::TLabel* labelCurrentDecrption;
+  ui::TLabel* labelCurrentProgress;
+  ui::TLabel* labelCurrentInfo;
+  ui::TProgressBar* progressBarCurrent;
+  ui::TGroupBox* groupBoxSettings;
+  ui::TGroupBox* GroupBoxSettingsVideo;
+  ui::TLabel* labelVideoBitrate;
+  ui::TComboBox* comboBoxVideoBitrate;
+  ui::TLabel* labelFrameRate;
+  ui::TComboBox* comboBoxFrameRate;
+  ui::TLabel* labelVideoSize;
+  ui::TComboBox* comboBoxVideoSize;
+  ui::TGroupBox* GroupBoxSettingsAudio;
+  ui::TLabel* labelAudioBitrate;
+  ui::TComboBox* comboBoxAudioBitrate;
+  ui::TLabel* labelSampleRate;
+  ui::TComboBox* comboBoxSampleRate;
+  ui::TLabel* labelChannel;
+  ui::TComboBox* comboBoxChannel;
+  ui::TGroupBox* groupBoxOutput;
+  ui::TLabel* labelOutput;
+  ui::TEdit* editOutputFolder;
+  ui::TBitBtn* BitBtnOutput;
+  ui::TButton* buttonConvert;
+
+  ui::TActionList* ActionList;
+  ui::TAction* ActionFileAdd;
+  ui::TAction* ActionFileDelete;
+  ui::TAction* ActionFileClearAll;
+  ui::TAction* ActionFileMoveUp;
+  ui::TAction* ActionFileMoveDown;
+  ui::TAction* ActionExit;
+  ui::TAction* ActionSetDirectory;
+  ui::TAction* ActionFileBatchAdd;
+  ui::TAction* ActionConvertNow;
+
+  ui::TMainMenu* MainMenu;
+  ui::TMenuItem* N_1;
+  ui::TMenuItem* N_Skin;
+  std::vector<ui::TMenuItem*> N_SkinItems;  // N_Skin1 to N_Skin18
+  ui::TMenuItem* N_Tools;
+  ui::TMenuItem* N_OtherProducts;
+  ui::TMenuItem* N_Help;
+  ui::TPopupMenu* PopupMenu;
+
+  console::TConsoleIO* ConsoleIO;
+  ui::TOpenDialog* OpenDialog;
+
+ private:
+  void CreateJobListControls();
+  void CreateStatusControls();
+  void CreateSettingsControls();
+  void CreateOutputControls();
+  void CreateActions();
+  void CreateMenus();
+  void CreateConsoleIO();
+
+  // Job list commands.
+  void ActionFileAddExecute(base::TComponent* sender);
+  void ActionFileDeleteExecute(base::TComponent* sender);
+  void ActionFileClearAllExecute(base::TComponent* sender);
+  void ActionFileMoveUpExecute(base::TComponent* sender);
+  void ActionFileMoveDownExecute(base::TComponent* sender);
+  void MoveSelectedEntry(int step);
+
+  // Conversion.
+  void ActionConvertNowExecute(base::TComponent* sender);
+  void ActionExitExecute(base::TComponent* sender);
+  void FormClose(base::TComponent* sender, ui::TCloseAction& action);
+
+  // The run driver's host.
+  int EntryCount() const override;
+  std::string SelectEntry(int index) override;
+  std::string OutputFolder() const override;
+  conversion::ConversionSettings Settings() const override;
+  console::TConsoleIO* Runner() const override { return ConsoleIO; }
+  conversion::OverwriteChoice AskOverwrite() override;
+  void RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) override;
+
+  // Runner events.
+  void ConsoleIOReceiveOutput(console::TConsoleIO* sender, const win::AnsiString& cmd);
+  void ConsoleIOReceiveError(console::TConsoleIO* sender, const win::AnsiString& cmd);
+  void ConsoleIOProcessStatusChange(console::TConsoleIO* sender, bool isRunning);
+  void ParseEncoderOutput(const win::AnsiString& text);
+
+  TfrmOverWrite* frmOverWrite_ = nullptr;
+  conversion::EncoderProgressState progressState_;
+  RunDriver runDriver_;
+};
+
+}  // namespace app

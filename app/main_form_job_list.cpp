@@ -1,0 +1,70 @@
+// The job list's commands on the main window: adding files (the one way in
+// for every file), removing, clearing and reordering entries.
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "joblist/supported_files.h"
+
+namespace app {
+
+void TfrmMain::AddFile(const std::string& path) {
+  if (!joblist::IsSupportedVideoFile(path))
+    return;
+  listViewFiles->AddItem(path);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TfrmMain::ActionFileAddExecute(base::TComponent*) {
+  OpenDialog->SetTitle("Open video files");
+  OpenDialog->SetFileName("");
+  OpenDialog->SetFilter(joblist::kOpenDialogFilter);
+  OpenDialog->SetFilterIndex(1);
+  OpenDialog->SetOptions({true, true, true});
+  OpenDialog->Execute(Handle());
+  for (const std::string& path : OpenDialog->Files()) {
+    if (path.empty())
+      break;
+    AddFile(path);
+  }
+}
+
+void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
+  const int selected = listViewFiles->SelectedIndex();
+  if (selected < 0)
+    return;
+  listViewFiles->DeleteItem(selected);
+  UpdateWindow(listViewFiles->Handle());
+}
+
+void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
+  if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK)
+    listViewFiles->Clear();
+}
+
+void TfrmMain::ActionFileMoveUpExecute(base::TComponent*) {
+  MoveSelectedEntry(-1);
+}
+
+void TfrmMain::ActionFileMoveDownExecute(base::TComponent*) {
+  MoveSelectedEntry(+1);
+}
+
+// Swaps the selected entry's caption with its neighbour's; the selection
+// and the focus follow the moved file.
+void TfrmMain::MoveSelectedEntry(int step) {
+  const int from = listViewFiles->SelectedIndex();
+  const int to = from + step;
+  if (from < 0 || to < 0 || to >= listViewFiles->ItemCount())
+    return;
+  ui::TListItem moved = listViewFiles->Item(from);
+  ui::TListItem other = listViewFiles->Item(to);
+  const std::string caption = moved.Caption();
+  moved.SetCaption(other.Caption());
+  other.SetCaption(caption);
+  other.SetSelected(true);
+  other.SetFocused(true);
+  InvalidateRect(listViewFiles->Handle(), nullptr, TRUE);
+  UpdateWindow(listViewFiles->Handle());
+}
+
+}  // namespace app

@@ -1,0 +1,147 @@
+#include "app/run_driver.h"
+
+#include <windows.h>
+
+#include "base/path_text.h"
+#include "ui/application.h"
+#include "win/unique.h"
+
+namespace app {
+
+namespace {
+
+bool OutputFileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(win::Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Whether two paths name one existing file, however each is spelt
+// (relative steps, letter case, short names).
+bool SameExistingFile(const std::string& a, const std::string& b) {
+  auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+    const win::UniqueHandle file(CreateFileW(win::Utf8ToWide(path).c_str(), 0,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    return file && GetFileInformationByHandle(file.Get(), &info);
+  };
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return identify(a, first) && identify(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
+// Clears a flag however the scope is left.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
+    : host_(host), folders_(std::move(folders)) {}
+
+void RunDriver::ConvertAll() {
+  FlagScope converting(converting_);
+  std::string folder = host_.OutputFolder();
+  const int count = host_.EntryCount();
+  failedEntries_.clear();
+  for (int index = 0; index < count; ++index) {
+    if (closing_)
+      return;
+    if (!continueRun_) {
+      continueRun_ = true;
+      return;
+    }
+    // Between two entries the window is idle for a moment, and the list may
+    // have lost entries meanwhile: those are not converted.
+    if (index >= host_.EntryCount())
+      break;
+    folder = base::IncludeTrailingBackslash(folder);
+    ConvertEntry(index, folder);
+  }
+  if (closing_)
+    return;
+  host_.ResetProgress();
+  continueRun_ = true;
+  host_.RunFinished(folder, failedEntries_);
+}
+
+void RunDriver::Close() {
+  closing_ = true;
+  continueRun_ = false;
+}
+
+void RunDriver::ConvertEntry(int index, const std::string& folder) {
+  const std::string input = host_.SelectEntry(index);
+  const std::string output = ResolveOutputPath(conversion::MakeOutputPath(folder, input), input);
+  if (output.empty())
+    return;
+  const win::AnsiString commandLine = conversion::BuildCommandLine(
+      host_.Settings(), win::Utf8ToAnsi(input), win::Utf8ToAnsi(output), folders_);
+  lastEncoderMessage_.clear();
+  encoderErrorText_.clear();
+  host_.Runner()->Run(commandLine, "", false);
+  WaitForEncoder();
+  if (host_.Runner() && continueRun_)
+    NoteEncoderResult(input, output);
+}
+
+// Keeps every handler running nested while the encoder works, without
+// using the processor: the runner's threads wake the wait with their
+// messages. Closing the window releases the runner and ends the wait.
+void RunDriver::WaitForEncoder() {
+  while (host_.Runner() && host_.Runner()->IsRunning() && !ui::Application().Terminated()) {
+    ui::Application().WaitForMessageOrHandle(nullptr);
+    ui::Application().ProcessMessages();
+  }
+}
+
+void RunDriver::NoteEncoderResult(const std::string& input, const std::string& output) {
+  NoteEncoderLine(encoderErrorText_);  // a last line without its line end
+  encoderErrorText_.clear();
+  const unsigned long exitCode = host_.Runner()->ExitCode();
+  if (exitCode == 0 && OutputFileExists(output))
+    return;
+  std::string reason = win::AnsiToUtf8(lastEncoderMessage_);
+  if (reason.empty())
+    reason = exitCode == 0 ? "no output file was written"
+                           : "the encoder ended with code " + std::to_string(exitCode);
+  failedEntries_.push_back({base::ExtractFileName(input), reason});
+}
+
+// The encoder must never write over the file it reads: an output path that
+// names the input under another spelling counts as the input's own path.
+std::string RunDriver::ResolveOutputPath(const std::string& path, const std::string& inputPath) {
+  const std::string& input = SameExistingFile(path, inputPath) ? path : inputPath;
+  return conversion::ResolveOutputPath(path, input, overwritePolicy_, OutputFileExists,
+                                       [this] { return host_.AskOverwrite(); });
+}
+
+// Keeps the encoder's last own message ("libm9s: ...") of the current file,
+// the reason shown when the file fails. Standard error comes in chunks cut
+// anywhere, so an unfinished line waits for the rest; progress lines end in
+// a carriage return alone and must not pile up while they wait.
+void RunDriver::NoteEncoderMessages(const win::AnsiString& text) {
+  encoderErrorText_ += text;
+  std::size_t end;
+  while ((end = encoderErrorText_.find_first_of("\r\n")) != std::string::npos) {
+    NoteEncoderLine(encoderErrorText_.substr(0, end));
+    encoderErrorText_.erase(0, end + 1);
+  }
+}
+
+void RunDriver::NoteEncoderLine(const win::AnsiString& line) {
+  static const std::string prefix = "libm9s: ";
+  if (line.compare(0, prefix.size(), prefix) == 0)
+    lastEncoderMessage_ = line.substr(prefix.size());
+}
+
+}  // namespace app

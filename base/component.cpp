@@ -1,0 +1,39 @@
+#include "base/component.h"
+
+#include <algorithm>
+
+namespace base {
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_)
+    owner_->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  DestroyComponents();
+  if (owner_)
+    owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+  while (!components_.empty())
+    delete components_.back();
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+  for (TComponent* component : components_)
+    if (component->Name() == name)
+      return component;
+  return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+  components_.push_back(component);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  components_.erase(std::remove(components_.begin(), components_.end(), component),
+                    components_.end());
+}
+
+}  // namespace base

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace base {
+
+// Base of everything a form owns: a name, a free integer tag and an owner
+// that frees it. Owned components are destroyed in reverse order of
+// insertion, so later parts may rely on earlier ones while they go.
+class TComponent {
+ public:
+  explicit TComponent(TComponent* owner);
+  virtual ~TComponent();
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TComponent* Owner() const { return owner_; }
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name) { name_ = std::move(name); }
+  int Tag() const { return tag_; }
+  void SetTag(int tag) { tag_ = tag; }
+
+  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  TComponent* Component(int index) const { return components_[index]; }
+  TComponent* FindComponent(const std::string& name) const;
+
+ protected:
+  // Frees the owned components, the last inserted first. Derived classes
+  // call it first thing in their destructor when the components need them
+  // whole while they go.
+  void DestroyComponents();
+
+ private:
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
+
+  TComponent* owner_;
+  std::string name_;
+  int tag_ = 0;
+  std::vector<TComponent*> components_;
+};
+
+// An event: a handler called with the component it comes from; an unset
+// event is skipped.
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+
+}  // namespace base

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include "win/unique.h"
+
+namespace win {
+
+// The device context of a window's client area (or of the screen for
+// nullptr), released when it goes.
+class ClientDC {
+ public:
+  explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~ClientDC() {
+    if (dc_)
+      ReleaseDC(window_, dc_);
+  }
+  ClientDC(const ClientDC&) = delete;
+  ClientDC& operator=(const ClientDC&) = delete;
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A memory device context compatible with another one, deleted when it goes.
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+  ~MemoryDC() {
+    if (dc_)
+      DeleteDC(dc_);
+  }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects an object into a device context for the life of the scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() { SelectObject(dc_, previous_); }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace win

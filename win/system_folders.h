@@ -1,0 +1,13 @@
+#pragma once
+
+#include "win/code_page.h"
+
+namespace win {
+
+// The Windows system folder, ending in a backslash.
+AnsiString SystemFolder();
+
+// The user's folder for temporary files, ending in a backslash.
+AnsiString TempFolder();
+
+}  // namespace win
