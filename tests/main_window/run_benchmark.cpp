@@ -4,14 +4,18 @@
 // one warm-up of each (the encoder unpacks its FFmpeg on the first run).
 // Prints each round, the ratio of the median wall times (goal: at most
 // 1.05) and the main thread's processor time during the run as a share of
-// one core (goal: below 5%).
+// one core (goal: below 5%), then where the window's time went.
 // Usage: main_window_bench <encoder folder\> <ffmpeg.exe> <clip> <output folder> [rounds]
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_form.h"
@@ -21,6 +25,7 @@
 #include "tests/support/message_box_log.h"
 #include "tests/support/thread_cpu_time.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace {
@@ -34,26 +39,152 @@ double NowMilliseconds() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// One conversion through the window, from the Convert click to the finish
+// message, which the driver shows once the encoder's end was handled.
 struct WindowRun {
   double wallMs = 0;
   double mainThreadCpuMs = 0;
+  // Where the wall time went, in order.
+  double startMs = 0;       // click to the encoder's start: output path, command line, pipes,
+                            // process and console creation, worker threads, busy switch
+  double firstTextMs = 0;   // start to the encoder's first text
+  double exitMs = 0;        // first text to the end of the encoder's process
+  double endHandledMs = 0;  // process end to its end handled: drain of the pipes, hand-over
+  double finishMs = 0;      // end handled to the finish message: idle switch, display reset
+  // Where the main thread's time went.
+  double startCpuMs = 0;  // processor time up to the encoder's start
+  int texts = 0;          // texts of the encoder handled (progress handling)
+  double textsMs = 0;     // wall time in their handlers
+  double statusMs = 0;    // wall time in the two busy-state switches
+  int paints = 0;         // paints of the status line and the bar (repaints)
+  double paintsMs = 0;
 };
 
-// From the Convert click to the finish message, which the driver shows
-// once the encoder has ended.
+// The encoder process this program started last, or nullptr.
+win::UniqueHandle StartedEncoder() {
+  win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  DWORD found = 0;
+  for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+       more = Process32Next(snapshot.Get(), &entry))
+    if (entry.th32ParentProcessID == GetCurrentProcessId() &&
+        lstrcmpiA(entry.szExeFile, "libm9s.exe") == 0)
+      found = entry.th32ProcessID;
+  return win::UniqueHandle(found ? OpenProcess(SYNCHRONIZE, FALSE, found) : nullptr);
+}
+
+// Measures one conversion through the window's own event handlers and
+// window procedures; everything is put back when it goes.
+class WindowProbe {
+ public:
+  WindowProbe(app::TfrmMain& form, WindowRun& run) : form_(form), run_(run) {
+    console::TConsoleIO& runner = *form.ConsoleIO;
+    originalOutput_ = runner.OnReceiveOutput();
+    originalError_ = runner.OnReceiveError();
+    originalStatus_ = runner.OnProcessStatusChange();
+    runner.SetOnReceiveOutput(TimedText(originalOutput_));
+    runner.SetOnReceiveError(TimedText(originalError_));
+    runner.SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
+      const double before = NowMilliseconds();
+      if (running)
+        Started(before);
+      originalStatus_(sender, running);
+      run_.statusMs += NowMilliseconds() - before;
+      if (!running)
+        endHandled_ = NowMilliseconds();
+    });
+    for (ui::TControl* control : {static_cast<ui::TControl*>(form.labelCurrentInfo),
+                                  static_cast<ui::TControl*>(form.progressBarCurrent)}) {
+      ui::TWndMethod original = control->WindowProc();
+      originalProcs_.push_back(original);
+      control->SetWindowProc([this, original](ui::TMessage& message) {
+        if (message.Msg != WM_PAINT)
+          return original(message);
+        const double before = NowMilliseconds();
+        original(message);
+        ++run_.paints;
+        run_.paintsMs += NowMilliseconds() - before;
+      });
+    }
+  }
+  ~WindowProbe() {
+    form_.ConsoleIO->SetOnReceiveOutput(originalOutput_);
+    form_.ConsoleIO->SetOnReceiveError(originalError_);
+    form_.ConsoleIO->SetOnProcessStatusChange(originalStatus_);
+    form_.labelCurrentInfo->SetWindowProc(originalProcs_[0]);
+    form_.progressBarCurrent->SetWindowProc(originalProcs_[1]);
+    if (exitWatch_.joinable())
+      exitWatch_.join();
+  }
+  WindowProbe(const WindowProbe&) = delete;
+  WindowProbe& operator=(const WindowProbe&) = delete;
+
+  void Click() {
+    click_ = NowMilliseconds();
+    clickCpu_ = ThreadCpuMilliseconds();
+  }
+
+  void Finished() {
+    const double now = NowMilliseconds();
+    run_.wallMs = now - click_;
+    run_.mainThreadCpuMs = ThreadCpuMilliseconds() - clickCpu_;
+    if (exitWatch_.joinable())
+      exitWatch_.join();
+    run_.startMs = started_ - click_;
+    run_.firstTextMs = firstText_ - started_;
+    run_.exitMs = exited_ - firstText_;
+    run_.endHandledMs = endHandled_ - exited_;
+    run_.finishMs = now - endHandled_;
+  }
+
+ private:
+  console::TReceiveEvent TimedText(console::TReceiveEvent original) {
+    return [this, original](console::TConsoleIO* sender, const std::string& text) {
+      const double before = NowMilliseconds();
+      if (firstText_ == 0)
+        firstText_ = before;
+      original(sender, text);
+      ++run_.texts;
+      run_.textsMs += NowMilliseconds() - before;
+    };
+  }
+
+  void Started(double now) {
+    started_ = now;
+    run_.startCpuMs = ThreadCpuMilliseconds() - clickCpu_;
+    // Its end is stamped by a thread of its own, as the system reports it.
+    exitWatch_ = std::thread([this, encoder = StartedEncoder()] {
+      if (encoder)
+        WaitForSingleObject(encoder.Get(), INFINITE);
+      exited_ = NowMilliseconds();
+    });
+  }
+
+  app::TfrmMain& form_;
+  WindowRun& run_;
+  console::TReceiveEvent originalOutput_, originalError_;
+  console::TProcessStatusChangeEvent originalStatus_;
+  std::vector<ui::TWndMethod> originalProcs_;
+  std::thread exitWatch_;
+  double click_ = 0, clickCpu_ = 0, started_ = 0, firstText_ = 0, endHandled_ = 0;
+  std::atomic<double> exited_{0};
+};
+
 WindowRun ConvertThroughWindow(app::TfrmMain& form, const std::string& output) {
-  DeleteFileA(output.c_str());
+  DeleteFileW(win::Utf8ToWide(output).c_str());
   WindowRun run;
-  const double start = NowMilliseconds();
-  const double cpuStart = ThreadCpuMilliseconds();
+  WindowProbe probe(form, run);
+  bool finished = false;
   test_support::CbtHook finishWatch([&](int code, WPARAM window, LPARAM) {
-    if (code == HCBT_CREATEWND && run.wallMs == 0 &&
+    if (code == HCBT_CREATEWND && !finished &&
         test_support::ClassName(reinterpret_cast<HWND>(window)) == L"#32770") {
-      run.wallMs = NowMilliseconds() - start;
-      run.mainThreadCpuMs = ThreadCpuMilliseconds() - cpuStart;
+      finished = true;
+      probe.Finished();
     }
   });
   test_support::MessageBoxLog boxes(IDNO);
+  probe.Click();
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
   return run;
 }
@@ -65,19 +196,20 @@ win::UniqueHandle OpenNul(DWORD access) {
 }
 
 // Wall time of a console program run to its end, its output thrown away.
-double RunToEnd(std::string commandLine, const std::string& output) {
-  DeleteFileA(output.c_str());
+double RunToEnd(const std::string& commandLine, const std::string& output) {
+  DeleteFileW(win::Utf8ToWide(output).c_str());
   win::UniqueHandle input = OpenNul(GENERIC_READ), sink = OpenNul(GENERIC_WRITE);
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = input.Get();
   startup.hStdOutput = sink.Get();
   startup.hStdError = sink.Get();
   PROCESS_INFORMATION started{};
+  std::wstring line = win::Utf8ToWide(commandLine);
   const double start = NowMilliseconds();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &started)) {
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &started)) {
     std::fprintf(stderr, "cannot start %s\n", commandLine.c_str());
     std::exit(1);
   }
@@ -89,6 +221,32 @@ double RunToEnd(std::string commandLine, const std::string& output) {
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
+}
+
+template <typename Field>
+double MedianOf(const std::vector<WindowRun>& runs, Field field) {
+  std::vector<double> values;
+  for (const WindowRun& run : runs)
+    values.push_back(static_cast<double>(run.*field));
+  return Median(values);
+}
+
+void PrintBreakdown(const std::vector<WindowRun>& runs) {
+  std::printf("where the window's time went (medians, ms):\n");
+  std::printf("  start (output path, command line, pipes, process, console, threads): %.1f\n",
+              MedianOf(runs, &WindowRun::startMs));
+  std::printf("  start to the first text: %.1f\n", MedianOf(runs, &WindowRun::firstTextMs));
+  std::printf("  first text to the encoder's end: %.1f\n", MedianOf(runs, &WindowRun::exitMs));
+  std::printf("  encoder's end to its end handled (drain bound, hand-over): %.1f\n",
+              MedianOf(runs, &WindowRun::endHandledMs));
+  std::printf("  end handled to the finish message: %.1f\n", MedianOf(runs, &WindowRun::finishMs));
+  std::printf(
+      "main thread (medians): %.0f ms processor time up to the start; %.0f texts in "
+      "%.1f ms (progress handling); busy switches %.1f ms; %.0f paints in %.1f ms "
+      "(repaints)\n",
+      MedianOf(runs, &WindowRun::startCpuMs), MedianOf(runs, &WindowRun::texts),
+      MedianOf(runs, &WindowRun::textsMs), MedianOf(runs, &WindowRun::statusMs),
+      MedianOf(runs, &WindowRun::paints), MedianOf(runs, &WindowRun::paintsMs));
 }
 
 }  // namespace
@@ -127,12 +285,14 @@ int main(int argc, char** argv) {
   ConvertThroughWindow(form, windowOutput);
   RunToEnd(ffmpegCommand, directOutput);
   std::vector<double> windowMs, directMs, encoderMs, cpuShares;
+  std::vector<WindowRun> runs;
   for (int round = 1; round <= rounds; ++round) {
     const WindowRun run = ConvertThroughWindow(form, windowOutput);
     directMs.push_back(RunToEnd(ffmpegCommand, directOutput));
     encoderMs.push_back(RunToEnd(encoderCommand, directOutput));
     windowMs.push_back(run.wallMs);
     cpuShares.push_back(run.mainThreadCpuMs / run.wallMs);
+    runs.push_back(run);
     std::printf(
         "round %d: window %.0f ms, ffmpeg.exe %.0f ms (libm9s.exe alone %.0f ms), "
         "main thread %.1f ms (%.2f%%)\n",
@@ -144,5 +304,6 @@ int main(int argc, char** argv) {
   std::printf("libm9s.exe alone / ffmpeg.exe: %.3f\n", Median(encoderMs) / Median(directMs));
   std::printf("main thread during the run: %.2f%% of one core (median; goal < 5%%)\n",
               100 * Median(cpuShares));
+  PrintBreakdown(runs);
   return 0;
 }
