@@ -80,7 +80,8 @@ void TMenuItem::AddItem(TMenuItem* item) {
   item->FillItemInfo(info, text);
   if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info))
     win::RaiseLastOSError();
-  menu_->ItemsChanged();
+  if (this == menu_->items_)
+    menu_->ItemsChanged();
 }
 
 void TMenuItem::RemoveItem(TMenuItem* item) {
@@ -108,7 +109,11 @@ void TMenuItem::Update() {
   std::wstring text;
   FillItemInfo(info, text);
   SetMenuItemInfoW(parent_->submenu_.Get(), command_, FALSE, &info);
-  menu_->ItemsChanged();
+  // A submenu is drawn afresh each time it opens; only the menu's own
+  // entries show at once. Redrawing the menu bar for every entry of a
+  // submenu made enabling a handful of actions cost tens of milliseconds.
+  if (parent_ == menu_->items_)
+    menu_->ItemsChanged();
 }
 
 void TMenuItem::SetCaption(std::string caption) {

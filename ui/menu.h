@@ -94,7 +94,8 @@ class TMenu : public base::TComponent {
 
  private:
   friend class TMenuItem;
-  // Called after an item changed, for a menu bar to redraw itself.
+  // Called after an entry of the menu itself (not of a submenu) changed, for
+  // a menu bar to redraw itself.
   virtual void ItemsChanged() {}
 
   TMenuItem* items_;

@@ -49,8 +49,12 @@ struct WindowRun {
                             // process and console creation, worker threads, busy switch
   double firstTextMs = 0;   // start to the encoder's first text
   double exitMs = 0;        // first text to the end of the encoder's process
-  double endHandledMs = 0;  // process end to its end handled: drain of the pipes, hand-over
-  double finishMs = 0;      // end handled to the finish message: idle switch, display reset
+  double endHandledMs = 0;  // process end to its end reported: drain of the pipes, hand-over
+  double finishMs = 0;      // end reported to the finish message: idle switch, display reset
+  // Inside the encoder, as the system dates its processes.
+  double beforeFfmpegMs = 0;  // the encoder's process created to FFmpeg's
+  double ffmpegMs = 0;        // FFmpeg's process, created to ended
+  double afterFfmpegMs = 0;   // FFmpeg's end to the encoder's
   // Where the main thread's time went.
   double startCpuMs = 0;  // processor time up to the encoder's start
   int texts = 0;          // texts of the encoder handled (progress handling)
@@ -60,18 +64,36 @@ struct WindowRun {
   double paintsMs = 0;
 };
 
-// The encoder process this program started last, or nullptr.
-win::UniqueHandle StartedEncoder() {
+// A running child of the process with the given program name, or nullptr.
+win::UniqueHandle ChildProcess(DWORD parentId, const char* program) {
   win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   DWORD found = 0;
   for (BOOL more = Process32First(snapshot.Get(), &entry); more;
        more = Process32Next(snapshot.Get(), &entry))
-    if (entry.th32ParentProcessID == GetCurrentProcessId() &&
-        lstrcmpiA(entry.szExeFile, "libm9s.exe") == 0)
+    if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, program) == 0)
       found = entry.th32ProcessID;
-  return win::UniqueHandle(found ? OpenProcess(SYNCHRONIZE, FALSE, found) : nullptr);
+  return win::UniqueHandle(
+      found ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, found) : nullptr);
+}
+
+// When the system says a process was created and ended, in milliseconds.
+struct ProcessDates {
+  double createdMs = 0, endedMs = 0;
+};
+
+ProcessDates DatesOf(HANDLE process) {
+  FILETIME created, ended, kernel, user;
+  ProcessDates dates;
+  if (process && GetProcessTimes(process, &created, &ended, &kernel, &user)) {
+    auto ms = [](const FILETIME& time) {
+      return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) /
+             10000.0;
+    };
+    dates = {ms(created), ms(ended)};
+  }
+  return dates;
 }
 
 // Measures one conversion through the window's own event handlers and
@@ -89,10 +111,10 @@ class WindowProbe {
       const double before = NowMilliseconds();
       if (running)
         Started(before);
+      else
+        endHandled_ = before;
       originalStatus_(sender, running);
       run_.statusMs += NowMilliseconds() - before;
-      if (!running)
-        endHandled_ = NowMilliseconds();
     });
     for (ui::TControl* control : {static_cast<ui::TControl*>(form.labelCurrentInfo),
                                   static_cast<ui::TControl*>(form.progressBarCurrent)}) {
@@ -153,11 +175,22 @@ class WindowProbe {
   void Started(double now) {
     started_ = now;
     run_.startCpuMs = ThreadCpuMilliseconds() - clickCpu_;
-    // Its end is stamped by a thread of its own, as the system reports it.
-    exitWatch_ = std::thread([this, encoder = StartedEncoder()] {
-      if (encoder)
-        WaitForSingleObject(encoder.Get(), INFINITE);
+    // Its end is stamped by a thread of its own, as the system reports it;
+    // the thread also looks for its FFmpeg while it runs, to date both.
+    exitWatch_ = std::thread([this, encoder = ChildProcess(GetCurrentProcessId(), "libm9s.exe")] {
+      if (!encoder)
+        return;
+      win::UniqueHandle ffmpeg;
+      while (!ffmpeg && WaitForSingleObject(encoder.Get(), 2) == WAIT_TIMEOUT)
+        ffmpeg = ChildProcess(GetProcessId(encoder.Get()), "ffmpeg.exe");
+      WaitForSingleObject(encoder.Get(), INFINITE);
       exited_ = NowMilliseconds();
+      if (!ffmpeg)
+        return;
+      const ProcessDates outer = DatesOf(encoder.Get()), inner = DatesOf(ffmpeg.Get());
+      run_.beforeFfmpegMs = inner.createdMs - outer.createdMs;
+      run_.ffmpegMs = inner.endedMs - inner.createdMs;
+      run_.afterFfmpegMs = outer.endedMs - inner.endedMs;
     });
   }
 
@@ -237,9 +270,15 @@ void PrintBreakdown(const std::vector<WindowRun>& runs) {
               MedianOf(runs, &WindowRun::startMs));
   std::printf("  start to the first text: %.1f\n", MedianOf(runs, &WindowRun::firstTextMs));
   std::printf("  first text to the encoder's end: %.1f\n", MedianOf(runs, &WindowRun::exitMs));
-  std::printf("  encoder's end to its end handled (drain bound, hand-over): %.1f\n",
+  std::printf("  encoder's end to its end reported (drain bound, hand-over): %.1f\n",
               MedianOf(runs, &WindowRun::endHandledMs));
-  std::printf("  end handled to the finish message: %.1f\n", MedianOf(runs, &WindowRun::finishMs));
+  std::printf("  end reported to the finish message (idle switch, display reset): %.1f\n",
+              MedianOf(runs, &WindowRun::finishMs));
+  std::printf(
+      "inside the encoder (medians, ms): %.1f before FFmpeg starts, FFmpeg %.1f, %.1f after "
+      "it ends\n",
+      MedianOf(runs, &WindowRun::beforeFfmpegMs), MedianOf(runs, &WindowRun::ffmpegMs),
+      MedianOf(runs, &WindowRun::afterFfmpegMs));
   std::printf(
       "main thread (medians): %.0f ms processor time up to the start; %.0f texts in "
       "%.1f ms (progress handling); busy switches %.1f ms; %.0f paints in %.1f ms "
