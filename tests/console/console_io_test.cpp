@@ -429,7 +429,7 @@ TEST_F(ConsoleIOTest, OutputAfterTheDrainBoundArrivesAfterTheEnd) {
 // The program's texts are UTF-8: the command line and the working folder
 // reach the child whole, whatever the system's ANSI code page holds.
 TEST_F(ConsoleIOTest, PassesTextOutsideTheCodePageToTheChild) {
-  const std::string name = "\xE4\xB8\xAD\xE6\x96\x87 caf\xC3\xA9";  // Chinese and e acute
+  const std::string name = "中文 café";
   char temp[MAX_PATH];
   const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + name;
   CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);

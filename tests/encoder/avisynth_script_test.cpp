@@ -44,7 +44,7 @@ TEST(AviSynthScript, LeavesEveryOtherScriptAlone) {
 // a script in the ANSI code page still reads, through the decoder given.
 TEST(AviSynthScript, ReadsTheScriptAsUtf8) {
   const auto fromAnsi = [](const std::string& bytes) { return "ansi:" + bytes; };
-  const std::string chinese = "C:\\\xE4\xB8\xAD\xE6\x96\x87.mkv";
+  const std::string chinese = "C:\\中文.mkv";
   const std::pair<std::string, std::string> cases[] = {
       {"DirectShowSource(\"C:\\x.rm\")", "DirectShowSource(\"C:\\x.rm\")"},
       {chinese, chinese},

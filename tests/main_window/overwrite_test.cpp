@@ -82,6 +82,24 @@ TEST_F(OverwriteTest, AutoNamingAddsASuffixUntilTheNameIsFree) {
   EXPECT_EQ(0u, answers.Unused());
 }
 
+// Two entries of one file name in different folders map to one output
+// path: the second meets the first one's output and goes through the
+// overwrite policy.
+TEST_F(OverwriteTest, SameNameInTwoFoldersMeetsThePolicy) {
+  std::vector<std::string> inputs;
+  for (const char* folder : {"one", "two"}) {
+    CreateDirectoryA(InputPath(folder).c_str(), nullptr);
+    inputs.push_back(AddEntry(std::string(folder) + "\\clip.avi", "ok"));
+  }
+  PromptAnswers answers(*prompt, {A::AutoName});
+  PressConvert();
+  EXPECT_EQ((Names{"clip.3gp", "clip(1).3gp"}), StartedOutputs());
+  EXPECT_EQ("converted " + inputs[0], ReadTextFile(OutputPath("clip.3gp")));
+  EXPECT_EQ("converted " + inputs[1], ReadTextFile(OutputPath("clip(1).3gp")));
+  EXPECT_EQ(0u, answers.Unused());
+  EXPECT_EQ(0, answers.Unexpected());
+}
+
 // A .3gp input in the output folder would be its own output. However its
 // path is written, an answer to overwrite gives it a new name instead.
 TEST_F(OverwriteTest, InputThatIsItsOwnOutputIsNeverOverwritten) {

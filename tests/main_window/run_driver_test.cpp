@@ -172,7 +172,7 @@ TEST_F(RunDriverTest, FinishQuestionOpensTheOutputFolderOnYes) {
 // Names outside the system's ANSI code page (Chinese, under the tests'
 // code page 1252) reach the encoder whole, and so does its message back.
 TEST_F(RunDriverTest, FileNamesOutsideTheCodePageConvert) {
-  const std::string chinese = "\xE4\xB8\xAD\xE6\x96\x87";
+  const std::string chinese = "中文";
   AddEntry(chinese + " ok.avi", "ok");
   const std::string failing = AddEntry(chinese + " fail.avi", "fail");
   PressConvert();
