@@ -297,4 +297,83 @@ TEST(EncoderProcess, UnpacksFfmpegOnceForEncodersStartedTogetherAndRepairsABadCo
   EXPECT_EQ(ReadBytes(unpacked).size(), carried.size);
 }
 
+// The unpacked FFmpeg for encoders started with this app data folder.
+std::string UnpackFolder(const std::string& appData) {
+  return appData + "\\libm9s\\" + encoder::UnpackFolderName(CarriedFfmpeg());
+}
+
+// A "quit" that comes once FFmpeg has ended finds the conversion done: the
+// finished file is kept. The fake FFmpeg ends at once but keeps its output
+// open a while, so the encoder is still waiting when the line comes.
+TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
+  const std::string folder = WorkFolder("late quit");
+  const std::string appData = folder + "\\app data";
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+    CreateDirectoryA(path.c_str(), nullptr);
+  const std::string fake = UnpackFolder(appData) + "\\ffmpeg.exe";
+  ASSERT_TRUE(CopyFileA(WindowsPath(FAKE_FFMPEG).c_str(), fake.c_str(), FALSE));
+  {
+    // The encoder takes an unpacked FFmpeg of the right size as its own.
+    UniqueHandle file(
+        CreateFileA(fake.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size;
+    size.QuadPart = static_cast<LONGLONG>(CarriedFfmpeg().size);
+    ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) &&
+                SetEndOfFile(file.Get()));
+  }
+  LocalAppData localAppData(appData);
+  const std::string output = folder + "\\clip.3gp";
+  WriteText(output, "earlier");
+
+  RunningEncoder encoder(CommandLine({}, kSamples + "\\clip.avi", output));
+  DWORD ffmpegId = 0;
+  while (!ffmpegId && encoder.WaitForExit(5) == WAIT_TIMEOUT)
+    ffmpegId = ChildProcessId(encoder.ProcessId(), "ffmpeg.exe");
+  ASSERT_NE(ffmpegId, 0u) << encoder.Output();
+  UniqueHandle ffmpeg(OpenProcess(SYNCHRONIZE, FALSE, ffmpegId));
+  ASSERT_TRUE(ffmpeg);
+  ASSERT_EQ(WaitForSingleObject(ffmpeg.Get(), 20000), WAIT_OBJECT_0);
+  ASSERT_EQ(encoder.WaitForExit(0), static_cast<DWORD>(WAIT_TIMEOUT));
+  encoder.Send("quit\n");
+  ASSERT_EQ(encoder.WaitForExit(20000), WAIT_OBJECT_0);
+  EXPECT_EQ(encoder.ExitCode(), 0u) << encoder.Output();
+  EXPECT_EQ(ReadBytes(output), "converted by the fake FFmpeg");
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"clip.3gp"});
+}
+
+// An encoder ended by force while it unpacks FFmpeg leaves a half-written
+// copy of it, and its partial output beside the output; the next start
+// neither runs the copy nor keeps either.
+TEST(EncoderProcess, NextStartRemovesWhatAForcedEndLeft) {
+  const std::string folder = WorkFolder("leftovers");
+  const std::string input = kSamples + "\\clip.avi", output = folder + "\\clip.3gp";
+  std::string appData;
+  // The copy takes a moment; the encoder is ended as soon as it has begun.
+  for (int attempt = 0; attempt < 5 && appData.empty(); ++attempt) {
+    const std::string candidate = folder + "\\app data " + std::to_string(attempt);
+    CreateDirectoryA(candidate.c_str(), nullptr);
+    LocalAppData localAppData(candidate);
+    RunningEncoder encoder(CommandLine({}, input, output));
+    while (FilesIn(UnpackFolder(candidate)).empty() && encoder.WaitForExit(1) == WAIT_TIMEOUT) {
+    }
+    TerminateProcess(encoder.Process(), 4);
+    encoder.WaitForExit(INFINITE);
+    const std::vector<std::string> left = FilesIn(UnpackFolder(candidate));
+    if (left.size() == 1 && left[0].rfind("ffmpeg-", 0) == 0)
+      appData = candidate;
+  }
+  ASSERT_FALSE(appData.empty()) << "no encoder was caught while unpacking";
+  const std::vector<std::string> partials = FilesIn(folder);
+  ASSERT_FALSE(partials.empty());
+  for (const std::string& name : partials)
+    ASSERT_EQ(name.rfind("clip.3gp.", 0), 0u) << name;
+
+  LocalAppData localAppData(appData);
+  RunningEncoder encoder(CommandLine({}, input, output));
+  ExpectFinished(encoder);
+  EXPECT_EQ(FilesIn(UnpackFolder(appData)), std::vector<std::string>{"ffmpeg.exe"});
+  EXPECT_EQ(ReadBytes(UnpackFolder(appData) + "\\ffmpeg.exe").size(), CarriedFfmpeg().size);
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"clip.3gp"});
+}
+
 }  // namespace
