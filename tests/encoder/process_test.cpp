@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -41,6 +42,7 @@ std::string WindowsPath(std::string unixPath) {
 const std::string kBin = WindowsPath(ENCODER_BIN_DIR);
 const std::string kSamples = WindowsPath(ENCODER_SAMPLES_DIR);
 
+// The names of the files in a folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
@@ -52,6 +54,7 @@ std::vector<std::string> FilesIn(const std::string& folder) {
       names.push_back(found.cFileName);
   } while (FindNextFileA(search, &found));
   FindClose(search);
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -343,37 +346,28 @@ TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
 
 // An encoder ended by force while it unpacks FFmpeg leaves a half-written
 // copy of it, and its partial output beside the output; the next start
-// neither runs the copy nor keeps either.
+// neither runs the copy nor keeps either, while what a running encoder
+// works on stays. No real process has the id 999999996.
 TEST(EncoderProcess, NextStartRemovesWhatAForcedEndLeft) {
   const std::string folder = WorkFolder("leftovers");
-  const std::string input = kSamples + "\\clip.avi", output = folder + "\\clip.3gp";
-  std::string appData;
-  // The copy takes a moment; the encoder is ended as soon as it has begun.
-  for (int attempt = 0; attempt < 5 && appData.empty(); ++attempt) {
-    const std::string candidate = folder + "\\app data " + std::to_string(attempt);
-    CreateDirectoryA(candidate.c_str(), nullptr);
-    LocalAppData localAppData(candidate);
-    RunningEncoder encoder(CommandLine({}, input, output));
-    while (FilesIn(UnpackFolder(candidate)).empty() && encoder.WaitForExit(1) == WAIT_TIMEOUT) {
-    }
-    TerminateProcess(encoder.Process(), 4);
-    encoder.WaitForExit(INFINITE);
-    const std::vector<std::string> left = FilesIn(UnpackFolder(candidate));
-    if (left.size() == 1 && left[0].rfind("ffmpeg-", 0) == 0)
-      appData = candidate;
-  }
-  ASSERT_FALSE(appData.empty()) << "no encoder was caught while unpacking";
-  const std::vector<std::string> partials = FilesIn(folder);
-  ASSERT_FALSE(partials.empty());
-  for (const std::string& name : partials)
-    ASSERT_EQ(name.rfind("clip.3gp.", 0), 0u) << name;
+  const std::string appData = folder + "\\app data", output = folder + "\\clip.3gp";
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+    CreateDirectoryA(path.c_str(), nullptr);
+  const std::string carried = ReadBytes(kBin + "\\libm9s.exe");
+  const std::string running = "ffmpeg-" + std::to_string(GetCurrentProcessId()) + ".partial";
+  for (const std::string& name : {std::string("ffmpeg-999999996.partial"), running})
+    WriteText(UnpackFolder(appData) + "\\" + name, carried.substr(0, 1 << 20));
+  WriteText(output + ".999999996.partial", "half");
+  WriteText(output + "." + std::to_string(GetCurrentProcessId()) + ".partial", "half");
 
   LocalAppData localAppData(appData);
-  RunningEncoder encoder(CommandLine({}, input, output));
+  RunningEncoder encoder(CommandLine({}, kSamples + "\\clip.avi", output));
   ExpectFinished(encoder);
-  EXPECT_EQ(FilesIn(UnpackFolder(appData)), std::vector<std::string>{"ffmpeg.exe"});
+  EXPECT_EQ(FilesIn(UnpackFolder(appData)), (std::vector<std::string>{running, "ffmpeg.exe"}));
   EXPECT_EQ(ReadBytes(UnpackFolder(appData) + "\\ffmpeg.exe").size(), CarriedFfmpeg().size);
-  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"clip.3gp"});
+  EXPECT_EQ(FilesIn(folder),
+            (std::vector<std::string>{
+                "clip.3gp", "clip.3gp." + std::to_string(GetCurrentProcessId()) + ".partial"}));
 }
 
 }  // namespace
