@@ -39,6 +39,13 @@ double NowMilliseconds() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// Inside the encoder, as the system dates its processes and FFmpeg's.
+struct EncoderDates {
+  double beforeFfmpegMs = 0;  // the encoder's process created to FFmpeg's
+  double ffmpegMs = 0;        // FFmpeg's process, created to ended
+  double afterFfmpegMs = 0;   // FFmpeg's end to the encoder's
+};
+
 // One conversion through the window, from the Convert click to the finish
 // message, which the driver shows once the encoder's end was handled.
 struct WindowRun {
@@ -51,10 +58,6 @@ struct WindowRun {
   double exitMs = 0;        // first text to the end of the encoder's process
   double endHandledMs = 0;  // process end to its end reported: drain of the pipes, hand-over
   double finishMs = 0;      // end reported to the finish message: idle switch, display reset
-  // Inside the encoder, as the system dates its processes.
-  double beforeFfmpegMs = 0;  // the encoder's process created to FFmpeg's
-  double ffmpegMs = 0;        // FFmpeg's process, created to ended
-  double afterFfmpegMs = 0;   // FFmpeg's end to the encoder's
   // Where the main thread's time went.
   double startCpuMs = 0;  // processor time up to the encoder's start
   int texts = 0;          // texts of the encoder handled (progress handling)
@@ -62,6 +65,7 @@ struct WindowRun {
   double statusMs = 0;    // wall time in the two busy-state switches
   int paints = 0;         // paints of the status line and the bar (repaints)
   double paintsMs = 0;
+  EncoderDates encoder;
 };
 
 // A running child of the process with the given program name, or nullptr.
@@ -94,6 +98,20 @@ ProcessDates DatesOf(HANDLE process) {
     dates = {ms(created), ms(ended)};
   }
   return dates;
+}
+
+// Waits for the end of a running encoder, looking for its FFmpeg meanwhile
+// to date both.
+EncoderDates WaitForEncoder(HANDLE encoder) {
+  win::UniqueHandle ffmpeg;
+  while (!ffmpeg && WaitForSingleObject(encoder, 2) == WAIT_TIMEOUT)
+    ffmpeg = ChildProcess(GetProcessId(encoder), "ffmpeg.exe");
+  WaitForSingleObject(encoder, INFINITE);
+  if (!ffmpeg)
+    return {};
+  const ProcessDates outer = DatesOf(encoder), inner = DatesOf(ffmpeg.Get());
+  return {inner.createdMs - outer.createdMs, inner.endedMs - inner.createdMs,
+          outer.endedMs - inner.endedMs};
 }
 
 // Measures one conversion through the window's own event handlers and
@@ -175,22 +193,11 @@ class WindowProbe {
   void Started(double now) {
     started_ = now;
     run_.startCpuMs = ThreadCpuMilliseconds() - clickCpu_;
-    // Its end is stamped by a thread of its own, as the system reports it;
-    // the thread also looks for its FFmpeg while it runs, to date both.
+    // Its end is stamped by a thread of its own, as the system reports it.
     exitWatch_ = std::thread([this, encoder = ChildProcess(GetCurrentProcessId(), "libm9s.exe")] {
-      if (!encoder)
-        return;
-      win::UniqueHandle ffmpeg;
-      while (!ffmpeg && WaitForSingleObject(encoder.Get(), 2) == WAIT_TIMEOUT)
-        ffmpeg = ChildProcess(GetProcessId(encoder.Get()), "ffmpeg.exe");
-      WaitForSingleObject(encoder.Get(), INFINITE);
+      if (encoder)
+        run_.encoder = WaitForEncoder(encoder.Get());
       exited_ = NowMilliseconds();
-      if (!ffmpeg)
-        return;
-      const ProcessDates outer = DatesOf(encoder.Get()), inner = DatesOf(ffmpeg.Get());
-      run_.beforeFfmpegMs = inner.createdMs - outer.createdMs;
-      run_.ffmpegMs = inner.endedMs - inner.createdMs;
-      run_.afterFfmpegMs = outer.endedMs - inner.endedMs;
     });
   }
 
@@ -228,8 +235,10 @@ win::UniqueHandle OpenNul(DWORD access) {
                                        OPEN_EXISTING, 0, nullptr));
 }
 
-// Wall time of a console program run to its end, its output thrown away.
-double RunToEnd(const std::string& commandLine, const std::string& output) {
+// Wall time of a console program run to its end, its output thrown away;
+// an encoder's inside is dated too.
+double RunToEnd(const std::string& commandLine, const std::string& output,
+                EncoderDates* encoder = nullptr) {
   DeleteFileW(win::Utf8ToWide(output).c_str());
   win::UniqueHandle input = OpenNul(GENERIC_READ), sink = OpenNul(GENERIC_WRITE);
   STARTUPINFOW startup{};
@@ -241,13 +250,16 @@ double RunToEnd(const std::string& commandLine, const std::string& output) {
   PROCESS_INFORMATION started{};
   std::wstring line = win::Utf8ToWide(commandLine);
   const double start = NowMilliseconds();
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                       nullptr, &startup, &started)) {
     std::fprintf(stderr, "cannot start %s\n", commandLine.c_str());
     std::exit(1);
   }
   win::UniqueHandle process(started.hProcess), thread(started.hThread);
-  WaitForSingleObject(process.Get(), INFINITE);
+  if (encoder)
+    *encoder = WaitForEncoder(process.Get());
+  else
+    WaitForSingleObject(process.Get(), INFINITE);
   return NowMilliseconds() - start;
 }
 
@@ -264,7 +276,22 @@ double MedianOf(const std::vector<WindowRun>& runs, Field field) {
   return Median(values);
 }
 
-void PrintBreakdown(const std::vector<WindowRun>& runs) {
+template <typename Field>
+double MedianOf(const std::vector<EncoderDates>& runs, Field field) {
+  std::vector<double> values;
+  for (const EncoderDates& run : runs)
+    values.push_back(run.*field);
+  return Median(values);
+}
+
+void PrintEncoderDates(const char* how, const std::vector<EncoderDates>& runs) {
+  std::printf("  %s: %.1f before FFmpeg starts, FFmpeg %.1f, %.1f after it ends\n", how,
+              MedianOf(runs, &EncoderDates::beforeFfmpegMs),
+              MedianOf(runs, &EncoderDates::ffmpegMs),
+              MedianOf(runs, &EncoderDates::afterFfmpegMs));
+}
+
+void PrintBreakdown(const std::vector<WindowRun>& runs, const std::vector<EncoderDates>& alone) {
   std::printf("where the window's time went (medians, ms):\n");
   std::printf("  start (output path, command line, pipes, process, console, threads): %.1f\n",
               MedianOf(runs, &WindowRun::startMs));
@@ -274,11 +301,12 @@ void PrintBreakdown(const std::vector<WindowRun>& runs) {
               MedianOf(runs, &WindowRun::endHandledMs));
   std::printf("  end reported to the finish message (idle switch, display reset): %.1f\n",
               MedianOf(runs, &WindowRun::finishMs));
-  std::printf(
-      "inside the encoder (medians, ms): %.1f before FFmpeg starts, FFmpeg %.1f, %.1f after "
-      "it ends\n",
-      MedianOf(runs, &WindowRun::beforeFfmpegMs), MedianOf(runs, &WindowRun::ffmpegMs),
-      MedianOf(runs, &WindowRun::afterFfmpegMs));
+  std::vector<EncoderDates> throughWindow;
+  for (const WindowRun& run : runs)
+    throughWindow.push_back(run.encoder);
+  std::printf("inside the encoder (medians, ms):\n");
+  PrintEncoderDates("through the window", throughWindow);
+  PrintEncoderDates("alone", alone);
   std::printf(
       "main thread (medians): %.0f ms processor time up to the start; %.0f texts in "
       "%.1f ms (progress handling); busy switches %.1f ms; %.0f paints in %.1f ms "
@@ -325,10 +353,11 @@ int main(int argc, char** argv) {
   RunToEnd(ffmpegCommand, directOutput);
   std::vector<double> windowMs, directMs, encoderMs, cpuShares;
   std::vector<WindowRun> runs;
+  std::vector<EncoderDates> alone(rounds);
   for (int round = 1; round <= rounds; ++round) {
     const WindowRun run = ConvertThroughWindow(form, windowOutput);
     directMs.push_back(RunToEnd(ffmpegCommand, directOutput));
-    encoderMs.push_back(RunToEnd(encoderCommand, directOutput));
+    encoderMs.push_back(RunToEnd(encoderCommand, directOutput, &alone[round - 1]));
     windowMs.push_back(run.wallMs);
     cpuShares.push_back(run.mainThreadCpuMs / run.wallMs);
     runs.push_back(run);
@@ -343,6 +372,6 @@ int main(int argc, char** argv) {
   std::printf("libm9s.exe alone / ffmpeg.exe: %.3f\n", Median(encoderMs) / Median(directMs));
   std::printf("main thread during the run: %.2f%% of one core (median; goal < 5%%)\n",
               100 * Median(cpuShares));
-  PrintBreakdown(runs);
+  PrintBreakdown(runs, alone);
   return 0;
 }
