@@ -415,7 +415,7 @@ TEST_F(ConsoleIOTest, EmptyCurrentDirInheritsTheWorkingDirectory) {
 // what it writes still arrives, after the status change.
 TEST_F(ConsoleIOTest, OutputAfterTheDrainBoundArrivesAfterTheEnd) {
   io->SetSplitMode(smSplitchar);
-  RunToEnd(R"(out=a\n spawn=1800,late\n)");
+  RunToEnd(R"(out=a\n spawn=2500,late\n)");
   ASSERT_TRUE(PumpUntil([this] { return recorder.Joined("err:") == "late\n"; }));
   ASSERT_TRUE(PumpUntil([this] { return recorder.Of("out:").size() == 4; }));
   const Lines& log = recorder.log;
