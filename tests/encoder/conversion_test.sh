@@ -93,6 +93,14 @@ for clip in moving calm; do
   ((rate >= 108000 && rate <= 132000)) || fail "$clip: video at $rate bit/s, not 120 kbit/s"
 done
 
+# A frame size that needs more than the bitrate: the rate control's
+# complaint about every frame shows once, as a note.
+encode "${defaults/176x144/1408x1152}" "$samples/clip.avi" "$work/large.3gp"
+[[ $status -eq 0 ]] || fail "1408x1152 at 120 kbit/s: exit code $status"
+said "^libm9s: note: the video needs more than the bitrate asked for" ||
+  fail "1408x1152 at 120 kbit/s: no note about the bitrate"
+said "rc buffer underflow" && fail "1408x1152 at 120 kbit/s: the rate control's complaints shown"
+
 # The converter hands .rm, .rmvb and .mkv inputs over in a one-line script.
 printf 'DirectShowSource("%s",convertfps=true)\r\n' "$(windows_path "$samples/folder with blanks/clip two.mkv")" >"$work/m9s.avs"
 encode "$defaults" "$work/m9s.avs" "$work/from script.3gp"
