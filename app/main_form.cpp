@@ -53,6 +53,7 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
   };
+  CreateSkinEngine();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -206,6 +207,14 @@ void TfrmMain::CreateConsoleIO() {
   ConsoleIO->SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
     ConsoleIOProcessStatusChange(sender, running);
   });
+}
+
+void TfrmMain::CreateSkinEngine() {
+  // The other settings keep their defaults: DisabledTag 9999, scroll bars,
+  // dialog boxes and all forms skinned.
+  vxSkinEngine = Named(new skinning::TvxSkinEngine(this), "vxSkinEngine");
+  vxSkinEngine->SetActive(true);
+  vxSkinEngine->Loaded();
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {

@@ -8,6 +8,7 @@
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
+#include "skinning/skin_engine.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -115,6 +116,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   console::TConsoleIO* ConsoleIO;
   ui::TOpenDialog* OpenDialog;
+  // Made last, so it goes first and gives every window its own look back
+  // while the controls are all there.
+  skinning::TvxSkinEngine* vxSkinEngine;
 
  private:
   void CreateJobListControls();
@@ -124,6 +128,7 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateActions();
   void CreateMenus();
   void CreateConsoleIO();
+  void CreateSkinEngine();
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);

@@ -80,7 +80,7 @@ void TMenuItem::AddItem(TMenuItem* item) {
   item->FillItemInfo(info, text);
   if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info))
     win::RaiseLastOSError();
-  menu_->ItemsChanged();
+  menu_->Changed();
 }
 
 void TMenuItem::RemoveItem(TMenuItem* item) {
@@ -108,7 +108,7 @@ void TMenuItem::Update() {
   std::wstring text;
   FillItemInfo(info, text);
   SetMenuItemInfoW(parent_->submenu_.Get(), command_, FALSE, &info);
-  menu_->ItemsChanged();
+  menu_->Changed();
 }
 
 void TMenuItem::SetCaption(std::string caption) {
@@ -156,6 +156,12 @@ TMenuItem* TMenuItem::FromItemData(ULONG_PTR itemData) {
 
 TMenu::TMenu(base::TComponent* owner, HMENU handle)
     : base::TComponent(owner), items_(new TMenuItem(this, handle)) {}
+
+void TMenu::Changed() {
+  ItemsChanged();
+  if (OnChange)
+    OnChange(*this);
+}
 
 void TMenu::SetOwnerDraw(bool ownerDraw) {
   ownerDraw_ = ownerDraw;

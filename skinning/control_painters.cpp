@@ -1,0 +1,77 @@
+#include "skinning/control_painters.h"
+
+#include <functional>
+
+#include "ui/buttons.h"
+#include "ui/combo_box.h"
+#include "ui/list_view.h"
+#include "ui/std_controls.h"
+
+namespace skinning {
+
+namespace {
+
+struct ClassRow {
+  std::function<bool(const ui::TControl&)> matches;
+  PainterKind kind;
+};
+
+template <class T>
+ClassRow Row(PainterKind kind) {
+  return {[](const ui::TControl& control) { return dynamic_cast<const T*>(&control) != nullptr; },
+          kind};
+}
+
+// Searched from its end, so a class listed after its base wins.
+const std::vector<ClassRow>& ClassTable() {
+  static const std::vector<ClassRow> table = {
+      Row<ui::TProgressBar>(PainterKind::kProgressBar), Row<ui::TGroupBox>(PainterKind::kGroupBox),
+      Row<ui::TListView>(PainterKind::kListView),       Row<ui::TComboBox>(PainterKind::kComboBox),
+      Row<ui::TCheckBox>(PainterKind::kCheckBox),       Row<ui::TEdit>(PainterKind::kEdit),
+      Row<ui::TButton>(PainterKind::kButton),           Row<ui::TLabel>(PainterKind::kLabel),
+  };
+  return table;
+}
+
+// Until a kind has a painter of its own, its controls get one that draws
+// nothing; group boxes and labels already take their parent's colour.
+class PlainControlPainter final : public TvxSkinControlVCL {
+ public:
+  PlainControlPainter(TvxSkinWindow& window, ui::TControl& control, bool parentColor)
+      : TvxSkinControlVCL(window, control), parentColor_(parentColor) {}
+  bool WantsParentColor() const override { return parentColor_; }
+
+ private:
+  bool parentColor_;
+};
+
+}  // namespace
+
+PainterKind ControlPainterKind(const ui::TControl& control) {
+  const auto& table = ClassTable();
+  for (auto row = table.rbegin(); row != table.rend(); ++row) {
+    if (row->matches(control)) {
+      return row->kind;
+    }
+  }
+  return PainterKind::kNone;
+}
+
+std::unique_ptr<TvxSkinControl> MakeControlPainter(TvxSkinWindow& window, ui::TControl& control) {
+  const PainterKind kind = ControlPainterKind(control);
+  if (kind == PainterKind::kNone) {
+    return nullptr;
+  }
+  const bool parentColor = kind == PainterKind::kGroupBox || kind == PainterKind::kLabel;
+  return std::make_unique<PlainControlPainter>(window, control, parentColor);
+}
+
+std::unique_ptr<TvxSkinControl> MakeWindowPainter(TvxSkinWindow& window, HWND control,
+                                                  PainterKind kind) {
+  if (kind == PainterKind::kNone) {
+    return nullptr;
+  }
+  return std::make_unique<TvxSkinControlWnd>(window, control);
+}
+
+}  // namespace skinning
