@@ -70,6 +70,7 @@ class TvxSkinWindow : public base::TComponent {
   TitleHit HoverTarget() const { return hover_; }
   bool Pressed() const { return pressed_; }
   const CaptionButtonSet& DrawnButtons() const { return drawnButtons_; }
+  const std::wstring& DrawnCaption() const { return drawnCaption_; }
   // Where the title bar's parts are for the window as it is now.
   TitleBarLayout TitleLayout() const;
 
@@ -152,6 +153,7 @@ class TvxSkinWindow : public base::TComponent {
   bool pressed_ = false;
   TitleHit pressTarget_ = TitleHit::kNone;
   CaptionButtonSet drawnButtons_;
+  std::wstring drawnCaption_;
   DibBuffer frame_;
   std::vector<image::Rect> shape_;
   bool tracksLeave_ = false;

@@ -94,7 +94,7 @@ void TvxSkinWindowVCL::SkinOn() {
   const int clientWidth = form_.ClientWidth();
   const int clientHeight = form_.ClientHeight();
   SetFrameOn(true);
-  SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(originalStyle_ & ~WS_SYSMENU));
+  SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
   ownColor_ = form_.Color();
   const image::ColorRef formColor = Engine().Metrics().formColor;
   if ((formColor >> 24) == 0) {

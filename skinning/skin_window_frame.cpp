@@ -124,6 +124,7 @@ void TvxSkinWindow::PaintFrame() {
     drawnButtons_.minimize |= button.kind == TitleHit::kMinimize;
     drawnButtons_.help |= button.kind == TitleHit::kHelp;
   }
+  drawnCaption_ = composed.caption;
   DrawCaptionAndIcon(composed.layout, composed.caption);
   PutFrameOnScreen();
 }

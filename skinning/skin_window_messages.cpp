@@ -72,6 +72,12 @@ void TvxSkinWindow::HandleMessage(ui::TMessage& message, const ui::TWndMethod& n
       next(message);
       Destroyed();
       return;
+    case WM_ACTIVATE:
+      active_ = LOWORD(message.WParam) != WA_INACTIVE;
+      break;
+    case WM_NCACTIVATE:
+      active_ = message.WParam != 0;
+      break;
   }
   if (HandleOwnMessage(message, next)) {
     return;
@@ -119,7 +125,6 @@ bool TvxSkinWindow::HandleFrameMessage(ui::TMessage& message, const ui::TWndMeth
       return true;
     case WM_NCACTIVATE:
       // -1 keeps the system from painting its own caption first.
-      active_ = message.WParam != 0;
       message.LParam = -1;
       next(message);
       PaintFrame();
@@ -141,7 +146,6 @@ bool TvxSkinWindow::HandleFrameMessage(ui::TMessage& message, const ui::TWndMeth
 void TvxSkinWindow::AfterFrameMessage(ui::TMessage& message) {
   switch (message.Msg) {
     case WM_ACTIVATE:
-      active_ = LOWORD(message.WParam) != WA_INACTIVE;
       PaintFrame();
       break;
     case WM_NCMOUSEMOVE:

@@ -98,7 +98,7 @@ void TvxSkinWindowWnd::SkinOn() {
   RECT before{};
   GetWindowRect(Handle(), &before);
   SetFrameOn(true);
-  SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(originalStyle_ & ~WS_SYSMENU));
+  SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
   menu_ = GetMenu(Handle());
   if (menu_) {
     SetMenu(Handle(), nullptr);

@@ -67,7 +67,9 @@ SubclassLink::SubclassLink(HWND window, LinkHandler handler)
     : window_(window), handler_(std::move(handler)) {
   if (!SetWindowSubclass(window_, &Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     window_ = nullptr;
+    return;
   }
+  subclassProcedure_ = GetWindowLongPtrW(window_, GWLP_WNDPROC);
 }
 
 SubclassLink::~SubclassLink() {
@@ -76,7 +78,11 @@ SubclassLink::~SubclassLink() {
 
 void SubclassLink::Remove() {
   if (window_ && IsWindow(window_)) {
-    RemoveWindowSubclass(window_, &Procedure, kSubclassId);
+    if (GetWindowLongPtrW(window_, GWLP_WNDPROC) == subclassProcedure_) {
+      RemoveWindowSubclass(window_, &Procedure, kSubclassId);
+    } else {
+      SetWindowSubclass(window_, &Procedure, kSubclassId, 0);
+    }
   }
   window_ = nullptr;
 }
@@ -84,6 +90,9 @@ void SubclassLink::Remove() {
 LRESULT CALLBACK SubclassLink::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self) {
   auto* link = reinterpret_cast<SubclassLink*>(self);
+  if (!link) {
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
   ui::TMessage current{message, wParam, lParam, 0};
   MessageScope scope;
   const ui::TWndMethod next = [window](ui::TMessage& m) {

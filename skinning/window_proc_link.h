@@ -37,7 +37,10 @@ class WindowProcLink {
 // A handler put in front of a window we did not make (a system dialog box
 // and its controls), through the common controls' subclassing, which
 // can be undone in any order. Taken out when it goes, or when the window
-// is destroyed first.
+// is destroyed first. Wine's common controls put the window's first
+// procedure back when their last subclass goes, dropping whoever
+// subclassed the plain way after them; so when someone has, the link stays
+// in place and only passes messages on.
 class SubclassLink {
  public:
   SubclassLink(HWND window, LinkHandler handler);
@@ -55,6 +58,9 @@ class SubclassLink {
 
   HWND window_;
   LinkHandler handler_;
+  // The window's procedure right after the link was put in: the common
+  // controls' own, as long as nobody subclassed the window after it.
+  LONG_PTR subclassProcedure_ = 0;
 };
 
 }  // namespace skinning
