@@ -3,8 +3,9 @@
 # stop_wine_display undoes exactly what start_wine_display started.
 
 start_wine_display() {
-  # The display comes first: Wine processes started without one (the
-  # wineserver's helpers among them) keep later windows off it.
+  # The display comes first: Wine's desktop, started with the first Wine
+  # program, binds to the display it finds then, and without one no window
+  # of the session can be made.
   vexmoor_xvfb_pid=""
   if [[ -z "${DISPLAY:-}" ]]; then
     local number=99
