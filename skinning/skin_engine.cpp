@@ -219,7 +219,6 @@ void TvxSkinEngine::SkinChanged() {
     if (active_) {
       window->Restyle();
     }
-    window->LoadSkinSettings();
     if (Skinning()) {
       window->Reshape();
       window->PaintFrame();
@@ -270,7 +269,6 @@ TvxSkinWindow* TvxSkinEngine::AttachWindow(HWND window, TvxWindowKind kind) {
   }
   windows_.push_back(skinned);
   skinned->AttachControls();
-  skinned->LoadSkinSettings();
   skinned->ApplySkin();
   return skinned;
 }

@@ -1,5 +1,7 @@
 #include "skinning/skin_window.h"
 
+#include <algorithm>
+
 #include "skinning/skin_engine.h"
 #include "ui/application.h"
 
@@ -57,19 +59,26 @@ void TvxSkinWindow::ApplySkin() {
 }
 
 void TvxSkinWindow::Restyle() {
+  if (frameOn_ && engine_.Skinning() && frameAllowed_ && WindowExists()) {
+    SkinAgain();
+    return;
+  }
   if (frameOn_) {
     SkinOff();
   }
   ApplySkin();
 }
 
-void TvxSkinWindow::LoadSkinSettings() {
-  shape_.clear();
-}
-
 void TvxSkinWindow::FrameChanged() {
   SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+SIZE TvxSkinWindow::SkinnedWindowSize(int clientWidth, int clientHeight) const {
+  const SkinMetrics& metrics = engine_.Metrics();
+  return {
+      clientWidth + metrics.PaddedLeft() + metrics.PaddedRight(),
+      clientHeight + std::max(metrics.titleHeight, ownNonClientHeight_) + metrics.PaddedBottom()};
 }
 
 void TvxSkinWindow::RemoveShape() {

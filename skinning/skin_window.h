@@ -45,11 +45,9 @@ class TvxSkinWindow : public base::TComponent {
   // Switches the skin on when the engine skins and the frame is allowed,
   // off otherwise; nothing when it is so already.
   void ApplySkin();
-  // Off and on again, for a new skin.
+  // Off and on again, for a new skin: a window that stays on goes straight
+  // to how switching it off and on would leave it.
   void Restyle();
-  // Takes the skin's per-window settings: the shape flags and the
-  // transparent colour.
-  void LoadSkinSettings();
   // Paints the frame now, through the frame buffer in one transfer.
   void PaintFrame();
   // Gives the window the skin's outline; rectangular when the skin shapes
@@ -90,6 +88,11 @@ class TvxSkinWindow : public base::TComponent {
   void HandleMessage(ui::TMessage& message, const ui::TWndMethod& next);
   virtual void SkinOn() = 0;
   virtual void SkinOff() = 0;
+  // From one skin to another while on; by default off and on.
+  virtual void SkinAgain() {
+    SkinOff();
+    SkinOn();
+  }
   // Messages a kind of window handles before the common handling; true
   // when the message is done with.
   virtual bool HandleOwnMessage(ui::TMessage& message, const ui::TWndMethod& next) = 0;
@@ -104,6 +107,9 @@ class TvxSkinWindow : public base::TComponent {
   void UpdatePainters();
   // Makes the system compute the frame again.
   void FrameChanged();
+  // The size of the window whose skinned frame holds a client area of the
+  // given size.
+  SIZE SkinnedWindowSize(int clientWidth, int clientHeight) const;
   bool WindowExists() const { return IsWindow(handle_) != FALSE; }
 
   void SetFrameAllowed(bool allowed) { frameAllowed_ = allowed; }

@@ -107,10 +107,7 @@ void TvxSkinWindowVCL::SkinOn() {
   }
   SkinMenus();
   MoveControls(MenuBarHeight());
-  FrameChanged();
-  if (!IsZoomed(Handle())) {
-    form_.SetClientSize(clientWidth, clientHeight + MenuBarHeight());
-  }
+  FrameAround(clientWidth, clientHeight + MenuBarHeight());
 }
 
 void TvxSkinWindowVCL::SkinOff() {
@@ -135,6 +132,38 @@ void TvxSkinWindowVCL::SkinOff() {
     form_.SetClientSize(clientWidth, clientHeight);
   }
   UpdatePainters();
+}
+
+// What stays from one skin to the next stays: the style, the menus, the
+// menu bar and where the controls are; colours, frame and size follow the
+// new skin.
+void TvxSkinWindowVCL::SkinAgain() {
+  const int clientWidth = form_.ClientWidth();
+  const int clientHeight = form_.ClientHeight();
+  const int barBefore = MenuBarHeight();
+  const image::ColorRef formColor = Engine().Metrics().formColor;
+  form_.SetColor((formColor >> 24) == 0 ? formColor : ownColor_);
+  UpdatePainters();
+  if (TvxSkinMenuBar* bar = MenuBar()) {
+    bar->Rebuild();
+  }
+  const int grown = MenuBarHeight() - barBefore;
+  MoveControls(grown);
+  FrameAround(clientWidth, clientHeight + grown);
+}
+
+// The new frame and the size that keeps the client area, in one move; the
+// form keeps the client size it is to have from now on. A maximized form
+// keeps its size.
+void TvxSkinWindowVCL::FrameAround(int clientWidth, int clientHeight) {
+  if (IsZoomed(Handle())) {
+    FrameChanged();
+    return;
+  }
+  const SIZE size = SkinnedWindowSize(clientWidth, clientHeight);
+  SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  form_.SetClientSize(clientWidth, clientHeight);
 }
 
 void TvxSkinWindowVCL::ShowMenuBar() {

@@ -33,6 +33,7 @@ class TvxSkinWindowVCL final : public TvxSkinWindow {
  protected:
   void SkinOn() override;
   void SkinOff() override;
+  void SkinAgain() override;
   bool HandleOwnMessage(ui::TMessage& message, const ui::TWndMethod& next) override;
   void Resized() override;
   void Destroyed() override;
@@ -48,6 +49,7 @@ class TvxSkinWindowVCL final : public TvxSkinWindow {
   void ReleaseMenus();
   void MenuChanged(ui::TMenu& menu);
   void MoveControls(int by);
+  void FrameAround(int clientWidth, int clientHeight);
   bool KeyMenu(LPARAM key);
 
   ui::TForm& form_;

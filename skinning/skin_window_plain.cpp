@@ -17,6 +17,12 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
   return TRUE;
 }
 
+RECT WindowRectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
 }  // namespace
 
 TvxSkinWindowWnd::TvxSkinWindowWnd(TvxSkinEngine& engine, HWND window, TvxWindowKind kind)
@@ -95,23 +101,19 @@ bool TvxSkinWindowWnd::AnswerColor(ui::TMessage& message) {
 // The frame grows around the client area, half on each side, so the
 // window stays where the system centred it.
 void TvxSkinWindowWnd::SkinOn() {
-  RECT before{};
-  GetWindowRect(Handle(), &before);
+  const RECT before = WindowRectOf(Handle());
+  RECT client{};
+  GetClientRect(Handle(), &client);
   SetFrameOn(true);
   SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
   menu_ = GetMenu(Handle());
   if (menu_) {
     SetMenu(Handle(), nullptr);
   }
-  RECT clientBefore{};
-  GetClientRect(Handle(), &clientBefore);
-  FrameChanged();
-  RECT clientAfter{};
-  GetClientRect(Handle(), &clientAfter);
-  grownBy_ = {clientBefore.right - clientAfter.right, clientBefore.bottom - clientAfter.bottom};
+  const SIZE size = SkinnedWindowSize(client.right, client.bottom);
+  grownBy_ = {size.cx - (before.right - before.left), size.cy - (before.bottom - before.top)};
   SetWindowPos(Handle(), nullptr, before.left - grownBy_.cx / 2, before.top - grownBy_.cy / 2,
-               before.right - before.left + grownBy_.cx, before.bottom - before.top + grownBy_.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   UpdatePainters();
   InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -128,8 +130,7 @@ void TvxSkinWindowWnd::SkinOff() {
     menu_ = nullptr;
   }
   RemoveShape();
-  RECT now{};
-  GetWindowRect(Handle(), &now);
+  const RECT now = WindowRectOf(Handle());
   SetWindowPos(Handle(), nullptr, now.left + grownBy_.cx / 2, now.top + grownBy_.cy / 2,
                now.right - now.left - grownBy_.cx, now.bottom - now.top - grownBy_.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

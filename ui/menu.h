@@ -67,7 +67,9 @@ class TMenuItem : public base::TComponent {
   void AddItem(TMenuItem* item);
   void RemoveItem(TMenuItem* item);
   void FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const;
+  // Puts the item's state into its menu and tells the menu of the change.
   void Update();
+  void ApplyItemInfo();
 
   TMenu* menu_;
   TMenuItem* parent_ = nullptr;

@@ -74,6 +74,11 @@ TEST_F(EngineTest, SwitchingOffPutsBackMenusSizesAndPositionsExactly) {
   EXPECT_TRUE(form->mainMenu->OwnerDraw());
   EXPECT_TRUE(form->popupMenu->OwnerDraw());
 
+  // From one skin to another and back: as the first left it.
+  LoadTestSkin("shaped.ssk");
+  LoadTestSkin("plain.ssk");
+  ExpectSameLook(skinned, FormLook(*form));
+
   // Another skin, then off: exactly as before.
   LoadTestSkin("shaped.ssk");
   Engine().SetActive(false);
