@@ -142,6 +142,29 @@ TEST_F(FrameTest, ButtonsShowHoverAndPressAndActOnlyWhenPressedAndReleasedOnThem
   EXPECT_TRUE(test_support::PumpUntil([&] { return !IsWindowVisible(Window()); }));
 }
 
+TEST_F(FrameTest, MinimizeButtonMinimizesAndRestoringGivesTheSameFrameBack) {
+  LoadTestSkin("plain.ssk");
+  const RECT normal = WindowRect(Window());
+  const POINT minimize = ButtonCentre(TitleHit::kMinimize);
+  Send(WM_NCLBUTTONDOWN, HTMINBUTTON, At(minimize));
+  Send(WM_NCLBUTTONUP, HTMINBUTTON, At(minimize));
+  ASSERT_TRUE(test_support::PumpUntil([&] { return IsIconic(Window()) != FALSE; }));
+  // Minimized, the title bar is all there is: the skin's minimized title
+  // with the buttons on it.
+  RECT client{};
+  GetClientRect(Window(), &client);
+  EXPECT_TRUE(IsRectEmpty(&client));
+  Send(WM_NCPAINT, 1, 0);
+  EXPECT_EQ(kTitleFillColor, FramePixel(1, 1));
+  EXPECT_TRUE(Skinned().DrawnButtons().close);
+
+  Send(WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(test_support::PumpUntil([&] { return !IsIconic(Window()); }));
+  const RECT restored = WindowRect(Window());
+  EXPECT_TRUE(EqualRect(&normal, &restored));
+  EXPECT_EQ(kLeftBorder, ClientOrigin(Window()).x);
+}
+
 TEST_F(FrameTest, ALongCaptionEndsInDotsBeforeTheButtons) {
   LoadTestSkin("plain.ssk");
   EXPECT_EQ(L"Skinned", Skinned().DrawnCaption());
