@@ -388,7 +388,7 @@ void TvxSkinMenuBar::Compose() {
     canvas.Fill({0, client.bottom - 1, client.right, client.bottom}, kEtchedLight);
   }
   HDC dc = picture_.Dc();
-  SelectObject(dc, engine_.MenuFont());
+  win::SelectedObject font(dc, engine_.MenuFont());
   SetBkMode(dc, TRANSPARENT);
   for (int i = 0; i < ButtonCount(); ++i) {
     DrawButton(i);

@@ -4,6 +4,7 @@
 #include "skinning/caption_text.h"
 #include "skinning/skin_engine.h"
 #include "skinning/skin_window.h"
+#include "win/gdi.h"
 #include "win/unique.h"
 
 namespace skinning {
@@ -86,7 +87,7 @@ TitleBarLayout TvxSkinWindow::TitleLayout() const {
 // The caption as it fits between the icon and the buttons, and its width.
 std::wstring TvxSkinWindow::CaptionText(const TitleBarLayout& layout, int& width) const {
   HDC dc = frame_.Dc();
-  SelectObject(dc, engine_.CaptionFont());
+  win::SelectedObject font(dc, engine_.CaptionFont());
   const std::wstring caption =
       ShortenCaption(WindowText(handle_), layout.captionRoom,
                      [dc](const std::wstring& text) { return MeasureWidth(dc, text); });
@@ -135,7 +136,7 @@ void TvxSkinWindow::DrawCaptionAndIcon(const TitleBarLayout& layout, const std::
     DrawIconEx(dc, layout.icon.left, layout.icon.top, Icon(), kIconSize, kIconSize, 0, nullptr,
                DI_NORMAL);
   }
-  SelectObject(dc, engine_.CaptionFont());
+  win::SelectedObject font(dc, engine_.CaptionFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, active_ ? ui::ColorToRGB(engine_.Metrics().titleFontColor)
                            : GetSysColor(COLOR_INACTIVECAPTION));

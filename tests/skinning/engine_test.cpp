@@ -132,13 +132,13 @@ TEST_F(EngineTest, ANameFoundNowhereChangesNothing) {
   EXPECT_EQ(1, changes);
 }
 
-TEST_F(EngineTest, ABareNameIsFoundInTheProgramsFolder) {
+TEST_F(EngineTest, TheNameOfAPathFoundNowhereIsFoundInTheProgramsFolder) {
   char path[MAX_PATH];
   const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   const std::string name = "vexmoor-engine-test-bare.ssk";
   const std::string copy = base::ExtractFilePath(program) + name;
   ASSERT_TRUE(CopyFileA(TestSkinPath("shaped.ssk").c_str(), copy.c_str(), FALSE));
-  Engine().SetSkinFile(name);
+  Engine().SetSkinFile("Z:\\no\\such\\folder\\" + name);
   DeleteFileA(copy.c_str());
   EXPECT_EQ(copy, Engine().SkinFile());
   EXPECT_TRUE(Engine().Ready());
@@ -172,6 +172,24 @@ TEST_F(EngineTest, MessageBoxesAreSkinnedWhileSkinDialogsIsOn) {
     // Closed, the box is let go of.
     EXPECT_EQ(1u, Engine().Windows().size());
   }
+}
+
+TEST_F(EngineTest, TheOpenDialogIsSkinnedAndStillAnswers) {
+  LoadTestSkin("plain.ssk");
+  ui::TOpenDialog dialog(form.get());
+  dialog.SetOptions({true, true, true});
+  bool skinned = false;
+  size_t painters = 0;
+  test_support::WindowAnswerer answerer(L"#32770", [&](HWND box) {
+    skinning::TvxSkinWindow* window = Engine().FindSkinWindow(box);
+    skinned = window && window->FrameOn();
+    painters = window ? window->Painters().size() : 0;
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_FALSE(dialog.Execute(form->Handle()));
+  EXPECT_TRUE(skinned);
+  EXPECT_GT(painters, 2u);  // its buttons and lists
+  EXPECT_EQ(1u, Engine().Windows().size());
 }
 
 TEST_F(EngineTest, FirstShowOfTheMainFormSkinsEveryFormButTheExcludedOnes) {
