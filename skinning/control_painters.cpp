@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "skinning/skin_engine.h"
+
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/list_view.h"
@@ -34,15 +36,35 @@ const std::vector<ClassRow>& ClassTable() {
 }
 
 // Until a kind has a painter of its own, its controls get one that draws
-// nothing; group boxes and labels already take their parent's colour.
+// nothing. Group boxes and labels already look the part: the parent's
+// colour behind them and the skin's control text colour.
 class PlainControlPainter final : public TvxSkinControlVCL {
  public:
-  PlainControlPainter(TvxSkinWindow& window, ui::TControl& control, bool parentColor)
-      : TvxSkinControlVCL(window, control), parentColor_(parentColor) {}
-  bool WantsParentColor() const override { return parentColor_; }
+  PlainControlPainter(TvxSkinWindow& window, ui::TControl& control, bool textOnParent)
+      : TvxSkinControlVCL(window, control), textOnParent_(textOnParent) {}
+  bool WantsParentColor() const override { return textOnParent_; }
+
+  void SaveOwnColors() override {
+    TvxSkinControlVCL::SaveOwnColors();
+    ownFontColor_ = Control().Font().Color();
+  }
+
+  void UpdateLook() override {
+    TvxSkinControlVCL::UpdateLook();
+    if (!textOnParent_) {
+      return;
+    }
+    const image::ColorRef skinned = Engine().Reader().Color(skin::kColorControlFont);
+    const bool skinning = Engine().Skinning() && (skinned >> 24) == 0;
+    const ui::TColor wanted = skinning ? skinned : ownFontColor_;
+    if (Control().Font().Color() != wanted) {
+      Control().Font().SetColor(wanted);
+    }
+  }
 
  private:
-  bool parentColor_;
+  bool textOnParent_;
+  ui::TColor ownFontColor_ = ui::clWindowText;
 };
 
 }  // namespace

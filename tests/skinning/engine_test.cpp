@@ -28,6 +28,7 @@ struct FormLook {
   ui::TBounds label;
   ui::TColor color;
   ui::TColor labelColor;
+  ui::TColor labelTextColor;
 
   explicit FormLook(TestForm& form)
       : window(WindowRect(form.Handle())),
@@ -37,7 +38,8 @@ struct FormLook {
         groupBox(form.groupBox->Bounds()),
         label(form.label->Bounds()),
         color(form.Color()),
-        labelColor(form.label->Color()) {
+        labelColor(form.label->Color()),
+        labelTextColor(form.label->Font().Color()) {
     GetClientRect(form.Handle(), &client);
   }
 };
@@ -56,6 +58,7 @@ void ExpectSameLook(const FormLook& a, const FormLook& b) {
   }
   EXPECT_EQ(a.color, b.color);
   EXPECT_EQ(a.labelColor, b.labelColor);
+  EXPECT_EQ(a.labelTextColor, b.labelTextColor);
 }
 
 TEST_F(EngineTest, SwitchingOffPutsBackMenusSizesAndPositionsExactly) {
@@ -71,6 +74,7 @@ TEST_F(EngineTest, SwitchingOffPutsBackMenusSizesAndPositionsExactly) {
   EXPECT_EQ(unskinned.label.top, skinned.label.top);  // inside the group box
   EXPECT_EQ(kFormColor, skinned.color);
   EXPECT_EQ(kFormColor, skinned.labelColor);  // a label shows its parent's colour
+  EXPECT_EQ(kControlFontColor, skinned.labelTextColor);
   EXPECT_TRUE(form->mainMenu->OwnerDraw());
   EXPECT_TRUE(form->popupMenu->OwnerDraw());
 

@@ -39,6 +39,7 @@ constexpr uint32_t kLeftBorderColor = 0x0000C0;
 constexpr uint32_t kRightBorderColor = 0x00C000;
 constexpr uint32_t kBottomColor = 0xC00000;
 constexpr uint32_t kCheckMarkColor = 0x123456;
+constexpr uint32_t kControlFontColor = 0x203040;
 
 // Skin colours 3 to 15, the menu colours: 0x0A0B00 + 0x10 x index.
 constexpr uint32_t MenuColor(int index) {

@@ -93,6 +93,7 @@ std::vector<skintools::SkinValue> SkinValues(bool shaped) {
       Color(kColorTrans, kTransparent),
       Color(kColorTitleFont, kTitleFontColor),
       Color(kColorForm, kFormColor),
+      Color(kColorControlFont, kControlFontColor),
       Metric(kMetricTitleBarIconPosX, kIconX),
       Metric(kMetricTitleBarIconPosY, kIconY),
       Metric(kMetricTitleBarCaptionTop, kCaptionTop),
