@@ -193,16 +193,18 @@ void TvxSkinWindowVCL::SkinMenus() {
     }
     OwnerDrawMenu(Engine(), *menu);
     menu->OnChange = [this](ui::TMenu& changed) { MenuChanged(changed); };
-    skinnedMenus_.push_back(menu);
+    skinnedMenus_.push_back({menu, menu->Handle()});
   }
   changingMenus_ = false;
 }
 
 void TvxSkinWindowVCL::ReleaseMenus() {
   changingMenus_ = true;
-  for (ui::TMenu* menu : skinnedMenus_) {
-    menu->OnChange = nullptr;
-    ReleaseMenu(*menu);
+  for (const auto& [menu, handle] : skinnedMenus_) {
+    if (IsMenu(handle)) {
+      menu->OnChange = nullptr;
+      ReleaseMenu(*menu);
+    }
   }
   skinnedMenus_.clear();
   changingMenus_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "skinning/skin_window.h"
@@ -57,7 +58,9 @@ class TvxSkinWindowVCL final : public TvxSkinWindow {
   TvxSkinMenuBar* menuBar_ = nullptr;  // a control of the form
   HWND menuBarWindow_ = nullptr;
   int controlsMovedBy_ = 0;
-  std::vector<ui::TMenu*> skinnedMenus_;
+  // The menus owner-drawn while the skin is on, with their menu handles:
+  // a menu freed meanwhile has lost its handle and is left alone.
+  std::vector<std::pair<ui::TMenu*, HMENU>> skinnedMenus_;
   bool changingMenus_ = false;
   bool shown_ = false;
   // Last: taken out of the form's chain first.

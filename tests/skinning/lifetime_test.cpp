@@ -154,6 +154,16 @@ TEST_F(LifetimeTest, EngineGoingFirstTakesItselfOutOfOurControlsChains) {
   Pump(50);
 }
 
+TEST_F(LifetimeTest, AMenuFreedWhileSkinnedIsLeftAloneWhenTheSkinGoesOff) {
+  LoadTestSkin("plain.ssk");
+  ASSERT_TRUE(form->popupMenu->OwnerDraw());
+  delete form->popupMenu;
+  form->popupMenu = nullptr;
+  Engine().SetActive(false);
+  EXPECT_FALSE(form->mainMenu->OwnerDraw());
+  EXPECT_EQ(form->mainMenu->Handle(), GetMenu(form->Handle()));
+}
+
 TEST_F(LifetimeTest, AFormGoingFirstLeavesTheEngine) {
   TestFormOptions options;
   options.withEngine = false;
