@@ -8,6 +8,7 @@
 #include "skinning/deferred_release.h"
 #include "skinning/dib_buffer.h"
 #include "skinning/skin_file_search.h"
+#include "skinning/skin_menu_bar.h"
 #include "skinning/skin_menus.h"
 #include "skinning/skin_window_form.h"
 #include "skinning/skin_window_plain.h"
@@ -343,6 +344,23 @@ void TvxSkinEngine::WindowActivating(HWND window) {
   } else if (IsOneOf(name, kFormClasses) && !AnswersSkinned(window)) {
     AttachWindow(window, TvxWindowKind::kForm);
   }
+}
+
+void TvxSkinEngine::RouteMenuKey(MSG& message) {
+  if (message.message != WM_SYSCHAR || !(HIWORD(message.lParam) & KF_ALTDOWN) || !Skinning()) {
+    return;
+  }
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  auto* window = dynamic_cast<TvxSkinWindowVCL*>(FindSkinWindow(root));
+  TvxSkinMenuBar* bar = window && window->FrameOn() ? window->MenuBar() : nullptr;
+  const auto key = static_cast<wchar_t>(message.wParam);
+  if (root == message.hwnd || !bar || !bar->Visible() || !bar->HasKey(key)) {
+    return;
+  }
+  message.hwnd = root;
+  message.message = WM_SYSCOMMAND;
+  message.wParam = SC_KEYMENU;
+  message.lParam = key;
 }
 
 void TvxSkinEngine::ShowSystemMenu(TvxSkinWindow& target, POINT at) {

@@ -112,6 +112,10 @@ class TvxSkinEngine : public base::TComponent {
   // Called by the window-creation hook; true refuses the creation.
   bool WindowCreating(HWND window, const CREATESTRUCTW& create);
   void WindowActivating(HWND window);
+  // Called by the message hook: Alt with the key of a skinned menu bar's
+  // entry, typed on a control of the form, goes to the form as its menu
+  // key, as the system's menu bar would take it.
+  void RouteMenuKey(MSG& message);
 
  private:
   void SkinChanged();

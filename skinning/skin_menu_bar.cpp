@@ -229,14 +229,22 @@ void TvxSkinMenuBar::LeaveKeyboardMode() {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-bool TvxSkinMenuBar::OpenByKey(wchar_t key) {
+int TvxSkinMenuBar::KeyIndex(wchar_t key) const {
   for (int i = 0; i < ButtonCount(); ++i) {
     if (MenuMnemonic(CaptionOf(*items_[i])) == UpperAscii(key)) {
-      DropDown(i, true);
-      return true;
+      return i;
     }
   }
-  return false;
+  return -1;
+}
+
+bool TvxSkinMenuBar::OpenByKey(wchar_t key) {
+  const int index = KeyIndex(key);
+  if (index < 0) {
+    return false;
+  }
+  DropDown(index, true);
+  return true;
 }
 
 void TvxSkinMenuBar::MenuSelected(HMENU menu, UINT flags) {

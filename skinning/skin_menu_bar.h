@@ -33,6 +33,8 @@ class TvxSkinMenuBar : public ui::TControl {
   int BarHeight() const { return height_; }
 
   // The form's keyboard commands (WM_SYSCOMMAND SC_KEYMENU).
+  // Whether an entry has that key (any case).
+  bool HasKey(wchar_t key) const { return KeyIndex(key) >= 0; }
   // Drops down the item with that key; false when no item has it.
   bool OpenByKey(wchar_t key);
   // Highlights the first button, or leaves the keyboard mode again.
@@ -59,6 +61,7 @@ class TvxSkinMenuBar : public ui::TControl {
   void Compose();
   void DrawButton(int index);
   int ButtonAt(POINT screen) const;
+  int KeyIndex(wchar_t key) const;
   void DropDown(int index, bool fromKeyboard);
   // Shows one button's items; returns the button to go on with, or -1.
   int Track(int index, bool fromKeyboard);

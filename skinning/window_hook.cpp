@@ -10,10 +10,11 @@ namespace skinning {
 
 namespace {
 
-HHOOK hook = nullptr;
+HHOOK creationHook = nullptr;
+HHOOK messageHook = nullptr;
 TvxSkinEngine* hookingEngine = nullptr;
 
-LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CreationHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0 && hookingEngine) {
     MessageScope scope;
     try {
@@ -30,7 +31,15 @@ LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
       ui::Application().HandleException();
     }
   }
-  return CallNextHookEx(hook, code, wParam, lParam);
+  return CallNextHookEx(creationHook, code, wParam, lParam);
+}
+
+// Sees each message as it leaves the queue, before the loop handles it.
+LRESULT CALLBACK MessageHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+  if (code >= 0 && wParam == PM_REMOVE && hookingEngine) {
+    hookingEngine->RouteMenuKey(*reinterpret_cast<MSG*>(lParam));
+  }
+  return CallNextHookEx(messageHook, code, wParam, lParam);
 }
 
 }  // namespace
@@ -39,10 +48,12 @@ bool InstallWindowHook(TvxSkinEngine& engine) {
   if (hookingEngine) {
     return false;
   }
-  hook = SetWindowsHookExW(WH_CBT, &HookProcedure, nullptr, GetCurrentThreadId());
-  if (!hook) {
+  creationHook = SetWindowsHookExW(WH_CBT, &CreationHookProcedure, nullptr, GetCurrentThreadId());
+  if (!creationHook) {
     return false;
   }
+  messageHook =
+      SetWindowsHookExW(WH_GETMESSAGE, &MessageHookProcedure, nullptr, GetCurrentThreadId());
   hookingEngine = &engine;
   return true;
 }
@@ -51,8 +62,11 @@ void RemoveWindowHook(TvxSkinEngine& engine) {
   if (hookingEngine != &engine) {
     return;
   }
-  UnhookWindowsHookEx(hook);
-  hook = nullptr;
+  UnhookWindowsHookEx(creationHook);
+  if (messageHook) {
+    UnhookWindowsHookEx(messageHook);
+  }
+  creationHook = messageHook = nullptr;
   hookingEngine = nullptr;
 }
 

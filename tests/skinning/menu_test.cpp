@@ -193,6 +193,18 @@ TEST_F(MenuTest, AltWithAnEntrysKeyDropsItAndAltAloneWorksTheBarFromTheKeyboard)
   EXPECT_EQ(focus, GetFocus());
 }
 
+TEST_F(MenuTest, AltWithAKeyTypedOnAControlReachesTheBarThroughTheMessageLoop) {
+  SetFocus(form->button->Handle());
+  int dropped = -1;
+  {
+    WhileMenuIsOpen look([&] { dropped = Bar().Highlighted(); });
+    // As the keyboard sends it: the character with Alt held down.
+    PostMessageW(form->button->Handle(), WM_SYSCHAR, 's', 0x20000001);
+    test_support::PumpUntil([&] { return dropped >= 0; });
+  }
+  EXPECT_EQ(1, dropped);
+}
+
 TEST_F(MenuTest, LeftAndRightMoveFromOneDroppedMenuToTheNext) {
   std::vector<int> seen;
   {
