@@ -38,7 +38,7 @@ class TfrmCommon : public ui::TForm {
   void WriteSkinIndex(int index) const;
 
   // Asks the shell to open a file, folder, web or mail address; whatever
-  // the shell answers, the program goes on.
+  // the shell answers, the program goes on without a message.
   void OpenUrl(const std::string& target) const;
   void OpenHelp() const;
   void OpenHomePage() const;

@@ -11,8 +11,20 @@
 
 namespace app {
 
+// The shell is told not to report a failure: a missing help file or
+// updater, or no program for an address, goes by without a message.
 void TfrmCommon::OpenUrl(const std::string& target) const {
-  ShellExecuteW(Handle(), L"open", win::Utf8ToWide(target).c_str(), L"", L"", SW_SHOW);
+  const std::wstring file = win::Utf8ToWide(target);
+  SHELLEXECUTEINFOW request{};
+  request.cbSize = sizeof request;
+  request.fMask = SEE_MASK_FLAG_NO_UI;
+  request.hwnd = Handle();
+  request.lpVerb = L"open";
+  request.lpFile = file.c_str();
+  request.lpParameters = L"";
+  request.lpDirectory = L"";
+  request.nShow = SW_SHOW;
+  ShellExecuteExW(&request);
 }
 
 void TfrmCommon::OpenHelp() const {

@@ -14,17 +14,6 @@ namespace app {
 
 namespace {
 
-base::TComponent* FindNamed(base::TComponent& root, const std::string& name) {
-  for (int index = 0; index < root.ComponentCount(); ++index) {
-    base::TComponent* component = root.Component(index);
-    if (component->Name() == name)
-      return component;
-    if (base::TComponent* found = FindNamed(*component, name))
-      return found;
-  }
-  return nullptr;
-}
-
 ui::TForm* WindowForSection(const LanguageTargets& targets, const std::string& section) {
   for (ui::TForm* window : targets.windows)
     if (window && base::EqualIgnoringAsciiCase(window->Name(), section))
@@ -51,7 +40,8 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
   ui::TForm* window = WindowForSection(targets, key.section);
   if (!window)
     return;
-  base::TComponent* component = key.component.empty() ? nullptr : FindNamed(*window, key.component);
+  base::TComponent* component =
+      key.component.empty() ? nullptr : window->FindNestedComponent(key.component);
   switch (key.target) {
     case TextTarget::kWindowCaption:
       window->SetCaption(text);

@@ -25,7 +25,7 @@ void TfrmMain::CreateHelpMenus() {
                               [this, click](base::TComponent* sender) { (this->*click)(sender); }});
   };
   N_LocalHelp = entry("&Help Topics", "N_LocalHelp", &TfrmMain::N_LocalHelpClick);
-  N_HomePage = entry("Vexmoor &Home Page", "N_HomePage", &TfrmMain::N_HomePageClick);
+  N_HomePage = entry("Vexmoor Home &Page", "N_HomePage", &TfrmMain::N_HomePageClick);
   N_Support = entry("&Support by E-mail", "N_Support", &TfrmMain::N_SupportClick);
   N_FeedBack = entry("Send &Feedback", "N_FeedBack", &TfrmMain::N_FeedBackClick);
   N_Update = entry("Check for &Updates", "N_Update", &TfrmMain::N_UpdateClick);

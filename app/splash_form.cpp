@@ -26,9 +26,12 @@ ui::TFormOptions SplashFormOptions() {
 
 TfrmSplash::TfrmSplash() : ui::TForm(SplashFormOptions()) {
   SetName("frmSplash");
-  // A tool window stays off the taskbar; the layered style gives the colour key.
+  // A tool window stays off the taskbar; the layered style gives the colour
+  // key; above all others, the splash is not hidden by a window that opens
+  // meanwhile.
   SetWindowLongW(Handle(), GWL_EXSTYLE,
                  GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TOOLWINDOW);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetLayeredWindowAttributes(Handle(), kSeeThroughColor, 255, LWA_COLORKEY);
   imageSplash = new ui::TImage(this, {0, 0, 420, 300});
   imageSplash->SetName("imageSplash");
