@@ -8,7 +8,6 @@ namespace settings {
 constexpr char kConfigFileName[] = "config.ini";
 constexpr char kCarrierFileName[] = "plug.exe";
 constexpr char kUpdaterFileName[] = "update.EXE";
-constexpr char kSkinFolderName[] = "skins\\";
 
 // In the system folder.
 constexpr char kEncoderFileName[] = "libm9s.exe";

@@ -11,7 +11,6 @@ class TImage : public TControl {
  public:
   TImage(TControl* parent, const TBounds& bounds);
 
-  HBITMAP Picture() const { return picture_.Get(); }
   void SetPicture(win::UniqueBitmap picture);
 
  protected:
