@@ -4,13 +4,12 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "base/component.h"
+#include "tests/support/window_driver.h"
 #include "ui/action.h"
 #include "ui/application.h"
 #include "ui/list_view.h"
-#include "tests/support/window_driver.h"
 #include "ui/menu.h"
 #include "win/code_page.h"
 

@@ -8,12 +8,10 @@
 
 #include <tlhelp32.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "app/main_form.h"
 #include "app/program.h"
-#include "base/path_text.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/message_box_log.h"
 #include "tests/support/window_driver.h"
