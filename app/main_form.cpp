@@ -184,11 +184,7 @@ void TfrmMain::CreateMenus() {
   separator(N_1);
   entry(N_1, ActionExit);
 
-  N_Skin = new ui::TMenuItem(&MainMenu->Items(), {"Skin", "N_Skin"});
-  for (int number = 1; number <= 18; ++number) {
-    const std::string text = std::to_string(number);
-    N_SkinItems.push_back(new ui::TMenuItem(N_Skin, {"Skin" + text, "N_Skin" + text}));
-  }
+  CreateSkinMenu();
   CreateHelpMenus();
 }
 

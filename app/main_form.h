@@ -141,6 +141,7 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateActions();
   void CreateMenus();
   void CreateHelpMenus();
+  void CreateSkinMenu();
   void CreateConsoleIO();
   void CreateSkinEngine();
 
@@ -158,6 +159,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void N_FeedBackClick(base::TComponent* sender);
   void N_UpdateClick(base::TComponent* sender);
   void N_ProductClick(int entry);
+  // N_Skin1Click to N_Skin18Click: entry k applies skin k and keeps its
+  // number for the next start.
+  void N_SkinClick(int k);
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);
