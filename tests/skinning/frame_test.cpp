@@ -213,11 +213,9 @@ TEST_F(FrameTest, DoubleClickOnTheIconCloses) {
 }
 
 TEST_F(FrameTest, WithoutAMaximizeButtonADoubleClickLeavesTheWindowAlone) {
-  form.reset();
   TestFormOptions options;
   options.borderIcons = {true, true, false};
-  form = std::make_unique<TestForm>(options);
-  form->Show();
+  RemakeForm(options);
   LoadTestSkin("plain.ssk");
   EXPECT_FALSE(Skinned().DrawnButtons().maximize);
   Send(WM_NCLBUTTONDBLCLK, HTCAPTION, CaptionPoint());

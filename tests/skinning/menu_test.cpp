@@ -239,11 +239,9 @@ TEST_F(MenuTest, ItemsAddedOrRenamedLaterShowOnTheBarAndAreOwnerDrawn) {
 }
 
 TEST_F(MenuTest, SystemMenuOffersWhatTheTitleBarShows) {
-  form.reset();
   TestFormOptions options;
   options.borderIcons = {true, true, false};
-  form = std::make_unique<TestForm>(options);
-  form->Show();
+  RemakeForm(options);
   LoadTestSkin("plain.ssk");
   std::vector<bool> enabled;
   {

@@ -66,6 +66,13 @@ void SkinnedFormTest::SetUp() {
   Pump(50);
 }
 
+void SkinnedFormTest::RemakeForm(const TestFormOptions& options) {
+  form.reset();
+  form = std::make_unique<TestForm>(options);
+  form->Show();
+  Pump(50);
+}
+
 void SkinnedFormTest::TearDown() {
   form.reset();
   EXPECT_TRUE(errors.empty()) << errors.front();

@@ -63,6 +63,8 @@ class SkinnedFormTest : public testing::Test {
   skinning::TvxSkinEngine& Engine() { return *form->engine; }
   skinning::TvxSkinWindow& Skinned() { return *Engine().FindSkinWindow(form->Handle()); }
   void LoadTestSkin(const std::string& name) { Engine().SetSkinFile(TestSkinPath(name)); }
+  // The test form made anew with other options, shown.
+  void RemakeForm(const TestFormOptions& options);
 
   std::unique_ptr<TestForm> form;
   std::vector<std::string> errors;
