@@ -74,11 +74,14 @@ void TvxSkinWindow::FrameChanged() {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+int TvxSkinWindow::TitleRows() const {
+  return std::max(engine_.Metrics().titleHeight, ownNonClientHeight_);
+}
+
 SIZE TvxSkinWindow::SkinnedWindowSize(int clientWidth, int clientHeight) const {
   const SkinMetrics& metrics = engine_.Metrics();
-  return {
-      clientWidth + metrics.PaddedLeft() + metrics.PaddedRight(),
-      clientHeight + std::max(metrics.titleHeight, ownNonClientHeight_) + metrics.PaddedBottom()};
+  return {clientWidth + metrics.PaddedLeft() + metrics.PaddedRight(),
+          clientHeight + TitleRows() + metrics.PaddedBottom()};
 }
 
 void TvxSkinWindow::RemoveShape() {

@@ -107,6 +107,9 @@ class TvxSkinWindow : public base::TComponent {
   void UpdatePainters();
   // Makes the system compute the frame again.
   void FrameChanged();
+  // The rows of the title bar: the skin's title height, or the window's
+  // own non-client height (saved when it was attached) when that is more.
+  int TitleRows() const;
   // The size of the window whose skinned frame holds a client area of the
   // given size.
   SIZE SkinnedWindowSize(int clientWidth, int clientHeight) const;

@@ -161,8 +161,19 @@ void TvxSkinWindowVCL::FrameAround(int clientWidth, int clientHeight) {
     return;
   }
   const SIZE size = SkinnedWindowSize(clientWidth, clientHeight);
-  SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  const POINT origin = ClientOrigin();
+  const SkinMetrics& metrics = Engine().Metrics();
+  // A frame of the same sizes needs no new layout, only a new paint.
+  const bool sameFrame = size.cx == window.right - window.left &&
+                         size.cy == window.bottom - window.top &&
+                         origin.x == metrics.PaddedLeft() && origin.y == TitleRows() &&
+                         form_.ClientWidth() == clientWidth;
+  if (!sameFrame) {
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
   form_.SetClientSize(clientWidth, clientHeight);
 }
 

@@ -59,7 +59,7 @@ FrameGeometry TvxSkinWindow::Geometry() const {
   FrameGeometry geometry;
   geometry.width = window.right - window.left;
   geometry.height = window.bottom - window.top;
-  geometry.titleRows = std::max(engine_.Metrics().titleHeight, ownNonClientHeight_);
+  geometry.titleRows = TitleRows();
   geometry.minimized = IsIconic(handle_) != FALSE;
   geometry.menuBarTop = geometry.titleRows;
   geometry.menuBarHeight = MenuBarHeight();

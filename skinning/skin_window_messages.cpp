@@ -181,7 +181,7 @@ void TvxSkinWindow::AfterFrameMessage(ui::TMessage& message) {
 // the client area: the window less the title bar and the borders.
 void TvxSkinWindow::CalcClientRect(RECT& rect) const {
   const SkinMetrics& metrics = engine_.Metrics();
-  const LONG top = rect.top + std::max(metrics.titleHeight, ownNonClientHeight_);
+  const LONG top = rect.top + TitleRows();
   if (IsIconic(handle_)) {
     rect.top = rect.bottom = std::min(top, rect.bottom);
     rect.right = rect.left;
@@ -199,7 +199,7 @@ TitleHit TvxSkinWindow::TitleHitAt(LPARAM screenPoint) const {
   const POINT at = PointOf(screenPoint);
   const int x = at.x - window.left;
   const int y = at.y - window.top;
-  if (y < 0 || y >= std::max(engine_.Metrics().titleHeight, ownNonClientHeight_)) {
+  if (y < 0 || y >= TitleRows()) {
     return TitleHit::kNone;
   }
   return HitTestTitleBar(TitleLayout(), x, y);
@@ -221,7 +221,7 @@ LRESULT TvxSkinWindow::HitTest(LPARAM screenPoint) const {
   if (PtInRect(&client, POINT{x, y})) {
     return HTCLIENT;
   }
-  if (y < std::max(engine_.Metrics().titleHeight, ownNonClientHeight_)) {
+  if (y < TitleRows()) {
     return HitCode(HitTestTitleBar(TitleLayout(), x, y));
   }
   if ((originalStyle_ & WS_THICKFRAME) && !IsZoomed(handle_)) {
