@@ -3,12 +3,9 @@
 # stop_wine_display undoes exactly what start_wine_display started.
 
 start_wine_display() {
-  wineserver -p
-  # The first Wine program starts Wine's helper processes, which outlive it
-  # and inherit its standard output. Started here, they hold nothing open;
-  # started by a test, they would keep CTest waiting for that test's output
-  # until its timeout.
-  wine cmd /c exit >/dev/null 2>&1 || true
+  # The display comes first: Wine's helper processes, started with the
+  # first Wine program below, keep the display they were started with, and
+  # without one no program of the session can make a window.
   vexmoor_xvfb_pid=""
   if [[ -z "${DISPLAY:-}" ]]; then
     local number=99
@@ -18,6 +15,12 @@ start_wine_display() {
     export DISPLAY=":$number"
     for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.1; done
   fi
+  wineserver -p
+  # The first Wine program starts Wine's helper processes, which outlive it
+  # and inherit its standard output. Started here, they hold nothing open;
+  # started by a test, they would keep CTest waiting for that test's output
+  # until its timeout.
+  wine cmd /c exit >/dev/null 2>&1 || true
 }
 
 stop_wine_display() {
