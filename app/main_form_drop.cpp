@@ -1,6 +1,7 @@
 // Files dropped on the main window from the shell join the job list.
 #include <vector>
 
+#include "app/job_list_batch.h"
 #include "app/main_form.h"
 #include "win/code_page.h"
 #include "win/unique.h"
@@ -38,6 +39,7 @@ void TfrmMain::WndProc(ui::TMessage& message) {
 // to a path that names something else.
 void TfrmMain::FilesDropped(HDROP drop) {
   win::Unique<DropTraits> owner(drop);
+  JobListBatch batch(*this, *listViewFiles);
   std::vector<char> name(kDropNameBufferSize);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
@@ -45,6 +47,7 @@ void TfrmMain::FilesDropped(HDROP drop) {
       continue;
     const UINT length = DragQueryFileA(drop, index, name.data(), kDropNameBufferSize);
     AddFile(win::AnsiToUtf8(win::AnsiString(name.data(), length)));
+    batch.ShowGrowth();
   }
 }
 

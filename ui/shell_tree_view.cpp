@@ -1,6 +1,7 @@
 #include "ui/shell_tree_view.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -12,12 +13,22 @@ namespace ui {
 
 struct TShellTreeView::Node {
   win::UniqueIdList idList;
+  // The folder above, nullptr for the root.
+  Node* parent = nullptr;
   // Bound at the first expansion.
   win::ComPtr<IShellFolder> folder;
   bool childrenRead = false;
+  // Indexes in the system image list, -1 until asked for.
+  int icon = -1;
+  int openIcon = -1;
+  bool iconsQueued = false;
 };
 
 namespace {
+
+// Asks the tree window for the next item's icons; a message per item lets
+// the user's input through between two of them.
+constexpr UINT kFetchIconsMessage = WM_APP + 0x100;
 
 DWORD TreeStyle(const TShellTreeViewOptions& options) {
   DWORD style =
@@ -61,12 +72,31 @@ HIMAGELIST SystemSmallIcons(LPCITEMIDLIST anyItem) {
                      SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
 
+// The plain folder icon, closed or open, found without reading the disk.
+int PlainFolderIcon(UINT openFlag) {
+  SHFILEINFOW info{};
+  SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                 SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | openFlag);
+  return info.iIcon;
+}
+
+// The child's name as its folder shows it.
+std::wstring DisplayName(IShellFolder& folder, LPCITEMIDLIST child) {
+  STRRET name{};
+  wchar_t text[MAX_PATH] = {};
+  if (SUCCEEDED(folder.GetDisplayNameOf(child, SHGDN_INFOLDER, &name)))
+    StrRetToBufW(&name, child, text, MAX_PATH);
+  return text;
+}
+
 }  // namespace
 
 TShellTreeView::TShellTreeView(TControl* parent, const TShellTreeViewOptions& options)
     : TControl(parent, TWindowClass{WC_TREEVIEWW, TreeStyle(options), WS_EX_CLIENTEDGE},
                options.bounds, ""),
-      enumFlags_(FolderEnumFlags()) {
+      enumFlags_(FolderEnumFlags()),
+      folderIcon_(PlainFolderIcon(0)),
+      openFolderIcon_(PlainFolderIcon(SHGFI_OPENICON)) {
   SetColor(clWindow);
   const HRESULT result = SHGetDesktopFolder(desktop_.Put());
   if (FAILED(result))
@@ -74,12 +104,14 @@ TShellTreeView::TShellTreeView(TControl* parent, const TShellTreeViewOptions& op
   win::UniqueIdList rootIdList = RootIdList(options.root);
   SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
                reinterpret_cast<LPARAM>(SystemSmallIcons(rootIdList.Get())));
-  root_ = Insert(TVI_ROOT, std::move(rootIdList));
+  const std::wstring rootName = FileInfo(rootIdList.Get(), SHGFI_DISPLAYNAME).szDisplayName;
+  root_ = Insert(TVI_ROOT, nullptr, std::move(rootIdList), rootName);
   SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root_));
 }
 
 // The items go while the nodes they point to are still there.
 TShellTreeView::~TShellTreeView() {
+  iconQueue_.clear();
   SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
@@ -111,16 +143,20 @@ std::string TShellTreeView::Path(HTREEITEM item) const {
   return win::WideToUtf8(path);
 }
 
-// Name, icons and children are answered when the item first shows.
-HTREEITEM TShellTreeView::Insert(HTREEITEM parent, win::UniqueIdList idList) {
+// Icons and children are answered when the item first shows. The name is
+// given here: the tree asks for the names of all the items it lays out,
+// not only of those that show.
+HTREEITEM TShellTreeView::Insert(HTREEITEM parent, Node* parentNode, win::UniqueIdList idList,
+                                 const std::wstring& name) {
   nodes_.push_back(std::make_unique<Node>());
   Node* node = nodes_.back().get();
   node->idList = std::move(idList);
+  node->parent = parentNode;
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent;
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM;
-  insert.item.pszText = LPSTR_TEXTCALLBACKW;
+  insert.item.pszText = const_cast<wchar_t*>(name.c_str());
   insert.item.iImage = I_IMAGECALLBACK;
   insert.item.iSelectedImage = I_IMAGECALLBACK;
   insert.item.cChildren = I_CHILDRENCALLBACK;
@@ -129,29 +165,60 @@ HTREEITEM TShellTreeView::Insert(HTREEITEM parent, win::UniqueIdList idList) {
       SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-// The answers are kept by the tree (TVIF_DI_SETITEM), so the shell is
-// asked once per item.
-void TShellTreeView::Describe(NMTVDISPINFOW& request) const {
+// Asked at every painting of the item, so the answers come from the node.
+// The shell takes several milliseconds for an item's icon (tens under
+// Wine): the plain folder icon stands in until FetchNextIcons has asked.
+void TShellTreeView::Describe(NMTVDISPINFOW& request) {
   TVITEMW& item = request.item;
-  const Node* node = reinterpret_cast<const Node*>(item.lParam);
+  Node* node = reinterpret_cast<Node*>(item.lParam);
   if (!node)
     return;
-  const LPCITEMIDLIST idList = node->idList.Get();
-  if (item.mask & TVIF_TEXT) {
-    const SHFILEINFOW info = FileInfo(idList, SHGFI_DISPLAYNAME);
-    lstrcpynW(item.pszText, info.szDisplayName, item.cchTextMax);
+  if (item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) {
+    if (node->icon < 0)
+      QueueIcons(item.hItem, *node);
+    item.iImage = node->icon < 0 ? folderIcon_ : node->icon;
+    item.iSelectedImage = node->openIcon < 0 ? openFolderIcon_ : node->openIcon;
   }
-  if (item.mask & TVIF_IMAGE)
-    item.iImage = FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON).iIcon;
-  if (item.mask & TVIF_SELECTEDIMAGE)
-    item.iSelectedImage =
-        FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON).iIcon;
-  if (item.mask & TVIF_CHILDREN) {
-    const SHFILEINFOW info =
-        FileInfo(idList, SHGFI_ATTRIBUTES | SHGFI_ATTR_SPECIFIED, SFGAO_HASSUBFOLDER);
-    item.cChildren = (info.dwAttributes & SFGAO_HASSUBFOLDER) ? 1 : 0;
+  if (item.mask & TVIF_CHILDREN)
+    item.cChildren = HasSubfolders(*node) ? 1 : 0;
+}
+
+// Asked of the folder above, which was bound when it was expanded.
+bool TShellTreeView::HasSubfolders(const Node& node) const {
+  const LPCITEMIDLIST idList = node.idList.Get();
+  IShellFolder* above = node.parent ? node.parent->folder.Get() : desktop_.Get();
+  if (IsDesktop(idList) || !above)
+    return true;
+  LPCITEMIDLIST child = ILFindLastID(idList);
+  SFGAOF attributes = SFGAO_HASSUBFOLDER;
+  return SUCCEEDED(above->GetAttributesOf(1, &child, &attributes)) &&
+         (attributes & SFGAO_HASSUBFOLDER);
+}
+
+void TShellTreeView::QueueIcons(HTREEITEM item, Node& node) {
+  if (node.iconsQueued)
+    return;
+  node.iconsQueued = true;
+  iconQueue_.push_back(item);
+  if (iconQueue_.size() == 1)
+    PostMessageW(Handle(), kFetchIconsMessage, 0, 0);
+}
+
+void TShellTreeView::FetchNextIcons() {
+  if (iconQueue_.empty())
+    return;
+  const HTREEITEM item = iconQueue_.front();
+  iconQueue_.pop_front();
+  if (Node* node = NodeOf(item)) {
+    const LPCITEMIDLIST idList = node->idList.Get();
+    node->icon = FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON).iIcon;
+    node->openIcon = FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON).iIcon;
+    RECT row{};
+    if (TreeView_GetItemRect(Handle(), item, &row, FALSE))
+      InvalidateRect(Handle(), &row, FALSE);
   }
-  item.mask |= TVIF_DI_SETITEM;
+  if (!iconQueue_.empty())
+    PostMessageW(Handle(), kFetchIconsMessage, 0, 0);
 }
 
 IShellFolder* TShellTreeView::BindFolder(Node& node) {
@@ -186,7 +253,8 @@ void TShellTreeView::ReadChildren(HTREEITEM item) {
                    });
   SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   for (const win::UniqueIdList& child : children)
-    Insert(item, win::UniqueIdList(ILCombine(node->idList.Get(), child.Get())));
+    Insert(item, node, win::UniqueIdList(ILCombine(node->idList.Get(), child.Get())),
+           DisplayName(*folder, child.Get()));
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Handle(), nullptr, TRUE);
   if (children.empty())
@@ -225,6 +293,10 @@ void TShellTreeView::WndProc(TMessage& message) {
         return;
       }
     }
+  }
+  if (message.Msg == kFetchIconsMessage) {
+    FetchNextIcons();
+    return;
   }
   if (message.Msg == WM_RBUTTONDOWN)
     SelectItemAt(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,10 +28,11 @@ struct TShellTreeViewOptions {
 // The folders of the shell namespace as a tree below a root, with the
 // shell's names and icons; hidden folders show as the shell shows them. The
 // root starts expanded. A folder's subfolders are read from the shell when
-// it is first expanded, and an item asks for its name, icons and whether it
-// has subfolders only when it first shows, so a folder with thousands of
-// subfolders opens at once. What was read stays: later changes on disk do
-// not show. The right button selects the item it clicks.
+// it is first expanded, so a folder with thousands of subfolders opens at
+// once. An item's icons are asked of the shell only when it first shows,
+// after the tree has been drawn: until then it shows the plain folder icon.
+// What was read stays: later changes on disk do not show. The right button
+// selects the item it clicks.
 class TShellTreeView : public TControl {
  public:
   TShellTreeView(TControl* parent, const TShellTreeViewOptions& options);
@@ -45,6 +47,8 @@ class TShellTreeView : public TControl {
   // a folder that has no such path, such as My Computer.
   std::string Path(HTREEITEM item) const;
   std::string SelectedPath() const { return Path(Selected()); }
+  // Whether icons of items that have shown are still to be asked for.
+  bool IconsPending() const { return !iconQueue_.empty(); }
 
  protected:
   void WndProc(TMessage& message) override;
@@ -53,8 +57,12 @@ class TShellTreeView : public TControl {
   struct Node;
 
   Node* NodeOf(HTREEITEM item) const;
-  HTREEITEM Insert(HTREEITEM parent, win::UniqueIdList idList);
-  void Describe(NMTVDISPINFOW& request) const;
+  HTREEITEM Insert(HTREEITEM parent, Node* parentNode, win::UniqueIdList idList,
+                   const std::wstring& name);
+  void Describe(NMTVDISPINFOW& request);
+  bool HasSubfolders(const Node& node) const;
+  void QueueIcons(HTREEITEM item, Node& node);
+  void FetchNextIcons();
   void ReadChildren(HTREEITEM item);
   IShellFolder* BindFolder(Node& node);
   void SetHasChildren(HTREEITEM item, bool hasChildren);
@@ -63,7 +71,11 @@ class TShellTreeView : public TControl {
   win::ComApartment com_;
   win::ComPtr<IShellFolder> desktop_;
   SHCONTF enumFlags_;
+  // Shown until an item's own icons are known.
+  int folderIcon_;
+  int openFolderIcon_;
   std::vector<std::unique_ptr<Node>> nodes_;
+  std::deque<HTREEITEM> iconQueue_;
   HTREEITEM root_ = nullptr;
 };
 

@@ -96,19 +96,42 @@ TEST_F(ShellTreeViewTest, SubfoldersAreReadWhenTheFolderIsFirstExpanded) {
   EXPECT_EQ(Names{"inner"}, Texts(ChildItems(*tree, gamma)));
 }
 
+// The icons are the shell's, from the system's image list, asked for once
+// the items have shown (My Computer's differs from a folder's).
 TEST_F(ShellTreeViewTest, ItemsShowTheShellsIcons) {
   HTREEITEM folder = ExpandTo(*tree, Folder());
   ASSERT_NE(nullptr, folder);
-  EXPECT_NE(0, SendMessageW(tree->Handle(), TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
-  SHFILEINFOW shell{};
-  SHGetFileInfoW(win::Utf8ToWide(Folder()).c_str(), 0, &shell, sizeof shell,
-                 SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-  TVITEMW info{};
-  info.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-  info.hItem = folder;
-  SendMessageW(tree->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_EQ(shell.iIcon, info.iImage);
-  EXPECT_GE(info.iSelectedImage, 0);
+  HTREEITEM computer = ExpandTo(*tree, test_support::SpecialFolderIdList(CSIDL_DRIVES).Get());
+  SHFILEINFOW system{};
+  const auto systemIcons = static_cast<LRESULT>(
+      SHGetFileInfoW(L"C:\\", 0, &system, sizeof system, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  EXPECT_EQ(systemIcons, SendMessageW(tree->Handle(), TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+
+  const struct {
+    HTREEITEM item;
+    LPCITEMIDLIST idList;
+  } items[] = {{folder, tree->IdList(folder)}, {computer, tree->IdList(computer)}};
+  auto image = [&](HTREEITEM item, UINT mask) {
+    TVITEMW info{};
+    info.mask = mask;
+    info.hItem = item;
+    SendMessageW(tree->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+    return mask == TVIF_IMAGE ? info.iImage : info.iSelectedImage;
+  };
+  for (const auto& shown : items)
+    image(shown.item, TVIF_IMAGE);
+  EXPECT_TRUE(test_support::PumpUntil([&] { return !tree->IconsPending(); }, 5000));
+  for (const auto& shown : items) {
+    auto shellIcon = [&](UINT flags) {
+      SHFILEINFOW info{};
+      SHGetFileInfoW(reinterpret_cast<LPCWSTR>(shown.idList), 0, &info, sizeof info,
+                     SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | flags);
+      return info.iIcon;
+    };
+    EXPECT_EQ(shellIcon(0), image(shown.item, TVIF_IMAGE));
+    EXPECT_EQ(shellIcon(SHGFI_OPENICON), image(shown.item, TVIF_SELECTEDIMAGE));
+  }
+  EXPECT_NE(image(folder, TVIF_IMAGE), image(computer, TVIF_IMAGE));
 }
 
 TEST_F(ShellTreeViewTest, PathsOfFileSystemAndVirtualFolders) {
