@@ -43,8 +43,7 @@ void TfrmMain::AddFolder(const std::string& folder, bool includeSubfolders,
                          const std::string& extension) {
   joblist::DiskFolderReader disk;
   JobListSearch search(*this);
-  joblist::SearchFolder(disk, folder, {includeSubfolders, extension.empty() ? "*" : extension},
-                        search);
+  joblist::SearchFolder(disk, folder, {includeSubfolders, extension}, search);
 }
 
 }  // namespace app
