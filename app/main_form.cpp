@@ -51,6 +51,7 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   CreateConsoleIO();
   OpenDialog = Named(new ui::TOpenDialog(this), "OpenDialog");
   AcceptDroppedFiles();
+  OnShow = [this](base::TComponent* sender) { FormShow(sender); };
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
   };
@@ -147,8 +148,12 @@ void TfrmMain::CreateSettingsControls() {
 void TfrmMain::CreateOutputControls() {
   groupBoxOutput = Named(new ui::TGroupBox(this, {{2, 333, 408, 39}, "输出"}), "groupBoxOutput");
   labelOutput = MakeLabel(groupBoxOutput, "labelOutput", {8, 16, 65, 17}, "输出目录");
-  editOutputFolder =
-      Named(new ui::TEdit(groupBoxOutput, {{80, 12, 241, 21}, "C:\\", true}), "editOutputFolder");
+  editOutputFolder = Named(
+      new ui::TEdit(groupBoxOutput, {{80, 12, 241, 21},
+                                     "C:\\",
+                                     true,
+                                     [this](base::TComponent* s) { editOutputFolderChange(s); }}),
+      "editOutputFolder");
   BitBtnOutput = Named(new ui::TBitBtn(groupBoxOutput, {{322, 10, 81, 25}, "", ActionSetDirectory}),
                        "BitBtnOutput");
   buttonConvert =
@@ -185,9 +190,7 @@ void TfrmMain::CreateMenus() {
     const std::string text = std::to_string(number);
     N_SkinItems.push_back(new ui::TMenuItem(N_Skin, {"Skin" + text, "N_Skin" + text}));
   }
-  N_Tools = new ui::TMenuItem(&MainMenu->Items(), {"Tools", "N_Tools"});
-  N_OtherProducts = new ui::TMenuItem(N_Tools, {"Other products", "N_OtherProducts"});
-  N_Help = new ui::TMenuItem(&MainMenu->Items(), {"Help", "N_Help"});
+  CreateHelpMenus();
 }
 
 void TfrmMain::CreateConsoleIO() {

@@ -61,14 +61,21 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   bool Converting() const { return runDriver_.Converting(); }
   conversion::OverwriteChoice overwritePolicy() const { return runDriver_.OverwritePolicy(); }
 
-  // The texts kept from the language file; empty until it is applied.
-  std::string StringStartCaption;
-  std::string StringStopCaption;
-  std::string msgStatusReady;
-  std::string msgStatusRun;
-  std::string msgClearAll;
-  std::string msgFolderView;
-  std::string msgFinishInfo;
+  // Start-up: the texts of a language file for this window and the others.
+  void LoadLanguage(const std::string& fileName);
+  // The output folder kept in config.ini, and keeping it there.
+  std::string LoadOutputFolder() const;
+  void SaveOutputFolder() const;
+
+  // The texts kept from the language file. Until it is applied, and when it
+  // lacks their keys, they hold the program's own English.
+  std::string StringStartCaption = "Convert";
+  std::string StringStopCaption = "Stop";
+  std::string msgStatusReady = "Ready";
+  std::string msgStatusRun = "Converting file %s";
+  std::string msgClearAll = "Remove all files from the list?";
+  std::string msgFolderView = "The conversion is finished.";
+  std::string msgFinishInfo = "Open the output folder now?";
   // Heading of the list of files that could not be converted.
   std::string msgFailedFiles;
 
@@ -122,7 +129,13 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   std::vector<ui::TMenuItem*> N_SkinItems;  // N_Skin1 to N_Skin18
   ui::TMenuItem* N_Tools;
   ui::TMenuItem* N_OtherProducts;
+  std::vector<ui::TMenuItem*> N_ProductItems;  // N_Product1 to N_Product7
   ui::TMenuItem* N_Help;
+  ui::TMenuItem* N_LocalHelp;
+  ui::TMenuItem* N_HomePage;
+  ui::TMenuItem* N_Support;
+  ui::TMenuItem* N_FeedBack;
+  ui::TMenuItem* N_Update;
   ui::TPopupMenu* PopupMenu;
 
   console::TConsoleIO* ConsoleIO;
@@ -138,7 +151,23 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateOutputControls();
   void CreateActions();
   void CreateMenus();
+  void CreateHelpMenus();
   void CreateConsoleIO();
+
+  // Start-up.
+  void FormShow(base::TComponent* sender);
+  void editOutputFolderChange(base::TComponent* sender);
+  void RestoreOutputFolder();
+  void InstallEncoder();
+  std::string* KeptText(const std::string& key);
+
+  // Help and Tools menus.
+  void N_LocalHelpClick(base::TComponent* sender);
+  void N_HomePageClick(base::TComponent* sender);
+  void N_SupportClick(base::TComponent* sender);
+  void N_FeedBackClick(base::TComponent* sender);
+  void N_UpdateClick(base::TComponent* sender);
+  void N_ProductClick(int entry);
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);

@@ -9,10 +9,13 @@ source "$here/tools/env.sh"
 
 step() { printf '\n==> %s\n' "$*"; }
 
+# fp-utils brings chmcmd, which compiles the help files; FreeType and the
+# WenQuanYi font draw the texts of the splash pictures.
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
   libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
+  fp-utils libfreetype-dev
 )
 
 install_packages() {

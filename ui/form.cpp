@@ -164,6 +164,11 @@ void TForm::Hide() {
 }
 
 bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery)
+    OnCloseQuery(this, canClose);
+  if (!canClose)
+    return false;
   TCloseAction action = TCloseAction::caHide;
   if (OnClose)
     OnClose(this, action);
@@ -211,8 +216,16 @@ void TForm::WndProc(TMessage& message) {
       Close();
       return;
     case WM_SHOWWINDOW:
-      if (message.WParam && message.LParam == 0 && OnShow)
-        OnShow(this);
+      if (message.WParam && message.LParam == 0 && OnShow && !showing_) {
+        showing_ = true;
+        try {
+          OnShow(this);
+        } catch (...) {
+          showing_ = false;
+          throw;
+        }
+        showing_ = false;
+      }
       break;
     case WM_ERASEBKGND:
       EraseWithColor(message);

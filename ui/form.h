@@ -57,8 +57,9 @@ class TForm : public TControl {
   void DoCreate();
   void Show();
   void Hide();
-  // Asks OnClose; unless refused, hides the form. Closing the main form ends
-  // the program; closing a modal form sets the modal result mrCancel.
+  // Asks OnCloseQuery, then OnClose; unless refused, hides the form. Closing
+  // the main form ends the program; closing a modal form sets the modal
+  // result mrCancel.
   void Close();
 
   // Shows the form and runs a nested message loop until ModalResult is set
@@ -80,8 +81,12 @@ class TForm : public TControl {
   TMainMenu* Menu() const { return menu_; }
 
   base::TNotifyEvent OnCreate;
-  // Fired each time the form is shown, the first time included.
+  // Fired each time the form is shown, the first time included, before it
+  // becomes visible. A handler that shows the window itself (an animation)
+  // does not fire it again.
   base::TNotifyEvent OnShow;
+  // Asked first when the form is to close; clearing canClose keeps it open.
+  std::function<void(base::TComponent* sender, bool& canClose)> OnCloseQuery;
   std::function<void(base::TComponent* sender, TCloseAction& action)> OnClose;
 
  protected:
@@ -103,6 +108,7 @@ class TForm : public TControl {
   int clientHeight_ = 0;
   int modalResult_ = mrNone;
   bool modal_ = false;
+  bool showing_ = false;
   TControl* defaultButton_ = nullptr;
   TControl* cancelButton_ = nullptr;
   TMainMenu* menu_ = nullptr;

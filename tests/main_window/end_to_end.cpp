@@ -13,8 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "app/common_form.h"
 #include "app/main_form.h"
 #include "tests/support/message_box_log.h"
+#include "tests/support/test_folder.h"
 #include "ui/application.h"
 
 namespace {
@@ -35,12 +37,15 @@ int main(int argc, char** argv) {
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
+  const test_support::TestFolder applicationFolder;
+  app::TfrmCommon common(applicationFolder.Path() + "vexmoor.exe");
+  common.DoCreate();
   app::TfrmMain form(conversion::CommandLineFolders{argv[1], temp});
   form.DoCreate();
   form.msgFolderView = "All done.";
   form.msgFinishInfo = "Open the output folder?";
-  form.editOutputFolder->SetText(argv[2]);
   form.Show();
+  form.editOutputFolder->SetText(argv[2]);
   for (int index = 3; index < argc; ++index)
     form.AddFile(argv[index]);
   if (form.listViewFiles->ItemCount() != argc - 3)

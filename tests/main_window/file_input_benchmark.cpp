@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/batch_add_form.h"
+#include "app/common_form.h"
 #include "app/directory_form.h"
 #include "app/main_form.h"
 #include "base/path_text.h"
@@ -253,6 +254,9 @@ int main(int argc, char** argv) {
   CreateDirectoryA(work.c_str(), nullptr);
   ui::Application().Initialize();
   win::ComApartment com;
+  // The program's common services, with config.ini in the work folder.
+  app::TfrmCommon common(work + "vexmoor.exe");
+  common.DoCreate();
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   app::TfrmMain form(conversion::CommandLineFolders{temp, temp});

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "tests/main_window/file_input_fixture.h"
+#include "settings/ini_file.h"
 #include "tests/support/shell_tree_driver.h"
 
 namespace main_window_test {
@@ -231,7 +232,8 @@ TEST_F(DropTest, FilesDroppedDuringAConversionJoinTheList) {
 }
 
 // The chooser, opened from the button beside the output folder and
-// answered through its own tree and buttons.
+// answered through its own tree and buttons. What the field shows is what
+// config.ini keeps.
 class ChooserTest : public FileInputTest {
  protected:
   std::string Folder() const { return folders.Path() + "out"; }
@@ -304,6 +306,8 @@ TEST_F(ChooserTest, OutputFolderChangesOnlyWithOkOnAFileSystemFolder) {
     EXPECT_EQ(c.endings.size(), step) << "ended before its last answer";
     EXPECT_FALSE(IsWindowVisible(chooser->Handle()));
     EXPECT_EQ(c.outputFolder, form->editOutputFolder->Text());
+    EXPECT_EQ(c.outputFolder,
+              settings::IniFile(common->ConfigFile).ReadString("setting", "outputFolder", ""));
     EXPECT_EQ(c.selectedPath, chooser->SelectedPath);
   }
 }

@@ -3,6 +3,7 @@
 // loop, which cannot be undone in a process.
 #include <gtest/gtest.h>
 
+#include "app/common_form.h"
 #include "tests/main_window/file_input_fixture.h"
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
@@ -18,6 +19,8 @@ TEST(SearchCloseTest, ClosingTheMainWindowEndsTheSearchAtOnce) {
   for (int index = 0; index < fileCount; ++index)
     MakeFile(folders.Path() + "many\\clip" + std::to_string(index) + ".avi");
 
+  app::TfrmCommon common(folders.Path() + "vexmoor.exe");
+  common.DoCreate();
   auto form =
       ui::CreateForm<app::TfrmMain>(conversion::CommandLineFolders{folders.Path(), folders.Path()});
   auto batchAdd = ui::CreateForm<app::TFrmBatchAdd>(*form);
