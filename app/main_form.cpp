@@ -50,6 +50,7 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   listViewFiles->SetPopupMenu(PopupMenu);
   CreateConsoleIO();
   OpenDialog = Named(new ui::TOpenDialog(this), "OpenDialog");
+  AcceptDroppedFiles();
   OnShow = [this](base::TComponent* sender) { FormShow(sender); };
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
@@ -75,9 +76,10 @@ void TfrmMain::CreateActions() {
   ActionFileMoveUp = make("ActionFileMoveUp", "MoveUp", &TfrmMain::ActionFileMoveUpExecute);
   ActionFileMoveDown = make("ActionFileMoveDown", "MoveDown", &TfrmMain::ActionFileMoveDownExecute);
   ActionExit = make("ActionExit", "ActionExit", &TfrmMain::ActionExitExecute);
-  // Choosing the folder and adding a whole folder come with their dialogs.
-  ActionSetDirectory = make("ActionSetDirectory", "ActionSetDirectory", nullptr);
-  ActionFileBatchAdd = make("ActionFileBatchAdd", "ActionFileBatchAdd", nullptr);
+  ActionSetDirectory =
+      make("ActionSetDirectory", "ActionSetDirectory", &TfrmMain::ActionSetDirectoryExecute);
+  ActionFileBatchAdd =
+      make("ActionFileBatchAdd", "ActionFileBatchAdd", &TfrmMain::ActionFileBatchAddExecute);
   ActionConvertNow = make("ActionConvertNow", "ConvertNow", &TfrmMain::ActionConvertNowExecute);
 }
 

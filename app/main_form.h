@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <string>
 #include <vector>
 
@@ -20,6 +24,8 @@
 
 namespace app {
 
+class TFrmBatchAdd;
+class TFrmDirectory;
 class TfrmOverWrite;
 
 // The program's working window: the job list and its commands, the
@@ -35,9 +41,15 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   // The dialog asked when an output file exists; made after this window.
   void SetOverwriteForm(TfrmOverWrite* form) { frmOverWrite_ = form; }
+  // The batch-add form and the output folder chooser; made after this window.
+  void SetBatchAddForm(TFrmBatchAdd* form) { frmBatchAdd_ = form; }
+  void SetDirectoryForm(TFrmDirectory* form) { frmDirectory_ = form; }
 
   // Job list.
   void AddFile(const std::string& path);
+  // Offers the files of a folder (and of its subfolders, if asked) whose
+  // names end in "." and the extension ("*" or empty: any) to AddFile.
+  void AddFolder(const std::string& folder, bool includeSubfolders, const std::string& extension);
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
@@ -133,6 +145,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   // while the controls are all there.
   skinning::TvxSkinEngine* vxSkinEngine;
 
+ protected:
+  void WndProc(ui::TMessage& message) override;
+
  private:
   void CreateJobListControls();
   void CreateStatusControls();
@@ -170,6 +185,12 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ActionFileMoveUpExecute(base::TComponent* sender);
   void ActionFileMoveDownExecute(base::TComponent* sender);
   void MoveSelectedEntry(int step);
+  void ActionFileBatchAddExecute(base::TComponent* sender);
+  void AcceptDroppedFiles();
+  void FilesDropped(HDROP drop);
+
+  // Output folder.
+  void ActionSetDirectoryExecute(base::TComponent* sender);
 
   // Conversion.
   void ActionConvertNowExecute(base::TComponent* sender);
@@ -192,6 +213,8 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ParseEncoderOutput(const win::AnsiString& text);
 
   TfrmOverWrite* frmOverWrite_ = nullptr;
+  TFrmBatchAdd* frmBatchAdd_ = nullptr;
+  TFrmDirectory* frmDirectory_ = nullptr;
   conversion::EncoderProgressState progressState_;
   RunDriver runDriver_;
 };

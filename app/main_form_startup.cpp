@@ -5,7 +5,9 @@
 
 #include <utility>
 
+#include "app/batch_add_form.h"
 #include "app/common_form.h"
+#include "app/directory_form.h"
 #include "app/language_loader.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
@@ -36,8 +38,8 @@ void TfrmMain::FormShow(base::TComponent*) {
 }
 
 void TfrmMain::LoadLanguage(const std::string& fileName) {
-  ApplyLanguageFile(
-      fileName, {{this, frmOverWrite_}, [this](const std::string& key) { return KeptText(key); }});
+  ApplyLanguageFile(fileName, {{this, frmOverWrite_, frmBatchAdd_, frmDirectory_},
+                               [this](const std::string& key) { return KeptText(key); }});
 }
 
 std::string* TfrmMain::KeptText(const std::string& key) {

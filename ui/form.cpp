@@ -277,9 +277,15 @@ void TForm::Activated(TMessage& message) {
 void TForm::RouteMenuMessage(TMessage& message) {
   if (message.Msg == WM_COMMAND) {
     const UINT command = LOWORD(message.WParam);
-    if (command == IDCANCEL && HIWORD(message.WParam) == 0 && modal_) {
-      Close();
-      return;
+    if (command == IDCANCEL && HIWORD(message.WParam) == 0) {
+      if (cancelButton_ && cancelButton_->Enabled()) {
+        SendMessageW(cancelButton_->Handle(), BM_CLICK, 0, 0);
+        return;
+      }
+      if (modal_) {
+        Close();
+        return;
+      }
     }
     if (TMenuItem* item = TMenuItem::FromCommand(command))
       item->Click();
