@@ -7,6 +7,7 @@
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/list_view.h"
+#include "ui/shell_tree_view.h"
 #include "ui/std_controls.h"
 
 namespace skinning {
@@ -26,12 +27,19 @@ ClassRow Row(PainterKind kind) {
 
 // Searched from its end, so a class listed after its base wins.
 const std::vector<ClassRow>& ClassTable() {
+  // clang-format off
   static const std::vector<ClassRow> table = {
-      Row<ui::TProgressBar>(PainterKind::kProgressBar), Row<ui::TGroupBox>(PainterKind::kGroupBox),
-      Row<ui::TListView>(PainterKind::kListView),       Row<ui::TComboBox>(PainterKind::kComboBox),
-      Row<ui::TCheckBox>(PainterKind::kCheckBox),       Row<ui::TEdit>(PainterKind::kEdit),
-      Row<ui::TButton>(PainterKind::kButton),           Row<ui::TLabel>(PainterKind::kLabel),
+      Row<ui::TProgressBar>(PainterKind::kProgressBar),
+      Row<ui::TGroupBox>(PainterKind::kGroupBox),
+      Row<ui::TListView>(PainterKind::kListView),
+      Row<ui::TShellTreeView>(PainterKind::kScrollWinControl),
+      Row<ui::TComboBox>(PainterKind::kComboBox),
+      Row<ui::TCheckBox>(PainterKind::kCheckBox),
+      Row<ui::TEdit>(PainterKind::kScrollWinControl),
+      Row<ui::TButton>(PainterKind::kButton),
+      Row<ui::TLabel>(PainterKind::kLabel),
   };
+  // clang-format on
   return table;
 }
 

@@ -13,7 +13,7 @@ enum class PainterKind {
   kButton,
   kCheckBox,
   kComboBox,
-  kEdit,
+  kScrollWinControl,  // edits, tree views: a border and scroll bars
   kGroupBox,
   kLabel,
   kListView,

@@ -78,6 +78,20 @@ TEST_F(SkinSelectionTest, StartUpAppliesTheStoredSkinOrSilver) {
   }
 }
 
+TEST_F(SkinSelectionTest, EveryWindowOfTheProgramWearsTheSkin) {
+  InstallSkins({"Silver"});
+  auto windows = Start();
+  for (ui::TForm* form :
+       std::initializer_list<ui::TForm*>{windows->main.get(), windows->overwrite.get(),
+                                         windows->batchAdd.get(), windows->directory.get()}) {
+    SCOPED_TRACE(form->Name());
+    skinning::TvxSkinWindow* skinned = Engine(*windows).FindSkinWindow(form->Handle());
+    ASSERT_NE(nullptr, skinned);
+    EXPECT_TRUE(skinned->FrameOn());
+    EXPECT_EQ(0, GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU);
+  }
+}
+
 TEST_F(SkinSelectionTest, AnEntryAppliesItsSkinAndTheNextStartShowsIt) {
   InstallSkins({"Silver", "XPSilver"});
   {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows in skins, for review: the main
-# window in each skin named, and the overwrite prompt and a message box in
-# the first one. Run after tools/build.sh.
+# window in each skin named, and the overwrite prompt, a message box, the
+# batch-add form and the folder chooser in the first one. Run after
+# tools/build.sh.
 # Usage: tests/skinning/screenshots.sh OUTPUT_FOLDER SKIN...
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -33,5 +34,6 @@ shoot() {  # SKIN WHAT FILE
 for skin in "$@"; do
   shoot "$skin" main "$out/main-$skin.png"
 done
-shoot "$1" overwrite "$out/overwrite-$1.png"
-shoot "$1" message "$out/message-$1.png"
+for window in overwrite message batchadd directory; do
+  shoot "$1" "$window" "$out/$window-$1.png"
+done

@@ -1,5 +1,5 @@
 // Not a test: shows the program's windows in a skin for screenshots.
-//   skin_showcase SKIN_FILE main|overwrite|message READY_FILE
+//   skin_showcase SKIN_FILE main|overwrite|message|batchadd|directory READY_FILE
 // Once the window to show is up, it writes READY_FILE and runs until it is
 // ended. Under Xvfb, the part of a window that lies over another one shows
 // black in a screenshot, so the prompt and the message box are moved
@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string>
 
+#include "app/batch_add_form.h"
+#include "app/directory_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "tests/support/window_driver.h"
@@ -31,7 +33,9 @@ void PlaceBeside(HWND window, HWND beside) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: skin_showcase SKIN_FILE main|overwrite|message READY_FILE\n");
+    std::fprintf(stderr,
+                 "usage: skin_showcase SKIN_FILE main|overwrite|message|batchadd|directory "
+                 "READY_FILE\n");
     return 2;
   }
   const std::string skinFile = argv[1];
@@ -46,6 +50,10 @@ int main(int argc, char** argv) {
         conversion::CommandLineFolders{win::SystemFolder(), win::TempFolder()});
     auto overwriteForm = ui::CreateForm<app::TfrmOverWrite>();
     mainForm->SetOverwriteForm(overwriteForm.get());
+    auto batchAddForm = ui::CreateForm<app::TFrmBatchAdd>(*mainForm);
+    mainForm->SetBatchAddForm(batchAddForm.get());
+    auto directoryForm = ui::CreateForm<app::TFrmDirectory>();
+    mainForm->SetDirectoryForm(directoryForm.get());
     mainForm->OnShow = [&](base::TComponent*) { mainForm->vxSkinEngine->SetSkinFile(skinFile); };
     mainForm->Show();
     test_support::PumpUntil([] { return false; }, 300);
@@ -54,6 +62,10 @@ int main(int argc, char** argv) {
       HWND shown = mainForm->Handle();
       if (what == "overwrite") {
         shown = overwriteForm->Modal() ? overwriteForm->Handle() : nullptr;
+      } else if (what == "directory") {
+        shown = directoryForm->Modal() ? directoryForm->Handle() : nullptr;
+      } else if (what == "batchadd") {
+        shown = batchAddForm->Visible() ? batchAddForm->Handle() : nullptr;
       } else if (what == "message") {
         shown = test_support::FindThreadWindow(L"#32770");
       }
@@ -68,6 +80,10 @@ int main(int argc, char** argv) {
     });
     if (what == "overwrite") {
       overwriteForm->Ask();
+    } else if (what == "directory") {
+      directoryForm->ShowModal();
+    } else if (what == "batchadd") {
+      batchAddForm->Show();
     } else if (what == "message") {
       ui::ShowMessageBox(mainForm.get(), "Open the output folder?", MB_YESNO | MB_ICONQUESTION);
     }
