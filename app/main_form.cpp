@@ -55,6 +55,7 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
   };
+  CreateSkinEngine();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -185,11 +186,7 @@ void TfrmMain::CreateMenus() {
   separator(N_1);
   entry(N_1, ActionExit);
 
-  N_Skin = new ui::TMenuItem(&MainMenu->Items(), {"Skin", "N_Skin"});
-  for (int number = 1; number <= 18; ++number) {
-    const std::string text = std::to_string(number);
-    N_SkinItems.push_back(new ui::TMenuItem(N_Skin, {"Skin" + text, "N_Skin" + text}));
-  }
+  CreateSkinMenu();
   CreateHelpMenus();
 }
 
@@ -211,6 +208,14 @@ void TfrmMain::CreateConsoleIO() {
   ConsoleIO->SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
     ConsoleIOProcessStatusChange(sender, running);
   });
+}
+
+void TfrmMain::CreateSkinEngine() {
+  // The other settings keep their defaults: DisabledTag 9999, scroll bars,
+  // dialog boxes and all forms skinned.
+  vxSkinEngine = Named(new skinning::TvxSkinEngine(this), "vxSkinEngine");
+  vxSkinEngine->SetActive(true);
+  vxSkinEngine->Loaded();
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {

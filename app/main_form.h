@@ -12,6 +12,7 @@
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
+#include "skinning/skin_engine.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -140,6 +141,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   console::TConsoleIO* ConsoleIO;
   ui::TOpenDialog* OpenDialog;
+  // Made last, so it goes first and gives every window its own look back
+  // while the controls are all there.
+  skinning::TvxSkinEngine* vxSkinEngine;
 
  protected:
   void WndProc(ui::TMessage& message) override;
@@ -152,7 +156,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateActions();
   void CreateMenus();
   void CreateHelpMenus();
+  void CreateSkinMenu();
   void CreateConsoleIO();
+  void CreateSkinEngine();
 
   // Start-up.
   void FormShow(base::TComponent* sender);
@@ -168,6 +174,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void N_FeedBackClick(base::TComponent* sender);
   void N_UpdateClick(base::TComponent* sender);
   void N_ProductClick(int entry);
+  // N_Skin1Click to N_Skin18Click: entry k applies skin k and keeps its
+  // number for the next start.
+  void N_SkinClick(int k);
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);

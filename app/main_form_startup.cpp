@@ -1,6 +1,6 @@
 // The main window's first showing: the texts of the language file, the
-// output folder kept in config.ini, and the encoder installed from its
-// carrier when the system folder lacks it.
+// skin, the output folder kept in config.ini, and the encoder installed
+// from its carrier when the system folder lacks it.
 #include <windows.h>
 
 #include <utility>
@@ -28,9 +28,11 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 // A failed write of config.ini is reported by the application's handler
-// as the field changes; the steps after it still run.
+// as the field changes; the steps after it still run. A stored skin that
+// cannot be read ends the steps with its error, shown by the handler.
 void TfrmMain::FormShow(base::TComponent*) {
   LoadLanguage(frmCommon->LanguageFile);
+  frmCommon->ApplySkin(frmCommon->ReadSkinIndex());
   RestoreOutputFolder();
   InstallEncoder();
 }

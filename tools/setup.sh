@@ -77,9 +77,15 @@ create_wine_prefix() {
 }
 
 # Wine's stand-ins for the Windows dialog fonts have no Chinese glyphs: link
-# them to a CJK font so the Chinese texts show.
+# them to a CJK font so the Chinese texts show. Wine writes its own links of
+# Tahoma and Microsoft Sans Serif (the caption and menu fonts) again
+# whenever a program starts in another locale's code page, so the links
+# are checked on every run rather than made once.
 link_cjk_font() {
-  [[ -f "$WINEPREFIX/.vexmoor-cjk-font" ]] && return
+  local linked
+  linked="$(grep -c '^"\(MS Sans Serif\|Microsoft Sans Serif\|Tahoma\|MS Shell Dlg\|MS Shell Dlg 2\)"=str(7):"wqy-microhei' \
+    "$WINEPREFIX/system.reg" 2>/dev/null || true)"
+  [[ "$linked" == 5 ]] && return
   step "Linking the Wine prefix's dialog fonts to a Chinese font"
   local font
   for font in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
@@ -87,7 +93,6 @@ link_cjk_font() {
       /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
   wineserver -w
-  touch "$WINEPREFIX/.vexmoor-cjk-font"
 }
 
 install_packages

@@ -67,7 +67,9 @@ class TMenuItem : public base::TComponent {
   void AddItem(TMenuItem* item);
   void RemoveItem(TMenuItem* item);
   void FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const;
+  // Puts the item's state into its menu and tells the menu of the change.
   void Update();
+  void ApplyItemInfo();
 
   TMenu* menu_;
   TMenuItem* parent_ = nullptr;
@@ -89,11 +91,16 @@ class TMenu : public base::TComponent {
   // Makes every item owner-drawn (OnMeasureItem, OnDrawItem) or not.
   void SetOwnerDraw(bool ownerDraw);
 
+  // Called after an item was added or changed (caption, enabled state), for
+  // whoever shows the menu in a way of its own.
+  std::function<void(TMenu& menu)> OnChange;
+
  protected:
   TMenu(base::TComponent* owner, HMENU handle);
 
  private:
   friend class TMenuItem;
+  void Changed();
   // Called after an item changed, for a menu bar to redraw itself.
   virtual void ItemsChanged() {}
 

@@ -12,6 +12,12 @@ AnsiString SystemFolder() {
   return base::IncludeTrailingBackslash(std::string(buffer, length < MAX_PATH ? length : 0));
 }
 
+AnsiString WindowsFolder() {
+  char buffer[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
+  return base::IncludeTrailingBackslash(std::string(buffer, length < MAX_PATH ? length : 0));
+}
+
 AnsiString TempFolder() {
   char buffer[MAX_PATH] = {};
   const DWORD length = GetTempPathA(MAX_PATH, buffer);
