@@ -1,22 +1,31 @@
 #include <windows.h>
 
-#include "app/main_form.h"
-#include "app/overwrite_form.h"
+#include <string>
+
+#include "app/program.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/system_folders.h"
 
+namespace {
+
+std::string ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length;
+  while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) ==
+         path.size())
+    path.resize(path.size() * 2);
+  path.resize(length);
+  return win::WideToUtf8(path);
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ui::TApplication& application = ui::Application();
-  application.Initialize();
   try {
-    auto mainForm = ui::CreateForm<app::TfrmMain>(
-        conversion::CommandLineFolders{win::SystemFolder(), win::TempFolder()});
-    auto overwriteForm = ui::CreateForm<app::TfrmOverWrite>();
-    mainForm->SetOverwriteForm(overwriteForm.get());
-    mainForm->Show();
-    return application.Run();
+    return app::RunProgram({ExecutablePath(), {win::SystemFolder(), win::TempFolder()}});
   } catch (...) {
-    application.HandleException();
+    ui::Application().HandleException();
     return 1;
   }
 }

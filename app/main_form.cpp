@@ -50,9 +50,12 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   listViewFiles->SetPopupMenu(PopupMenu);
   CreateConsoleIO();
   OpenDialog = Named(new ui::TOpenDialog(this), "OpenDialog");
+  AcceptDroppedFiles();
+  OnShow = [this](base::TComponent* sender) { FormShow(sender); };
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
   };
+  CreateSkinEngine();
 }
 
 // The runner reports the end of a process it still holds when it goes, and
@@ -79,9 +82,10 @@ void TfrmMain::CreateActions() {
   ActionFileMoveUp = make("ActionFileMoveUp", "MoveUp", &TfrmMain::ActionFileMoveUpExecute);
   ActionFileMoveDown = make("ActionFileMoveDown", "MoveDown", &TfrmMain::ActionFileMoveDownExecute);
   ActionExit = make("ActionExit", "ActionExit", &TfrmMain::ActionExitExecute);
-  // Choosing the folder and adding a whole folder come with their dialogs.
-  ActionSetDirectory = make("ActionSetDirectory", "ActionSetDirectory", nullptr);
-  ActionFileBatchAdd = make("ActionFileBatchAdd", "ActionFileBatchAdd", nullptr);
+  ActionSetDirectory =
+      make("ActionSetDirectory", "ActionSetDirectory", &TfrmMain::ActionSetDirectoryExecute);
+  ActionFileBatchAdd =
+      make("ActionFileBatchAdd", "ActionFileBatchAdd", &TfrmMain::ActionFileBatchAddExecute);
   ActionConvertNow = make("ActionConvertNow", "ConvertNow", &TfrmMain::ActionConvertNowExecute);
 }
 
@@ -151,8 +155,12 @@ void TfrmMain::CreateSettingsControls() {
 void TfrmMain::CreateOutputControls() {
   groupBoxOutput = Named(new ui::TGroupBox(this, {{2, 333, 408, 39}, "输出"}), "groupBoxOutput");
   labelOutput = MakeLabel(groupBoxOutput, "labelOutput", {8, 16, 65, 17}, "输出目录");
-  editOutputFolder =
-      Named(new ui::TEdit(groupBoxOutput, {{80, 12, 241, 21}, "C:\\", true}), "editOutputFolder");
+  editOutputFolder = Named(
+      new ui::TEdit(groupBoxOutput, {{80, 12, 241, 21},
+                                     "C:\\",
+                                     true,
+                                     [this](base::TComponent* s) { editOutputFolderChange(s); }}),
+      "editOutputFolder");
   BitBtnOutput = Named(new ui::TBitBtn(groupBoxOutput, {{322, 10, 81, 25}, "", ActionSetDirectory}),
                        "BitBtnOutput");
   buttonConvert =
@@ -184,14 +192,8 @@ void TfrmMain::CreateMenus() {
   separator(N_1);
   entry(N_1, ActionExit);
 
-  N_Skin = new ui::TMenuItem(&MainMenu->Items(), {"Skin", "N_Skin"});
-  for (int number = 1; number <= 18; ++number) {
-    const std::string text = std::to_string(number);
-    N_SkinItems.push_back(new ui::TMenuItem(N_Skin, {"Skin" + text, "N_Skin" + text}));
-  }
-  N_Tools = new ui::TMenuItem(&MainMenu->Items(), {"Tools", "N_Tools"});
-  N_OtherProducts = new ui::TMenuItem(N_Tools, {"Other products", "N_OtherProducts"});
-  N_Help = new ui::TMenuItem(&MainMenu->Items(), {"Help", "N_Help"});
+  CreateSkinMenu();
+  CreateHelpMenus();
 }
 
 void TfrmMain::CreateConsoleIO() {
@@ -212,6 +214,14 @@ void TfrmMain::CreateConsoleIO() {
   ConsoleIO->SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
     ConsoleIOProcessStatusChange(sender, running);
   });
+}
+
+void TfrmMain::CreateSkinEngine() {
+  // The other settings keep their defaults: DisabledTag 9999, scroll bars,
+  // dialog boxes and all forms skinned.
+  vxSkinEngine = Named(new skinning::TvxSkinEngine(this), "vxSkinEngine");
+  vxSkinEngine->SetActive(true);
+  vxSkinEngine->Loaded();
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {

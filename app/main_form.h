@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +13,7 @@
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
+#include "skinning/skin_engine.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -20,6 +25,8 @@
 
 namespace app {
 
+class TFrmBatchAdd;
+class TFrmDirectory;
 class TfrmOverWrite;
 
 // The program's working window: the job list and its commands, the
@@ -35,9 +42,15 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   // The dialog asked when an output file exists; made after this window.
   void SetOverwriteForm(TfrmOverWrite* form) { frmOverWrite_ = form; }
+  // The batch-add form and the output folder chooser; made after this window.
+  void SetBatchAddForm(TFrmBatchAdd* form) { frmBatchAdd_ = form; }
+  void SetDirectoryForm(TFrmDirectory* form) { frmDirectory_ = form; }
 
   // Job list.
   void AddFile(const std::string& path);
+  // Offers the files of a folder (and of its subfolders, if asked) whose
+  // names end in "." and the extension ("*" or empty: any) to AddFile.
+  void AddFolder(const std::string& folder, bool includeSubfolders, const std::string& extension);
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
@@ -53,14 +66,21 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   bool Converting() const { return runDriver_.Converting(); }
   conversion::OverwriteChoice overwritePolicy() const { return runDriver_.OverwritePolicy(); }
 
-  // The texts kept from the language file; empty until it is applied.
-  std::string StringStartCaption;
-  std::string StringStopCaption;
-  std::string msgStatusReady;
-  std::string msgStatusRun;
-  std::string msgClearAll;
-  std::string msgFolderView;
-  std::string msgFinishInfo;
+  // Start-up: the texts of a language file for this window and the others.
+  void LoadLanguage(const std::string& fileName);
+  // The output folder kept in config.ini, and keeping it there.
+  std::string LoadOutputFolder() const;
+  void SaveOutputFolder() const;
+
+  // The texts kept from the language file. Until it is applied, and when it
+  // lacks their keys, they hold the program's own English.
+  std::string StringStartCaption = "Convert";
+  std::string StringStopCaption = "Stop";
+  std::string msgStatusReady = "Ready";
+  std::string msgStatusRun = "Converting file %s";
+  std::string msgClearAll = "Remove all files from the list?";
+  std::string msgFolderView = "The conversion is finished.";
+  std::string msgFinishInfo = "Open the output folder now?";
   // Heading of the list of files that could not be converted.
   std::string msgFailedFiles;
 
@@ -114,11 +134,23 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   std::vector<ui::TMenuItem*> N_SkinItems;  // N_Skin1 to N_Skin18
   ui::TMenuItem* N_Tools;
   ui::TMenuItem* N_OtherProducts;
+  std::vector<ui::TMenuItem*> N_ProductItems;  // N_Product1 to N_Product7
   ui::TMenuItem* N_Help;
+  ui::TMenuItem* N_LocalHelp;
+  ui::TMenuItem* N_HomePage;
+  ui::TMenuItem* N_Support;
+  ui::TMenuItem* N_FeedBack;
+  ui::TMenuItem* N_Update;
   ui::TPopupMenu* PopupMenu;
 
   console::TConsoleIO* ConsoleIO;
   ui::TOpenDialog* OpenDialog;
+  // Made last, so it goes first and gives every window its own look back
+  // while the controls are all there.
+  skinning::TvxSkinEngine* vxSkinEngine;
+
+ protected:
+  void WndProc(ui::TMessage& message) override;
 
  private:
   void CreateJobListControls();
@@ -127,7 +159,28 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateOutputControls();
   void CreateActions();
   void CreateMenus();
+  void CreateHelpMenus();
+  void CreateSkinMenu();
   void CreateConsoleIO();
+  void CreateSkinEngine();
+
+  // Start-up.
+  void FormShow(base::TComponent* sender);
+  void editOutputFolderChange(base::TComponent* sender);
+  void RestoreOutputFolder();
+  void InstallEncoder();
+  std::string* KeptText(const std::string& key);
+
+  // Help and Tools menus.
+  void N_LocalHelpClick(base::TComponent* sender);
+  void N_HomePageClick(base::TComponent* sender);
+  void N_SupportClick(base::TComponent* sender);
+  void N_FeedBackClick(base::TComponent* sender);
+  void N_UpdateClick(base::TComponent* sender);
+  void N_ProductClick(int entry);
+  // N_Skin1Click to N_Skin18Click: entry k applies skin k and keeps its
+  // number for the next start.
+  void N_SkinClick(int k);
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);
@@ -136,6 +189,12 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ActionFileMoveUpExecute(base::TComponent* sender);
   void ActionFileMoveDownExecute(base::TComponent* sender);
   void MoveSelectedEntry(int step);
+  void ActionFileBatchAddExecute(base::TComponent* sender);
+  void AcceptDroppedFiles();
+  void FilesDropped(HDROP drop);
+
+  // Output folder.
+  void ActionSetDirectoryExecute(base::TComponent* sender);
 
   // Conversion.
   void ActionConvertNowExecute(base::TComponent* sender);
@@ -159,6 +218,8 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ParseEncoderOutput(const std::string& text);
 
   TfrmOverWrite* frmOverWrite_ = nullptr;
+  TFrmBatchAdd* frmBatchAdd_ = nullptr;
+  TFrmDirectory* frmDirectory_ = nullptr;
   conversion::EncoderProgressState progressState_;
   RunDriver runDriver_;
 };

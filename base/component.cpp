@@ -27,6 +27,16 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
   return nullptr;
 }
 
+TComponent* TComponent::FindNestedComponent(const std::string& name) const {
+  for (TComponent* component : components_) {
+    if (component->Name() == name)
+      return component;
+    if (TComponent* found = component->FindNestedComponent(name))
+      return found;
+  }
+  return nullptr;
+}
+
 void TComponent::InsertComponent(TComponent* component) {
   components_.push_back(component);
 }

@@ -26,6 +26,10 @@ class TComponent {
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* Component(int index) const { return components_[index]; }
   TComponent* FindComponent(const std::string& name) const;
+  // The component of that name among all this one owns, directly or
+  // through the components it owns (a label in a group box, a menu entry
+  // in a menu); the first in order of insertion, or nullptr.
+  TComponent* FindNestedComponent(const std::string& name) const;
 
  protected:
   // Frees the owned components, the last inserted first. Derived classes

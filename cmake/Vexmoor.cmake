@@ -10,7 +10,8 @@
 # A layer has portable sources (no <windows.h>) and Win32 sources. The
 # Windows tree builds both; the native tree builds the portable ones twice,
 # as <layer> for the tools and benchmarks and as <layer>_checked under
-# AddressSanitizer and UBSan for the tests.
+# AddressSanitizer and UBSan for the tests (not in a tree of the build
+# machine's tools alone, which has no tests).
 
 set(VEXMOOR_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
     -fno-omit-frame-pointer)
@@ -57,6 +58,9 @@ function(vexmoor_layer name)
   add_library(${name} STATIC ${arg_PORTABLE})
   target_include_directories(${name} PUBLIC ${include_root})
   target_link_libraries(${name} PUBLIC ${depends})
+  if(VEXMOOR_HOST_TOOLS)
+    return()
+  endif()
 
   list(TRANSFORM depends APPEND _checked)
   add_library(${name}_checked STATIC ${arg_PORTABLE})

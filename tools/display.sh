@@ -3,9 +3,9 @@
 # stop_wine_display undoes exactly what start_wine_display started.
 
 start_wine_display() {
-  # The display comes first: Wine's desktop process, started with the first
-  # Wine program of a session, keeps every later window off a display that
-  # was not there when it started.
+  # The display comes first: Wine's desktop, started with the first Wine
+  # program, binds to the display it finds then, and without one no window
+  # of the session can be made.
   vexmoor_xvfb_pid=""
   if [[ -z "${DISPLAY:-}" ]]; then
     local number=99

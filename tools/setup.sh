@@ -9,10 +9,13 @@ source "$here/tools/env.sh"
 
 step() { printf '\n==> %s\n' "$*"; }
 
+# fp-utils brings chmcmd, which compiles the help files; FreeType and the
+# WenQuanYi font draw the texts of the splash pictures.
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
-  libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei fonts-wine
+  libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
+  fonts-wine fp-utils libfreetype-dev
 )
 
 install_packages() {
@@ -74,9 +77,15 @@ create_wine_prefix() {
 }
 
 # Wine's stand-ins for the Windows dialog fonts have no Chinese glyphs: link
-# them to a CJK font so the Chinese texts show.
+# them to a CJK font so the Chinese texts show. Wine writes its own links of
+# Tahoma and Microsoft Sans Serif (the caption and menu fonts) again
+# whenever a program starts in another locale's code page, so the links
+# are checked on every run rather than made once.
 link_cjk_font() {
-  [[ -f "$WINEPREFIX/.vexmoor-cjk-font" ]] && return
+  local linked
+  linked="$(grep -c '^"\(MS Sans Serif\|Microsoft Sans Serif\|Tahoma\|MS Shell Dlg\|MS Shell Dlg 2\)"=str(7):"wqy-microhei' \
+    "$WINEPREFIX/system.reg" 2>/dev/null || true)"
+  [[ "$linked" == 5 ]] && return
   step "Linking the Wine prefix's dialog fonts to a Chinese font"
   local font
   for font in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
@@ -84,7 +93,6 @@ link_cjk_font() {
       /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
   wineserver -w
-  touch "$WINEPREFIX/.vexmoor-cjk-font"
 }
 
 # Wine's own fonts (Marlett draws the title bar's buttons; the others stand

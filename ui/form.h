@@ -57,13 +57,14 @@ class TForm : public TControl {
   void DoCreate();
   void Show();
   void Hide();
-  // Asks OnClose; unless refused, hides the form. Closing the main form ends
-  // the program; closing a modal form sets the modal result mrCancel.
+  // Asks OnCloseQuery, then OnClose; unless refused, hides the form. Closing
+  // the main form ends the program; closing a modal form sets the modal
+  // result mrCancel.
   void Close();
 
   // Shows the form and runs a nested message loop until ModalResult is set
   // (by a button with a modal result, by code, or mrCancel from Close: the
-  // close box, Alt+F4 or Escape). The other windows of the thread are
+  // close box, Alt+F4 or Escape without a cancel button). The other windows of the thread are
   // disabled meanwhile. Returns the modal result.
   int ShowModal();
   bool Modal() const { return modal_; }
@@ -73,12 +74,19 @@ class TForm : public TControl {
   // The button that Enter presses.
   TControl* DefaultButton() const { return defaultButton_; }
   void SetDefaultButton(TControl* button) { defaultButton_ = button; }
+  // The button Escape presses; without one, Escape closes a modal form.
+  TControl* CancelButton() const { return cancelButton_; }
+  void SetCancelButton(TControl* button) { cancelButton_ = button; }
 
   TMainMenu* Menu() const { return menu_; }
 
   base::TNotifyEvent OnCreate;
-  // Fired each time the form is shown, the first time included.
+  // Fired each time the form is shown, the first time included, before it
+  // becomes visible. A handler that shows the window itself (an animation)
+  // does not fire it again.
   base::TNotifyEvent OnShow;
+  // Asked first when the form is to close; clearing canClose keeps it open.
+  std::function<void(base::TComponent* sender, bool& canClose)> OnCloseQuery;
   std::function<void(base::TComponent* sender, TCloseAction& action)> OnClose;
 
  protected:
@@ -100,7 +108,9 @@ class TForm : public TControl {
   int clientHeight_ = 0;
   int modalResult_ = mrNone;
   bool modal_ = false;
+  bool showing_ = false;
   TControl* defaultButton_ = nullptr;
+  TControl* cancelButton_ = nullptr;
   TMainMenu* menu_ = nullptr;
   HWND focused_ = nullptr;
 };

@@ -48,6 +48,11 @@ TEdit::TEdit(TControl* parent, const TEditOptions& options)
   OnChange = options.onChange;
 }
 
+void TEdit::SetText(const std::string& text) {
+  if (text != Text())
+    SetCaption(text);
+}
+
 bool TEdit::ReadOnly() const {
   return (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) != 0;
 }

@@ -39,13 +39,13 @@ struct TEditOptions {
 };
 
 // A one-line text field. OnChange follows every change of the text, typed or
-// set.
+// set; setting the text it already holds is no change.
 class TEdit : public TControl {
  public:
   TEdit(TControl* parent, const TEditOptions& options);
 
   std::string Text() const { return Caption(); }
-  void SetText(const std::string& text) { SetCaption(text); }
+  void SetText(const std::string& text);
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 

@@ -14,6 +14,13 @@ std::string SystemFolder() {
       WideToUtf8(std::wstring(buffer, length < MAX_PATH ? length : 0)));
 }
 
+std::string WindowsFolder() {
+  wchar_t buffer[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
+  return base::IncludeTrailingBackslash(
+      WideToUtf8(std::wstring(buffer, length < MAX_PATH ? length : 0)));
+}
+
 std::string TempFolder() {
   wchar_t buffer[MAX_PATH] = {};
   const DWORD length = GetTempPathW(MAX_PATH, buffer);

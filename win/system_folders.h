@@ -7,6 +7,9 @@ namespace win {
 // The Windows system folder, ending in a backslash; UTF-8.
 std::string SystemFolder();
 
+// The Windows folder, ending in a backslash; UTF-8.
+std::string WindowsFolder();
+
 // The user's folder for temporary files, ending in a backslash; UTF-8, so a
 // user name outside the ANSI code page does not spoil it.
 std::string TempFolder();

@@ -43,11 +43,15 @@ void ReportToApplication(std::exception_ptr error) {
   ui::Application().ShowException(error);
 }
 
+// This process's runner windows only: tests running alongside make their own.
 int CountMessageWindows() {
   int count = 0;
   HWND window = nullptr;
-  while ((window = FindWindowExA(HWND_MESSAGE, window, kConsoleIOWindowClass, nullptr)))
-    ++count;
+  while ((window = FindWindowExA(HWND_MESSAGE, window, kConsoleIOWindowClass, nullptr))) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    count += process == GetCurrentProcessId();
+  }
   return count;
 }
 

@@ -25,9 +25,11 @@
 #include <string>
 #include <vector>
 
+#include "app/common_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "tests/support/message_box_log.h"
+#include "tests/support/test_folder.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 
@@ -66,6 +68,9 @@ int main() {
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
+  const test_support::TestFolder applicationFolder;
+  app::TfrmCommon common(applicationFolder.Path() + "vexmoor.exe");
+  common.DoCreate();
   app::TfrmMain form(conversion::CommandLineFolders{arguments[2], temp});
   form.DoCreate();
   app::TfrmOverWrite prompt;
@@ -73,8 +78,8 @@ int main() {
   form.SetOverwriteForm(&prompt);
   form.msgFolderView = "All done.";
   form.msgFinishInfo = "Open the output folder?";
-  form.editOutputFolder->SetText(arguments[3]);
   form.Show();
+  form.editOutputFolder->SetText(arguments[3]);
   for (size_t index = 4; index < arguments.size(); ++index)
     form.AddFile(arguments[index]);
   if (form.listViewFiles->ItemCount() != static_cast<int>(arguments.size() - 4))

@@ -63,12 +63,15 @@ void MainWindowTest::TearDown() {
   EXPECT_TRUE(errors.empty()) << errors.front();
   form.reset();
   prompt.reset();
+  common.reset();
   ui::Application().SetOnException(nullptr);
 }
 
 void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form.reset();
   prompt.reset();
+  common = std::make_unique<app::TfrmCommon>(folders.Path() + "vexmoor.exe");
+  common->DoCreate();
   form =
       std::make_unique<app::TfrmMain>(conversion::CommandLineFolders{systemFolder, folders.Path()});
   form->DoCreate();
@@ -83,8 +86,9 @@ void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form->msgClearAll = "Clear the list?";
   form->msgFolderView = "All done.";
   form->msgFinishInfo = "Open the output folder?";
-  form->editOutputFolder->SetText(folders.Path() + "out");
+  // Shown first: the first showing restores the output folder of config.ini.
   form->Show();
+  form->editOutputFolder->SetText(folders.Path() + "out");
 }
 
 std::string MainWindowTest::AddEntry(const std::string& name, const std::string& behaviour) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/common_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "encoder/command_arguments.h"
@@ -55,6 +56,9 @@ class MainWindowTest : public testing::Test {
   static std::string FakeEncoderFolder();
 
   test_support::TestFolder folders;
+  // The application folder is the test folder: no language file, no
+  // config.ini at first.
+  std::unique_ptr<app::TfrmCommon> common;
   std::unique_ptr<app::TfrmMain> form;
   std::unique_ptr<app::TfrmOverWrite> prompt;
   std::vector<std::string> errors;

@@ -18,10 +18,12 @@
 #include <thread>
 #include <vector>
 
+#include "app/common_form.h"
 #include "app/main_form.h"
 #include "base/path_text.h"
 #include "encoder/command_line_quoting.h"
 #include "encoder/ffmpeg_plan.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/thread_cpu_time.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
@@ -334,10 +336,13 @@ int main(int argc, char** argv) {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   const conversion::CommandLineFolders folders{encoderFolder, temp};
+  const test_support::TestFolder applicationFolder;
+  app::TfrmCommon common(applicationFolder.Path() + "vexmoor.exe");
+  common.DoCreate();
   app::TfrmMain form(folders);
   form.DoCreate();
-  form.editOutputFolder->SetText(outputFolder);
   form.Show();
+  form.editOutputFolder->SetText(outputFolder);
   form.AddFile(clip);
   const std::string windowOutput = conversion::MakeOutputPath(outputFolder, clip);
   const std::string directOutput = outputFolder + "direct.3gp";

@@ -71,6 +71,7 @@ TEST_F(ControlTest, NotificationsReachControlsInsideAGroupBox) {
 
   SendMessageW(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
   edit->SetText("D:\\Out");
+  edit->SetText("D:\\Out");  // the text it holds: no change
   SendMessageW(check->Handle(), BM_CLICK, 0, 0);
 
   EXPECT_EQ(1, comboChanges);

@@ -123,20 +123,56 @@ TEST(FormTest, ModalFormAnsweredFromACreationHook) {
   EXPECT_EQ("other", form.clicked);
 }
 
+// Escape presses the cancel button, with its handler and its modal result,
+// on a modal form as on a modeless one; without one it only ends a modal
+// form.
+TEST(FormTest, EscapePressesTheCancelButton) {
+  PromptForm form;
+  form.no->SetCancel(true);
+  WhenShown(form, [&] { PressKey(GetFocus(), VK_ESCAPE); });
+  EXPECT_EQ(mrNo, form.ShowModal());
+  EXPECT_EQ("no", form.clicked);
+
+  form.clicked.clear();
+  form.Show();
+  SetFocus(form.notice->Handle());
+  PressKey(form.notice->Handle(), VK_ESCAPE);
+  test_support::PumpUntil([&] { return !form.clicked.empty(); }, 2000);
+  EXPECT_EQ("no", form.clicked);
+
+  form.Hide();
+  form.no->SetCancel(false);
+  EXPECT_EQ(nullptr, form.CancelButton());
+  form.clicked.clear();
+  WhenShown(form, [&] { PressKey(GetFocus(), VK_ESCAPE); });
+  EXPECT_EQ(mrCancel, form.ShowModal());
+  EXPECT_EQ("", form.clicked);
+}
+
 TEST(FormTest, ShowingAVisibleFormModallyIsRefused) {
   PromptForm form;
   form.Show();
   EXPECT_THROW(form.ShowModal(), std::logic_error);
 }
 
+// A show handler that shows the window itself, as a fade does, is not
+// called again; a close query can keep the form open.
 TEST(FormTest, EventsFollowTheFormsLife) {
   std::string events;
   struct EventForm : TForm {
     explicit EventForm(std::string& events) : TForm(TFormOptions{"Events", 0, 0, 100, 50}) {
       OnCreate = [&events](base::TComponent*) { events += "create "; };
-      OnShow = [&events](base::TComponent*) { events += "show "; };
+      OnShow = [this, &events](base::TComponent*) {
+        events += "show ";
+        ShowWindow(Handle(), SW_SHOWNA);
+      };
+      OnCloseQuery = [this, &events](base::TComponent*, bool& canClose) {
+        events += "query ";
+        canClose = mayClose;
+      };
       OnClose = [&events](base::TComponent*, TCloseAction&) { events += "close "; };
     }
+    bool mayClose = false;
   };
   auto form = CreateForm<EventForm>(events);
   // Not the main form here: closing that would end the test program.
@@ -144,8 +180,12 @@ TEST(FormTest, EventsFollowTheFormsLife) {
   Application().SetMainForm(nullptr);
   form->Show();
   SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  form->mayClose = true;
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
   form->Show();
-  EXPECT_EQ("create show close show ", events);
+  EXPECT_EQ("create show query query close show ", events);
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 

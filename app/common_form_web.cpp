@@ -1,0 +1,61 @@
+// The help, web and update commands of the common services module.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "app/common_form.h"
+#include "settings/language_set.h"
+#include "settings/program_files.h"
+#include "ui/application.h"
+#include "win/code_page.h"
+
+namespace app {
+
+// The shell is told not to report a failure: a missing help file or
+// updater, or no program for an address, goes by without a message.
+void TfrmCommon::OpenUrl(const std::string& target) const {
+  const std::wstring file = win::Utf8ToWide(target);
+  SHELLEXECUTEINFOW request{};
+  request.cbSize = sizeof request;
+  request.fMask = SEE_MASK_FLAG_NO_UI;
+  request.hwnd = Handle();
+  request.lpVerb = L"open";
+  request.lpFile = file.c_str();
+  request.lpParameters = L"";
+  request.lpDirectory = L"";
+  request.nShow = SW_SHOW;
+  ShellExecuteExW(&request);
+}
+
+void TfrmCommon::OpenHelp() const {
+  OpenUrl(HelpFile);
+}
+
+void TfrmCommon::OpenHomePage() const {
+  OpenUrl(HomePageUrl);
+}
+
+void TfrmCommon::OpenSupportMail() const {
+  OpenUrl(SupportMailUrl);
+}
+
+void TfrmCommon::OpenFeedbackPage() const {
+  OpenUrl(FeedbackUrl);
+}
+
+void TfrmCommon::OpenProductPage(int entry) const {
+  OpenUrl(settings::ProductPageUrl(LanguageId, entry));
+}
+
+// The program ends by closing its main window, as Exit does: a running
+// encoder is stopped, no further file is started and the temporary script
+// goes.
+void TfrmCommon::RunUpdater() const {
+  OpenUrl(AppPath + settings::kUpdaterFileName);
+  if (ui::TForm* mainForm = ui::Application().MainForm())
+    mainForm->Close();
+  else
+    ui::Application().Terminate();
+}
+
+}  // namespace app
