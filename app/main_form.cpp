@@ -58,7 +58,13 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   CreateSkinEngine();
 }
 
-TfrmMain::~TfrmMain() = default;
+// The runner reports the end of a process it still holds when it goes, and
+// that report switches this window's controls: it goes first, while the
+// window is whole, whichever way the window is destroyed.
+TfrmMain::~TfrmMain() {
+  delete ConsoleIO;
+  ConsoleIO = nullptr;
+}
 
 void TfrmMain::CreateActions() {
   ActionList = Named(new ui::TActionList(this), "ActionList");
@@ -199,10 +205,10 @@ void TfrmMain::CreateConsoleIO() {
   ConsoleIO->SetSplitMode(console::smSplitchar);
   ConsoleIO->SetEnableKill(true);
   ConsoleIO->SetStopProcessOnFree(true);
-  ConsoleIO->SetOnReceiveOutput([this](console::TConsoleIO* sender, const win::AnsiString& cmd) {
+  ConsoleIO->SetOnReceiveOutput([this](console::TConsoleIO* sender, const std::string& cmd) {
     ConsoleIOReceiveOutput(sender, cmd);
   });
-  ConsoleIO->SetOnReceiveError([this](console::TConsoleIO* sender, const win::AnsiString& cmd) {
+  ConsoleIO->SetOnReceiveError([this](console::TConsoleIO* sender, const std::string& cmd) {
     ConsoleIOReceiveError(sender, cmd);
   });
   ConsoleIO->SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
@@ -239,18 +245,18 @@ void TfrmMain::ConsoleIOProcessStatusChange(console::TConsoleIO*, bool isRunning
   SetControlsEnabled(!isRunning);
 }
 
-void TfrmMain::ConsoleIOReceiveOutput(console::TConsoleIO*, const win::AnsiString& cmd) {
+void TfrmMain::ConsoleIOReceiveOutput(console::TConsoleIO*, const std::string& cmd) {
   ParseEncoderOutput(cmd);
 }
 
-void TfrmMain::ConsoleIOReceiveError(console::TConsoleIO*, const win::AnsiString& cmd) {
+void TfrmMain::ConsoleIOReceiveError(console::TConsoleIO*, const std::string& cmd) {
   runDriver_.NoteEncoderMessages(cmd);
   ParseEncoderOutput(cmd);
 }
 
 // Progress and status line from one text of the encoder. Nothing here is
 // ever reported: a text that does not parse leaves the display as it is.
-void TfrmMain::ParseEncoderOutput(const win::AnsiString& text) {
+void TfrmMain::ParseEncoderOutput(const std::string& text) {
   const auto progress = conversion::ParseEncoderOutput(text, progressState_);
   if (!progress)
     return;

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void StopConversion();
   void ResetProgress() override;
   void OpenFolder(const std::string& folder);
+  // What OpenFolder hands the folder to: the shell's "open", unless a test
+  // puts a recorder here.
+  std::function<void(HWND owner, const std::string& folder)> ShellOpen;
   bool Converting() const { return runDriver_.Converting(); }
   conversion::OverwriteChoice overwritePolicy() const { return runDriver_.OverwritePolicy(); }
 
@@ -207,10 +211,11 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) override;
 
   // Runner events.
-  void ConsoleIOReceiveOutput(console::TConsoleIO* sender, const win::AnsiString& cmd);
-  void ConsoleIOReceiveError(console::TConsoleIO* sender, const win::AnsiString& cmd);
+  // The encoder's texts are UTF-8.
+  void ConsoleIOReceiveOutput(console::TConsoleIO* sender, const std::string& cmd);
+  void ConsoleIOReceiveError(console::TConsoleIO* sender, const std::string& cmd);
   void ConsoleIOProcessStatusChange(console::TConsoleIO* sender, bool isRunning);
-  void ParseEncoderOutput(const win::AnsiString& text);
+  void ParseEncoderOutput(const std::string& text);
 
   TfrmOverWrite* frmOverWrite_ = nullptr;
   TFrmBatchAdd* frmBatchAdd_ = nullptr;

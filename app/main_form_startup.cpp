@@ -81,8 +81,7 @@ void TfrmMain::RestoreOutputFolder() {
 // An encoder that is there already is used as it is. A failed copy leaves
 // it missing, and the conversion reports that when it starts the encoder.
 void TfrmMain::InstallEncoder() {
-  const std::string encoderPath =
-      win::AnsiToUtf8(runDriver_.Folders().systemFolder) + settings::kEncoderFileName;
+  const std::string encoderPath = runDriver_.Folders().systemFolder + settings::kEncoderFileName;
   if (!FileExists(encoderPath))
     TfrmCommon::ExtractAppendedFile(frmCommon->AppPath + settings::kCarrierFileName, encoderPath);
 }

@@ -16,6 +16,7 @@
 #include "skinning/window_messages.h"
 #include "skinning/window_text.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/system_folders.h"
 
 namespace skinning {
@@ -183,8 +184,10 @@ void TvxSkinEngine::SetActive(bool active) {
 }
 
 void TvxSkinEngine::SetSkinFile(const std::string& value) {
-  const std::string path =
-      FindSkinFile(value, {ProgramFolder(), win::WindowsFolder(), win::SystemFolder()}, FileExists);
+  const std::string path = FindSkinFile(value,
+                                        {ProgramFolder(), win::Utf8ToAnsi(win::WindowsFolder()),
+                                         win::Utf8ToAnsi(win::SystemFolder())},
+                                        FileExists);
   if (path.empty()) {
     return;
   }

@@ -6,13 +6,14 @@
 
 #include <cstdio>
 
+#include "win/code_page.h"
 #include "win/os_error.h"
 #include "win/system_folders.h"
 
 namespace skinning {
 
 std::string WinTempNameSource::TempFolder() {
-  return win::TempFolder();
+  return win::Utf8ToAnsi(win::TempFolder());
 }
 
 std::string WinTempNameSource::NewGuidText() {

@@ -15,7 +15,7 @@ apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
   libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
-  fp-utils libfreetype-dev
+  fonts-wine fp-utils libfreetype-dev
 )
 
 install_packages() {
@@ -95,7 +95,24 @@ link_cjk_font() {
   wineserver -w
 }
 
+# Wine's own fonts (Marlett draws the title bar's buttons; the others stand
+# in for the Windows fonts) come in Debian's fonts-wine, but this Wine does
+# not look for them in that package's folder: the prefix gets copies of the
+# TrueType ones. The bitmap ones are left out: a bitmap MS Sans Serif would
+# take the place of the TrueType one, which alone links to the Chinese font.
+install_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font missing=()
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [[ -e "$fonts/$(basename "$font")" ]] || missing+=("$font")
+  done
+  [[ ${#missing[@]} -eq 0 ]] && return
+  step "Giving the Wine prefix Wine's own fonts"
+  mkdir -p "$fonts"
+  cp "${missing[@]}" "$fonts/"
+}
+
 install_packages
 fetch_ffmpeg
 create_wine_prefix
 link_cjk_font
+install_wine_fonts

@@ -9,7 +9,10 @@ TButton::TButton(TControl* parent, const TButtonOptions& options)
                options.caption),
       modalResult_(options.modalResult),
       actionLink_([this](const TAction& action) {
-        SetCaption(action.Caption());
+        // A button repaints at once when given a text, even its own: a
+        // change of the action's enabled state alone leaves the text be.
+        if (Caption() != action.Caption())
+          SetCaption(action.Caption());
         SetEnabled(action.Enabled());
       }) {
   OnClick = options.onClick;

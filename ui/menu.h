@@ -91,7 +91,8 @@ class TMenu : public base::TComponent {
   // Makes every item owner-drawn (OnMeasureItem, OnDrawItem) or not.
   void SetOwnerDraw(bool ownerDraw);
 
-  // Called after an item was added or changed (caption, enabled state), for
+  // Called after an item was added anywhere in the menu, or an entry of the
+  // menu itself (not of a submenu) changed its caption or enabled state, for
   // whoever shows the menu in a way of its own.
   std::function<void(TMenu& menu)> OnChange;
 
@@ -101,7 +102,7 @@ class TMenu : public base::TComponent {
  private:
   friend class TMenuItem;
   void Changed();
-  // Called after an item changed, for a menu bar to redraw itself.
+  // Called on the same changes as OnChange, for a menu bar to redraw itself.
   virtual void ItemsChanged() {}
 
   TMenuItem* items_;

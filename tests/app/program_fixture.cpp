@@ -102,8 +102,7 @@ ScratchInstallation::ScratchInstallation() {
 }
 
 app::ProgramFolders ScratchInstallation::Folders() const {
-  return {AppFolder() + "vexmoor.exe",
-          {win::Utf8ToAnsi(SystemFolder()), win::Utf8ToAnsi(TempFolder())}};
+  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}};
 }
 
 void ScratchInstallation::Install(std::initializer_list<const char*> names) const {
