@@ -116,6 +116,10 @@ class ConsoleIOTest : public ::testing::Test {
       EXPECT_TRUE(WaitForEnd());
     }
     io.reset();
+    // The component's window goes when the last worker of its run lets go,
+    // which can be after the component: wait for it here, or a later test
+    // that counts these windows would see it go during its own count.
+    EXPECT_TRUE(PumpUntil([] { return CountMessageWindows() == 0; }));
   }
 
   bool WaitForEnd() {
