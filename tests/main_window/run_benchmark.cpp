@@ -325,12 +325,13 @@ int main(int argc, char** argv) {
   if (argc < 5) {
     std::fprintf(stderr,
                  "usage: main_window_bench <encoder folder\\> <ffmpeg.exe> <clip> "
-                 "<output folder> [rounds]\n");
+                 "<output folder> [rounds [skin file]]\n");
     return 2;
   }
   const std::string encoderFolder = argv[1], ffmpeg = argv[2], clip = argv[3];
   const std::string outputFolder = base::IncludeTrailingBackslash(argv[4]);
   const int rounds = argc > 5 ? std::atoi(argv[5]) : 3;
+  const std::string skinFile = argc > 6 ? argv[6] : "";
   ui::Application().Initialize();
 
   char temp[MAX_PATH];
@@ -341,6 +342,8 @@ int main(int argc, char** argv) {
   common.DoCreate();
   app::TfrmMain form(folders);
   form.DoCreate();
+  if (!skinFile.empty())
+    form.vxSkinEngine->SetSkinFile(skinFile);  // argv is in the ANSI code page
   form.Show();
   form.editOutputFolder->SetText(outputFolder);
   form.AddFile(clip);

@@ -5,6 +5,8 @@
 # CLIP_SIZE and CLIP_SECONDS say otherwise; a smaller or shorter one
 # converts in well under a second, so the fixed cost of starting the
 # encoder weighs more. Clips are kept in the build tree for the next run.
+# SKIN names one of the program's skins (Silver, MP10, ...) for the window
+# to wear; without it the window keeps the system's look.
 # Usage: run_benchmark.sh <cross build folder> [rounds]
 set -euo pipefail
 build=$(cd "$1" && pwd) rounds=${2:-3}
@@ -20,4 +22,5 @@ clip="$work/clip$seconds-$size.avi"
   -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=$seconds" -ac 2 \
   -c:v mpeg4 -q:v 8 -c:a pcm_s16le -shortest "$clip"
 wine "$build/tests/main_window/main_window_bench.exe" "$(windows_path "$build/bin")\\" \
-  "$(windows_path "$ffmpeg_exe")" "$(windows_path "$clip")" "$(windows_path "$work/out")" "$rounds"
+  "$(windows_path "$ffmpeg_exe")" "$(windows_path "$clip")" "$(windows_path "$work/out")" "$rounds" \
+  ${SKIN:+"$(windows_path "$build/bin/skins/$SKIN.ssk")"}
