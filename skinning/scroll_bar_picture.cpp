@@ -79,7 +79,8 @@ void DrawArrows(const skin::TvxSkinScrollBtnRes& pictures, image::Canvas& canvas
 
 void DrawPiecedThumb(const ThumbPainter& thumb) {
   const int length = thumb.Length();
-  thumb.Stretch(1, 0, std::min(thumb.PieceLength(1), length));
+  const int startCap = std::min(thumb.PieceLength(1), length);
+  thumb.Draw(1, 0, startCap, 0, startCap);
   const int endCap = thumb.PieceLength(5);
   const int cut = std::max(0, endCap - length / 2);
   thumb.Draw(5, cut, endCap - cut, length - (endCap - cut), endCap - cut);

@@ -26,7 +26,10 @@ class ScrollOverlay {
   ScrollOverlay& operator=(const ScrollOverlay&) = delete;
 
   HWND Handle() const { return window_; }
-  bool Shown() const { return window_ && IsWindowVisible(window_); }
+  // Shown where its parent is: whether the parent shows is the parent's.
+  bool Shown() const {
+    return window_ && (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+  }
   // Lays the panel over `rect` of the parent's client area, in front of
   // its siblings, and has it painted.
   void ShowAt(const RECT& rect);

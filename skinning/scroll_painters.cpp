@@ -34,6 +34,10 @@ bool MayMoveScrollBars(UINT message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_GETOBJECT:
+    case SBM_GETSCROLLBARINFO:  // asked by GetScrollBarInfo itself
+    case SBM_GETSCROLLINFO:
+    case SBM_GETPOS:
+    case SBM_GETRANGE:
       return false;
   }
   return true;
