@@ -90,17 +90,28 @@ bool TvxSkinBorderWinControl::BeforeMessage(ui::TMessage& message) {
   return true;
 }
 
-// The system draws everything but the border's rows, we draw those.
+// The system draws the rest of the non-client area (the scroll bars), we
+// draw the border's rows. What lies under our own panels the system need
+// not draw at all; often nothing is left for it then.
 void TvxSkinBorderWinControl::PaintNonClient(ui::TMessage& message) {
   RECT window{};
   GetWindowRect(GetHandle(), &window);
   InflateRect(&window, -kBorderWidth, -kBorderWidth);
-  win::UniqueRegion inside(CreateRectRgnIndirect(&window));
+  win::UniqueRegion rest(CreateRectRgnIndirect(&window));
   if (message.WParam != 1) {
-    CombineRgn(inside.Get(), inside.Get(), reinterpret_cast<HRGN>(message.WParam), RGN_AND);
+    CombineRgn(rest.Get(), rest.Get(), reinterpret_cast<HRGN>(message.WParam), RGN_AND);
   }
-  ui::TMessage rest{WM_NCPAINT, reinterpret_cast<WPARAM>(inside.Get()), message.LParam, 0};
-  CallSaved(rest);
+  RECT client{};
+  GetClientRect(GetHandle(), &client);
+  MapWindowPoints(GetHandle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  win::UniqueRegion clientRegion(CreateRectRgnIndirect(&client));
+  CombineRgn(rest.Get(), rest.Get(), clientRegion.Get(), RGN_DIFF);
+  ExcludeCovered(rest.Get());
+  RECT box{};
+  if (GetRgnBox(rest.Get(), &box) != NULLREGION) {
+    ui::TMessage systemPart{WM_NCPAINT, reinterpret_cast<WPARAM>(rest.Get()), message.LParam, 0};
+    CallSaved(systemPart);
+  }
   PaintBorder();
   message.Result = 0;
   handled_ = true;
@@ -127,11 +138,23 @@ void TvxSkinBorderWinControl::PaintBorder() {
   picture_.Resize(width, height);
   OutlineRect(picture_.Canvas(), {0, 0, width, height}, Reader().Color(skin::kColorControlBorder));
   OutlineRect(picture_.Canvas(), {1, 1, width - 1, height - 1}, ControlColor());
+  // Only the border's rows and the corner are put on the window.
+  win::UniqueRegion shown(CreateRectRgn(0, 0, width, height));
+  win::UniqueRegion inside(
+      CreateRectRgn(kBorderWidth, kBorderWidth, width - kBorderWidth, height - kBorderWidth));
+  CombineRgn(shown.Get(), shown.Get(), inside.Get(), RGN_DIFF);
+  RECT corner = ScrollCorner();
+  if (!IsRectEmpty(&corner)) {
+    OffsetRect(&corner, -window.left, -window.top);
+    picture_.Canvas().Fill(ImageRect(corner), Engine().Metrics().formColor);
+    win::UniqueRegion cornerRegion(CreateRectRgnIndirect(&corner));
+    CombineRgn(shown.Get(), shown.Get(), cornerRegion.Get(), RGN_OR);
+  }
   HDC dc = GetWindowDC(GetHandle());
   if (!dc) {
     return;
   }
-  ExcludeClipRect(dc, kBorderWidth, kBorderWidth, width - kBorderWidth, height - kBorderWidth);
+  ExtSelectClipRgn(dc, shown.Get(), RGN_AND);
   picture_.CopyTo(dc, 0, 0);
   ReleaseDC(GetHandle(), dc);
 }
@@ -156,12 +179,51 @@ void TvxSkinScrollWinControl::UpdateLook() {
   SyncScrollBars();
 }
 
+bool TvxSkinScrollWinControl::Covered(const Bar& bar) {
+  return bar.overlay && bar.overlay->Shown();
+}
+
+void TvxSkinScrollWinControl::ExcludeCovered(HRGN region) const {
+  const auto exclude = [region](const RECT& rect) {
+    win::UniqueRegion part(CreateRectRgnIndirect(&rect));
+    CombineRgn(region, region, part.Get(), RGN_DIFF);
+  };
+  for (const Bar& bar : bars_) {
+    if (Covered(bar)) {
+      exclude(bar.shown.rcScrollBar);
+    }
+  }
+  exclude(ScrollCorner());
+}
+
+// The columns of the vertical bar on the rows of the horizontal one.
+RECT TvxSkinScrollWinControl::ScrollCorner() const {
+  const RECT& vertical = bars_[0].shown.rcScrollBar;
+  const RECT& horizontal = bars_[1].shown.rcScrollBar;
+  if (!Covered(bars_[0]) || !Covered(bars_[1])) {
+    return {};
+  }
+  return {vertical.left, horizontal.top, vertical.right, horizontal.bottom};
+}
+
 void TvxSkinScrollWinControl::SyncScrollBars() {
   if (redrawOff_) {
     return;
   }
+  const RECT cornerBefore = ScrollCorner();
   for (Bar& bar : bars_) {
     SyncBar(bar);
+  }
+  const RECT cornerAfter = ScrollCorner();
+  if (!EqualRect(&cornerBefore, &cornerAfter)) {
+    // The corner changes hands between the skin and the system, which
+    // repaints only what a panel uncovers.
+    for (RECT corner : {cornerBefore, cornerAfter}) {
+      MapWindowPoints(HWND_DESKTOP, GetHandle(), reinterpret_cast<POINT*>(&corner), 2);
+      if (!IsRectEmpty(&corner)) {
+        RedrawWindow(GetHandle(), &corner, nullptr, RDW_FRAME | RDW_INVALIDATE);
+      }
+    }
   }
 }
 

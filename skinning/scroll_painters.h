@@ -23,8 +23,16 @@ class TvxSkinBorderWinControl : public TvxSkinControlVCL {
   void Paint() override { PaintBorder(); }
 
  protected:
-  // The border, in one transfer to the window's non-client area.
+  // The border, and the corner between two skinned scroll bars, in one
+  // transfer to the window's non-client area.
   void PaintBorder();
+  // Takes out of `region` (screen coordinates) the parts of the
+  // non-client area that the painter's own panels lie over: the system
+  // need not draw what nobody sees.
+  virtual void ExcludeCovered(HRGN region) const { (void)region; }
+  // The corner between the two scroll bars when the painter draws both,
+  // in screen coordinates; empty otherwise.
+  virtual RECT ScrollCorner() const { return {}; }
 
  private:
   bool HasBorder() const;
@@ -43,6 +51,11 @@ class TvxSkinScrollWinControl : public TvxSkinBorderWinControl {
   void AfterMessage(ui::TMessage& message) override;
   void UpdateLook() override;
 
+ protected:
+  void ExcludeCovered(HRGN region) const override;
+  RECT ScrollCorner() const override;
+
+ public:
   // The panel over the vertical or the horizontal bar; null until one was
   // needed.
   const ScrollOverlay* Overlay(bool vertical) const {
@@ -56,6 +69,8 @@ class TvxSkinScrollWinControl : public TvxSkinBorderWinControl {
     SCROLLBARINFO shown{};
   };
 
+  // A panel lies over the bar; `shown` is where.
+  static bool Covered(const Bar& bar);
   // Lays the panels over the bars as they are now, or hides them.
   void SyncScrollBars();
   void SyncBar(Bar& bar);

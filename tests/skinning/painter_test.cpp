@@ -39,12 +39,26 @@ void ShowOnScreen() {
   MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, 0);
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y) {
+// What a window of the test form shows at a point of the screen, with the
+// windows over it: read from the form's picture, which Wine puts on the
+// screen, and not from the screen itself, where the windows of tests
+// running at the same time may lie over the form.
+COLORREF ShownPixel(HWND window, POINT screenPoint) {
   ShowOnScreen();
+  HWND top = GetAncestor(window, GA_ROOT);
+  RECT bounds{};
+  GetWindowRect(top, &bounds);
+  HDC dc = GetDCEx(top, nullptr, DCX_WINDOW | DCX_CACHE);
+  const COLORREF color = GetPixel(dc, screenPoint.x - bounds.left, screenPoint.y - bounds.top);
+  ReleaseDC(top, dc);
+  return color;
+}
+
+// Of the window's client area.
+COLORREF ScreenPixel(HWND window, int x, int y) {
   POINT at{x, y};
   ClientToScreen(window, &at);
-  win::ClientDC screen(nullptr);
-  return GetPixel(screen.Get(), at.x, at.y);
+  return ShownPixel(window, at);
 }
 
 // Of the window, non-client area included.
@@ -345,11 +359,7 @@ TEST_F(PainterTest, DrawScrollBarOffLeavesTheSystemScrollBarsAndSkinsTheRest) {
   bar.cbSize = sizeof bar;
   ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
   const POINT arrow{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2, bar.rcScrollBar.top + 4};
-  auto screen = [&arrow] {
-    ShowOnScreen();
-    win::ClientDC dc(nullptr);
-    return GetPixel(dc.Get(), arrow.x, arrow.y);
-  };
+  auto screen = [&] { return ShownPixel(list, arrow); };
   ASSERT_NE(nullptr, painter.Overlay(true));
   EXPECT_TRUE(painter.Overlay(true)->Shown());
   EXPECT_EQ(ScrollArrowColor(1), screen());
@@ -367,6 +377,32 @@ TEST_F(PainterTest, DrawScrollBarOffLeavesTheSystemScrollBarsAndSkinsTheRest) {
   Pump(50);
   EXPECT_TRUE(painter.Overlay(true)->Shown());
   EXPECT_EQ(ScrollArrowColor(1), screen());
+}
+
+TEST_F(PainterTest, CornerBetweenTwoSkinnedScrollBarsTakesTheFormColour) {
+  HWND list = listView->Handle();
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, 400);
+  Pump(50);
+  auto& painter = PainterOf<skinning::TvxSkinListView>(*listView);
+  ASSERT_TRUE(painter.Overlay(true) && painter.Overlay(true)->Shown());
+  ASSERT_TRUE(painter.Overlay(false) && painter.Overlay(false)->Shown());
+  SCROLLBARINFO vertical{};
+  vertical.cbSize = sizeof vertical;
+  ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &vertical));
+  RECT window{};
+  GetWindowRect(list, &window);
+  // Inside the corner, away from both bars.
+  const int x = (vertical.rcScrollBar.left + vertical.rcScrollBar.right) / 2 - window.left;
+  const int y = window.bottom - window.top - 6;
+  EXPECT_EQ(kFormColor, WindowPixel(list, x, y));
+
+  // Each change of hands repaints the corner.
+  Engine().SetDrawScrollBar(false);
+  Pump(50);
+  EXPECT_NE(kFormColor, WindowPixel(list, x, y)) << "the system's corner";
+  Engine().SetDrawScrollBar(true);
+  Pump(50);
+  EXPECT_EQ(kFormColor, WindowPixel(list, x, y));
 }
 
 TEST_F(PainterTest, PressOnTheOverlayScrollsTheControl) {
