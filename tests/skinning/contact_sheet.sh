@@ -47,6 +47,7 @@ for skin in "${names[@]}"; do
     printf '%s\n' "$file"
   done
 done
+# ImageMagick's own default font may be missing: name a file.
 montage "${labelled[@]}" -tile 6x -geometry +8+8 -background '#404040' -fill white \
-  -pointsize 14 "$sheet"
+  -font "$(fc-match -f '%{file}' sans)" -pointsize 14 "$sheet"
 echo "$sheet"

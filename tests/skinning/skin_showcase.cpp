@@ -19,7 +19,7 @@
 #include "app/directory_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
-#include "conversion/encoder_output.h"
+#include "tests/skinning/main_window_states.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -33,28 +33,6 @@ void PlaceBeside(HWND window, HWND beside) {
   GetWindowRect(beside, &main);
   SetWindowPos(window, nullptr, main.right + 16, main.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-constexpr int kSampleFiles = 12;
-constexpr int kConvertedFile = 3;
-
-void AddSampleFiles(app::TfrmMain& form) {
-  for (int i = 1; i <= kSampleFiles; ++i) {
-    form.AddFile("C:\\Video\\holiday-" + std::to_string(i) + ".avi");
-  }
-}
-
-// What the window shows while the encoder converts the fourth file.
-void ShowBusy(app::TfrmMain& form) {
-  form.listViewFiles->Item(kConvertedFile).SetSelected(true);
-  form.SetControlsEnabled(false);
-  conversion::EncoderProgress progress;
-  progress.position = 42;
-  progress.frameCount = 315;
-  progress.total = 750;
-  form.progressBarCurrent->SetPosition(progress.position);
-  form.labelCurrentInfo->SetCaption(conversion::FormatProgressStatus(
-      form.msgStatusRun, kConvertedFile, kSampleFiles, "holiday-4.avi", progress));
 }
 
 }  // namespace
@@ -87,9 +65,9 @@ int main(int argc, char** argv) {
     }
     mainForm->OnShow = [&](base::TComponent*) { mainForm->vxSkinEngine->SetSkinFile(skinFile); };
     mainForm->Show();
-    AddSampleFiles(*mainForm);
+    skinning_test::AddSampleFiles(*mainForm);
     if (what == "busy") {
-      ShowBusy(*mainForm);
+      skinning_test::ShowBusy(*mainForm);
     }
     test_support::PumpUntil([] { return false; }, 300);
 
