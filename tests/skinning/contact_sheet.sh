@@ -4,13 +4,14 @@
 # contact sheet for review: two columns per skin pair, idle then busy, in
 # the order of the Skin menu. Run after tools/build.sh.
 # Usage: tests/skinning/contact_sheet.sh [OUTPUT.png]
-#        (default: build/screenshots/main-window-skins.png)
+#        (default: build/screenshots/main-window-skins.png; the single
+#        screenshots go to build/screenshots/main-window/)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$here/tools/env.sh"
 source "$here/tools/display.sh"
 sheet="${1:-$VEXMOOR_BUILD/screenshots/main-window-skins.png}"
-shots="$(dirname "$sheet")/main-window"
+shots="$VEXMOOR_BUILD/screenshots/main-window"
 mkdir -p "$shots"
 showcase="$VEXMOOR_BUILD/win32/tests/skinning/skin_showcase.exe"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
