@@ -2,8 +2,17 @@
 
 #include <functional>
 
-#include "skinning/skin_engine.h"
-
+#include "skinning/button_painter.h"
+#include "skinning/check_box_painter.h"
+#include "skinning/combo_box_painter.h"
+#include "skinning/common_control_painters.h"
+#include "skinning/list_view_painter.h"
+#include "skinning/progress_bar_painter.h"
+#include "skinning/scroll_painters.h"
+#include "skinning/tab_control_painter.h"
+#include "skinning/text_painters.h"
+#include "skinning/tool_bar_painter.h"
+#include "skinning/window_text.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/list_view.h"
@@ -43,38 +52,6 @@ const std::vector<ClassRow>& ClassTable() {
   return table;
 }
 
-// Until a kind has a painter of its own, its controls get one that draws
-// nothing. Group boxes and labels already look the part: the parent's
-// colour behind them and the skin's control text colour.
-class PlainControlPainter final : public TvxSkinControlVCL {
- public:
-  PlainControlPainter(TvxSkinWindow& window, ui::TControl& control, bool textOnParent)
-      : TvxSkinControlVCL(window, control), textOnParent_(textOnParent) {}
-  bool WantsParentColor() const override { return textOnParent_; }
-
-  void SaveOwnColors() override {
-    TvxSkinControlVCL::SaveOwnColors();
-    ownFontColor_ = Control().Font().Color();
-  }
-
-  void UpdateLook() override {
-    TvxSkinControlVCL::UpdateLook();
-    if (!textOnParent_) {
-      return;
-    }
-    const image::ColorRef skinned = Engine().Reader().Color(skin::kColorControlFont);
-    const bool skinning = Engine().Skinning() && (skinned >> 24) == 0;
-    const ui::TColor wanted = skinning ? skinned : ownFontColor_;
-    if (Control().Font().Color() != wanted) {
-      Control().Font().SetColor(wanted);
-    }
-  }
-
- private:
-  bool textOnParent_;
-  ui::TColor ownFontColor_ = ui::clWindowText;
-};
-
 }  // namespace
 
 PainterKind ControlPainterKind(const ui::TControl& control) {
@@ -84,24 +61,64 @@ PainterKind ControlPainterKind(const ui::TControl& control) {
       return row->kind;
     }
   }
-  return PainterKind::kNone;
+  return PainterForControlClass(ClassNameOf(control.Handle()));
 }
 
 std::unique_ptr<TvxSkinControl> MakeControlPainter(TvxSkinWindow& window, ui::TControl& control) {
-  const PainterKind kind = ControlPainterKind(control);
-  if (kind == PainterKind::kNone) {
-    return nullptr;
+  switch (ControlPainterKind(control)) {
+    case PainterKind::kButton:
+      return std::make_unique<TvxSkinButton>(window, control);
+    case PainterKind::kCheckBox:
+      return std::make_unique<TvxSkinCheckBox>(window, control, false);
+    case PainterKind::kComboBox:
+      return std::make_unique<TvxSkinComboBox>(window, control);
+    case PainterKind::kScrollWinControl:
+      return std::make_unique<TvxSkinScrollWinControl>(window, control);
+    case PainterKind::kGroupBox:
+      return std::make_unique<TvxSkinGroupBox>(window, control);
+    case PainterKind::kLabel:
+      return std::make_unique<TvxSkinLabel>(window, control);
+    case PainterKind::kListView:
+      return std::make_unique<TvxSkinListView>(window, control);
+    case PainterKind::kProgressBar:
+      return std::make_unique<TvxSkinProgressBar>(window, control);
+    case PainterKind::kScrollBar:
+      return std::make_unique<TvxSkinScrollBar>(window, control);
+    case PainterKind::kTrackBar:
+      return std::make_unique<TvxSkinTrackBar>(window, control);
+    case PainterKind::kUpDown:
+      return std::make_unique<TvxSkinUpDown>(window, control);
+    case PainterKind::kStatusBar:
+      return std::make_unique<TvxSkinStatusBar>(window, control);
+    case PainterKind::kTabControl:
+      return std::make_unique<TvxSkinTabControl>(window, control);
+    case PainterKind::kToolBar:
+      return std::make_unique<TvxSkinToolBar>(window, control);
+    case PainterKind::kDateTimePicker:
+      return std::make_unique<TvxSkinDateTimePicker>(window, control);
+    default:
+      return nullptr;
   }
-  const bool parentColor = kind == PainterKind::kGroupBox || kind == PainterKind::kLabel;
-  return std::make_unique<PlainControlPainter>(window, control, parentColor);
 }
 
 std::unique_ptr<TvxSkinControl> MakeWindowPainter(TvxSkinWindow& window, HWND control,
                                                   PainterKind kind) {
-  if (kind == PainterKind::kNone) {
-    return nullptr;
+  switch (kind) {
+    case PainterKind::kWndButton:
+      return std::make_unique<TvxSkinWndButton>(window, control);
+    case PainterKind::kWndCheckBox:
+      return std::make_unique<TvxSkinWndCheckBox>(window, control, false);
+    case PainterKind::kWndRadioButton:
+      return std::make_unique<TvxSkinWndCheckBox>(window, control, true);
+    case PainterKind::kWndComboBox:
+      return std::make_unique<TvxSkinWndComboBox>(window, control);
+    case PainterKind::kWndTabControl:
+      return std::make_unique<TvxSkinWndTabControl>(window, control);
+    case PainterKind::kWndToolBar:
+      return std::make_unique<TvxSkinWndToolbarWindow32>(window, control);
+    default:
+      return nullptr;
   }
-  return std::make_unique<TvxSkinControlWnd>(window, control);
 }
 
 }  // namespace skinning

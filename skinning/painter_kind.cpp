@@ -30,6 +30,27 @@ PainterKind ButtonPainter(uint32_t style) {
 
 }  // namespace
 
+PainterKind PainterForControlClass(const std::string& className) {
+  static const struct {
+    const char* name;
+    PainterKind kind;
+  } kClasses[] = {
+      {"SCROLLBAR", PainterKind::kScrollBar},
+      {"msctls_trackbar32", PainterKind::kTrackBar},
+      {"msctls_updown32", PainterKind::kUpDown},
+      {"msctls_statusbar32", PainterKind::kStatusBar},
+      {"SysTabControl32", PainterKind::kTabControl},
+      {"ToolbarWindow32", PainterKind::kToolBar},
+      {"SysDateTimePick32", PainterKind::kDateTimePicker},
+  };
+  for (const auto& entry : kClasses) {
+    if (base::EqualIgnoringAsciiCase(className, entry.name)) {
+      return entry.kind;
+    }
+  }
+  return PainterKind::kNone;
+}
+
 PlainWindowPainter PainterForWindowClass(const std::string& className, uint32_t style) {
   auto is = [&className](const char* name) {
     return base::EqualIgnoringAsciiCase(className, name);

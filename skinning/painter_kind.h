@@ -18,6 +18,13 @@ enum class PainterKind {
   kLabel,
   kListView,
   kProgressBar,
+  kScrollBar,
+  kTrackBar,
+  kUpDown,
+  kStatusBar,
+  kTabControl,
+  kToolBar,
+  kDateTimePicker,
   kWndButton,
   kWndCheckBox,
   kWndRadioButton,
@@ -32,6 +39,11 @@ struct PlainWindowPainter {
   // (an extended combo box is painted through the combo box inside it).
   bool onFirstChild = false;
 };
+
+// The painter of one of the program's controls that the class table does
+// not name, by its window class (any case): the standard controls the
+// window layer has no type of its own for.
+PainterKind PainterForControlClass(const std::string& className);
 
 // The painter of a child window of a plain window, by its class name (any
 // case) and style. Group boxes, owner-drawn buttons, simple combo boxes,

@@ -183,6 +183,16 @@ void TvxSkinEngine::SetActive(bool active) {
   RefreshWindows();
 }
 
+void TvxSkinEngine::SetDrawScrollBar(bool draw) {
+  if (draw == drawScrollBar_) {
+    return;
+  }
+  drawScrollBar_ = draw;
+  for (TvxSkinWindow* window : windows_) {
+    window->UpdatePainters();
+  }
+}
+
 void TvxSkinEngine::SetSkinFile(const std::string& value) {
   const std::string path = FindSkinFile(value,
                                         {ProgramFolder(), win::Utf8ToAnsi(win::WindowsFolder()),

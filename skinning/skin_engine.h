@@ -61,8 +61,10 @@ class TvxSkinEngine : public base::TComponent {
   // none.
   int DisabledTag() const { return disabledTag_; }
   void SetDisabledTag(int tag) { disabledTag_ = tag; }
+  // Scroll bars are drawn by the skin; when off they keep the system's
+  // look while everything else is skinned.
   bool DrawScrollBar() const { return drawScrollBar_; }
-  void SetDrawScrollBar(bool draw) { drawScrollBar_ = draw; }
+  void SetDrawScrollBar(bool draw);
   static const char* Version() { return "4.1"; }
   // Skin bytes stored with the form exist only where forms are designed;
   // setting it throws.

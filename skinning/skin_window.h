@@ -73,6 +73,9 @@ class TvxSkinWindow : public base::TComponent {
   TitleBarLayout TitleLayout() const;
 
   const std::vector<std::unique_ptr<TvxSkinControl>>& Painters() const { return painters_; }
+  // Every painter adopts the skin's look, or the control's own, and its
+  // control is painted again.
+  void UpdatePainters();
 
   // The commands of the caption buttons and of the system menu.
   void Minimize();
@@ -103,8 +106,6 @@ class TvxSkinWindow : public base::TComponent {
 
   void AddPainter(std::unique_ptr<TvxSkinControl> painter);
   void RemovePainters() { painters_.clear(); }
-  // Every painter adopts the skin's look, or the control's own.
-  void UpdatePainters();
   // Makes the system compute the frame again.
   void FrameChanged();
   // The rows of the title bar: the skin's title height, or the window's

@@ -4,6 +4,7 @@
 #include "skinning/caption_text.h"
 #include "skinning/skin_engine.h"
 #include "skinning/skin_window.h"
+#include "skinning/window_text.h"
 #include "win/gdi.h"
 #include "win/unique.h"
 
@@ -12,13 +13,6 @@ namespace skinning {
 namespace {
 
 constexpr int kIconSize = 16;
-
-std::wstring WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], length + 1)));
-  return text;
-}
 
 int MeasureWidth(HDC dc, const std::wstring& text) {
   SIZE size{};
@@ -89,7 +83,7 @@ std::wstring TvxSkinWindow::CaptionText(const TitleBarLayout& layout, int& width
   HDC dc = frame_.Dc();
   win::SelectedObject font(dc, engine_.CaptionFont());
   const std::wstring caption =
-      ShortenCaption(WindowText(handle_), layout.captionRoom,
+      ShortenCaption(WindowTextOf(handle_), layout.captionRoom,
                      [dc](const std::wstring& text) { return MeasureWidth(dc, text); });
   width = MeasureWidth(dc, caption);
   return caption;

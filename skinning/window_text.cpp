@@ -10,4 +10,11 @@ std::string ClassNameOf(HWND window) {
   return std::string(name, static_cast<size_t>(std::max(length, 0)));
 }
 
+std::wstring WindowTextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], length + 1)));
+  return text;
+}
+
 }  // namespace skinning

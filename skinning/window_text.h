@@ -9,4 +9,7 @@ namespace skinning {
 // A window's class name as the system gives it (ANSI).
 std::string ClassNameOf(HWND window);
 
+// A window's text, whole.
+std::wstring WindowTextOf(HWND window);
+
 }  // namespace skinning

@@ -142,8 +142,12 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& draw) {
 }
 
 TCheckBox::TCheckBox(TControl* parent, const TCheckBoxOptions& options)
-    : TControl(parent, TWindowClass{L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP}, options.bounds,
-               options.caption) {
+    : TControl(parent,
+               TWindowClass{L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP |
+                                           (options.alignment == TAlignment::taLeftJustify
+                                                ? static_cast<DWORD>(BS_LEFTTEXT)
+                                                : 0u)},
+               options.bounds, options.caption) {
   OnClick = options.onClick;
   SetChecked(options.checked);
 }

@@ -9,6 +9,7 @@
 #include "ui/action.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/std_controls.h"
 #include "win/gdi.h"
 
 namespace ui {
@@ -63,6 +64,8 @@ class TBitBtn : public TButton {
 
   // The bitmap's pixel at (0, 0) gives its transparent colour.
   void SetGlyph(HBITMAP glyph);
+  // The glyph as one image, or nullptr without one.
+  HIMAGELIST Glyph() const { return glyph_.Get(); }
 
  protected:
   void WndProc(TMessage& message) override;
@@ -77,6 +80,8 @@ struct TCheckBoxOptions {
   TBounds bounds;
   std::string caption;
   bool checked = false;
+  // taRightJustify: the text right of the box; taLeftJustify: left of it.
+  TAlignment alignment = TAlignment::taRightJustify;
   base::TNotifyEvent onClick;
 };
 

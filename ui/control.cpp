@@ -80,13 +80,21 @@ TControl::~TControl() {
   DestroyWindow(window);
 }
 
+// Asked for every message: while our trampoline is the window's procedure,
+// the window's user data says it at once; a window property, which Wine
+// keeps in its server, says it otherwise.
 TControl* TControl::FromHandle(HWND window) {
-  return window ? static_cast<TControl*>(GetPropW(window, kControlProperty)) : nullptr;
+  if (!window)
+    return nullptr;
+  if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowTrampoline))
+    return reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return static_cast<TControl*>(GetPropW(window, kControlProperty));
 }
 
 void TControl::Bind(HWND window) {
   handle_ = window;
   SetPropW(window, kControlProperty, this);
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void TControl::Unbind() {
@@ -94,6 +102,7 @@ void TControl::Unbind() {
       GetWindowLongPtrW(handle_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowTrampoline))
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
   RemovePropW(handle_, kControlProperty);
+  SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   handle_ = nullptr;
 }
 

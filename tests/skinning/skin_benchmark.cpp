@@ -2,9 +2,13 @@
 //   skin_benchmark SHIPPED_SKIN_FOLDER
 // Prints, over the eighteen shipped skins, the median time of a skin
 // switch (load, restyle of every window, repaint), against loading the
-// skin file alone; and the median time of one frame paint (WM_NCPAINT)
+// skin file alone; the median time of one frame paint (WM_NCPAINT)
 // against the system painting its own frame of the same window, with the
-// number of transfers to the screen each paint makes.
+// number of transfers to the screen each paint makes; and, for flicker,
+// the median time of a full repaint of the busy main window with a dozen
+// files (frame, every control, put on the screen) against the same window
+// unskinned and against bare windows of the same tree, with the transfers
+// each painted control makes per paint.
 #include <windows.h>
 
 #include <algorithm>
@@ -18,6 +22,7 @@
 #include "skinning/dib_buffer.h"
 #include "skinning/win_temp_names.h"
 #include "tests/skin/shipped_skin_names.h"
+#include "tests/skinning/main_window_states.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/system_folders.h"
@@ -54,6 +59,159 @@ double FramePaint(HWND window, int rounds) {
     times.push_back(Now() - start);
   }
   return Median(times);
+}
+
+// The window and every window inside it painted again and put on the
+// screen, which Wine does when the thread waits.
+void FullRepaint(HWND window) {
+  Repaint(window);
+  MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+}
+
+// Adds the times of `rounds` full repaints, after one that is not counted.
+void TimeFullRepaints(HWND window, int rounds, std::vector<double>& times) {
+  FullRepaint(window);
+  for (int i = 0; i < rounds; ++i) {
+    const double start = Now();
+    FullRepaint(window);
+    times.push_back(Now() - start);
+  }
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> ChildWindows(HWND window) {
+  std::vector<HWND> windows;
+  EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+// The same tree of windows with nothing in them but the erased background:
+// what Wine itself takes to repaint that many windows.
+class BareCopy {
+ public:
+  explicit BareCopy(HWND original) {
+    RECT client{};
+    GetClientRect(original, &client);
+    RECT beside{};
+    GetWindowRect(original, &beside);
+    root_ = CreateWindowExW(0, WindowClass(), L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                            beside.right + 8, beside.top, client.right, client.bottom, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    CopyChildren(original, root_);
+  }
+  ~BareCopy() { DestroyWindow(root_); }
+  BareCopy(const BareCopy&) = delete;
+  BareCopy& operator=(const BareCopy&) = delete;
+  HWND Handle() const { return root_; }
+
+ private:
+  static const wchar_t* WindowClass() {
+    static const bool registered = [] {
+      WNDCLASSW windowClass{};
+      windowClass.lpfnWndProc = DefWindowProcW;
+      windowClass.hInstance = GetModuleHandleW(nullptr);
+      windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+      windowClass.lpszClassName = L"VexmoorBareWindow";
+      return RegisterClassW(&windowClass) != 0;
+    }();
+    (void)registered;
+    return L"VexmoorBareWindow";
+  }
+
+  static void CopyChildren(HWND original, HWND copy) {
+    for (HWND child = GetWindow(original, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(child)) {
+        continue;
+      }
+      RECT rect{};
+      GetWindowRect(child, &rect);
+      MapWindowPoints(HWND_DESKTOP, original, reinterpret_cast<POINT*>(&rect), 2);
+      HWND bare = CreateWindowExW(
+          0, WindowClass(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, copy, nullptr,
+          GetModuleHandleW(nullptr), nullptr);
+      CopyChildren(child, bare);
+    }
+  }
+
+  HWND root_ = nullptr;
+};
+
+struct TransferCount {
+  int windows = 0;
+  int painted = 0;
+  unsigned long fewest = 0;
+  unsigned long most = 0;
+};
+
+// Each window inside `window` painted again alone (frame and client): how
+// many transfers of skin pictures it makes. Windows the skin leaves to
+// their own drawing (labels) make none.
+TransferCount TransfersPerWindow(HWND window) {
+  TransferCount count;
+  count.fewest = ~0ul;
+  for (HWND child : ChildWindows(window)) {
+    if (!IsWindowVisible(child)) {
+      continue;
+    }
+    ++count.windows;
+    const unsigned long before = skinning::DibBuffer::Transfers();
+    RedrawWindow(child, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    const unsigned long transfers = skinning::DibBuffer::Transfers() - before;
+    if (transfers > 0) {
+      ++count.painted;
+      count.most = std::max(count.most, transfers);
+      count.fewest = std::min(count.fewest, transfers);
+    }
+  }
+  if (count.painted == 0) {
+    count.fewest = 0;
+  }
+  return count;
+}
+
+// Flicker: the busy main window repainted whole, skinned, against the same
+// window unskinned and against bare windows of the same tree (beside it,
+// so as not to cover it), in turns of a hundred, so that all three meet the
+// same load of the machine; then the transfers each control makes per
+// paint, which should be one.
+void PrintFullRepaint(skinning::TvxSkinEngine& engine, HWND window) {
+  const int rounds = 1000;
+  const int turn = 100;
+  std::vector<double> skinned;
+  std::vector<double> unskinned;
+  std::vector<double> bare;
+  {
+    BareCopy copy(window);
+    for (int done = 0; done < rounds; done += turn) {
+      engine.SetActive(false);
+      TimeFullRepaints(window, turn, unskinned);
+      engine.SetActive(true);
+      TimeFullRepaints(window, turn, skinned);
+      TimeFullRepaints(copy.Handle(), turn, bare);
+    }
+  }
+  const unsigned long before = skinning::DibBuffer::Transfers();
+  FullRepaint(window);
+  const unsigned long perRepaint = skinning::DibBuffer::Transfers() - before;
+  const TransferCount count = TransfersPerWindow(window);
+
+  std::printf("Full repaint of the busy main window (frame, every control, on the screen),\n");
+  std::printf("median of %d, skin Silver:\n", rounds);
+  std::printf("  skinned       %8.3f ms   (goal under 5 ms)\n", Median(skinned));
+  std::printf("  unskinned     %8.3f ms   (skinned / unskinned: %.2f)\n", Median(unskinned),
+              Median(skinned) / Median(unskinned));
+  std::printf("  bare windows  %8.3f ms   (the same %d windows, nothing drawn in them)\n",
+              Median(bare), count.windows + 1);
+  std::printf("  transfers per control per paint: %lu to %lu, over the %d of %d windows inside\n",
+              count.fewest, count.most, count.painted, count.windows);
+  std::printf("  that the skin paints; %lu transfers per full repaint, the frame's included\n",
+              perRepaint);
 }
 
 }  // namespace
@@ -123,5 +281,9 @@ int main(int argc, char** argv) {
   std::printf("  system frame  %8.3f ms   (skinned / system: %.2f)\n", systemPaint,
               skinnedPaint / systemPaint);
   std::printf("  transfers to the screen per frame paint: %.2f\n", transfers);
+
+  skinning_test::AddSampleFiles(*mainForm);
+  skinning_test::ShowBusy(*mainForm);
+  PrintFullRepaint(engine, window);
   return 0;
 }

@@ -1,7 +1,12 @@
 // Not a test: shows the program's windows in a skin for screenshots.
-//   skin_showcase SKIN_FILE main|overwrite|message|batchadd|directory READY_FILE
-// Once the window to show is up, it writes READY_FILE and runs until it is
-// ended. Under Xvfb, the part of a window that lies over another one shows
+//   skin_showcase SKIN_FILE main|busy|overwrite|message|batchadd|directory READY_FILE
+//                 [LANGUAGE_FILE]
+// Once the window to show is up, it writes READY_FILE ("ready" and the
+// main window's left, top, width and height on the screen) and runs until
+// it is ended. The main window holds a few files; "busy" shows it as during a
+// conversion: the controls disabled, the stop text on Convert, the
+// progress bar part-filled and the status line of the file being
+// converted. Under Xvfb, the part of a window that lies over another one shows
 // black in a screenshot, so the prompt and the message box are moved
 // beside the main window.
 #include <windows.h>
@@ -14,6 +19,7 @@
 #include "app/directory_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
+#include "tests/skinning/main_window_states.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -32,10 +38,10 @@ void PlaceBeside(HWND window, HWND beside) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
+  if (argc != 4 && argc != 5) {
     std::fprintf(stderr,
-                 "usage: skin_showcase SKIN_FILE main|overwrite|message|batchadd|directory "
-                 "READY_FILE\n");
+                 "usage: skin_showcase SKIN_FILE main|busy|overwrite|message|batchadd|directory "
+                 "READY_FILE [LANGUAGE_FILE]\n");
     return 2;
   }
   const std::string skinFile = argv[1];
@@ -54,8 +60,15 @@ int main(int argc, char** argv) {
     mainForm->SetBatchAddForm(batchAddForm.get());
     auto directoryForm = ui::CreateForm<app::TFrmDirectory>();
     mainForm->SetDirectoryForm(directoryForm.get());
+    if (argc == 5) {
+      mainForm->LoadLanguage(argv[4]);
+    }
     mainForm->OnShow = [&](base::TComponent*) { mainForm->vxSkinEngine->SetSkinFile(skinFile); };
     mainForm->Show();
+    skinning_test::AddSampleFiles(*mainForm);
+    if (what == "busy") {
+      skinning_test::ShowBusy(*mainForm);
+    }
     test_support::PumpUntil([] { return false; }, 300);
 
     test_support::RepeatingTimer ready([&] {
@@ -75,7 +88,10 @@ int main(int argc, char** argv) {
       if (shown != mainForm->Handle()) {
         PlaceBeside(shown, mainForm->Handle());
       }
-      std::ofstream(readyFile) << "ready\n";
+      RECT rect{};
+      GetWindowRect(mainForm->Handle(), &rect);
+      std::ofstream(readyFile) << "ready " << rect.left << ' ' << rect.top << ' '
+                               << rect.right - rect.left << ' ' << rect.bottom - rect.top << '\n';
       return true;
     });
     if (what == "overwrite") {

@@ -51,4 +51,58 @@ constexpr uint32_t ButtonFrameColor(int frame) {
   return 0xC82800 + 0x0C * static_cast<uint32_t>(frame);
 }
 
+// The controls' images and colours. Each frame of a strip is one colour
+// (the button frames one colour per part), so a pixel tells which frame,
+// piece or part drew it.
+constexpr uint32_t kControlColor = 0xB0C0D0;
+constexpr uint32_t kControlBorderColor = 0x2040A0;
+constexpr uint32_t kButtonFontColor = 0x004080;
+constexpr uint32_t kScrollBarColor = 0x80A0B0;
+
+// Push buttons: three frames of 9 x 9, split at the centre into 4 x 4
+// corners, one-pixel edges and a one-pixel centre; the top-left pixel of
+// each frame is the transparent colour, and buttons are drawn transparent.
+constexpr int kFaceSize = 9;
+constexpr uint32_t FaceCornerColor(int frame) {
+  return 0x401000 + static_cast<uint32_t>(frame);
+}
+constexpr uint32_t FaceEdgeColor(int frame) {
+  return 0x402000 + static_cast<uint32_t>(frame);
+}
+constexpr uint32_t FaceCentreColor(int frame) {
+  return 0x403000 + static_cast<uint32_t>(frame);
+}
+
+// Check boxes: six frames of 11 x 11; radio buttons: four of 12 x 12.
+constexpr int kCheckBoxSize = 11;
+constexpr int kRadioSize = 12;
+constexpr uint32_t CheckBoxFrameColor(int frame) {
+  return 0x205000 + static_cast<uint32_t>(frame);
+}
+constexpr uint32_t RadioFrameColor(int frame) {
+  return 0x206000 + static_cast<uint32_t>(frame);
+}
+
+// Progress bars: start 4 wide, filled and empty parts 6, end 5; all 12
+// high.
+constexpr int kProgressStart = 4;
+constexpr int kProgressPart = 6;
+constexpr int kProgressEnd = 5;
+constexpr int kProgressHeight = 12;
+constexpr uint32_t ProgressPieceColor(int piece) {
+  return 0x307000 + static_cast<uint32_t>(piece);
+}
+
+// Scroll bars: arrow strips of three 16 x 16 frames (states 1 to 3 up, 4
+// to 6 down) and a thumb 12 wide and 24 high whose rows are coloured by
+// the piece (1 to 5) they are cut into.
+constexpr int kThumbWidth = 12;
+constexpr int kThumbHeight = 24;
+constexpr uint32_t ScrollArrowColor(int state) {
+  return 0x60A000 + static_cast<uint32_t>(state);
+}
+constexpr uint32_t ThumbPieceColor(int piece) {
+  return 0x508000 + static_cast<uint32_t>(piece);
+}
+
 }  // namespace skinning_test

@@ -71,6 +71,77 @@ image::Bitmap ButtonStrip() {
   return strip;
 }
 
+// Frames side by side, each drawn by `pixel(frame, x, y)`.
+template <class Pixel>
+image::Bitmap Strip(int frames, int width, int height, Pixel pixel) {
+  image::Bitmap strip(frames * width, height, 24);
+  for (int frame = 1; frame <= frames; ++frame) {
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        strip.SetPixel((frame - 1) * width + x, y, pixel(frame, x, y));
+      }
+    }
+  }
+  return strip;
+}
+
+image::Bitmap ButtonFaces() {
+  return Strip(3, kFaceSize, kFaceSize, [](int frame, int x, int y) {
+    constexpr int half = kFaceSize / 2;
+    if (x == 0 && y == 0) {
+      return kTransparent;
+    }
+    if (x == half && y == half) {
+      return FaceCentreColor(frame);
+    }
+    return x == half || y == half ? FaceEdgeColor(frame) : FaceCornerColor(frame);
+  });
+}
+
+// The piece of the scroll-bar thumb a row is cut into; the row the grip
+// and the lower filler share goes to the filler.
+int ThumbPieceOfRow(int y) {
+  const int f = (kThumbHeight - 6) / 3;
+  if (y < 4) {
+    return 1;
+  }
+  if (y < f + 4) {
+    return 2;
+  }
+  if (y < kThumbHeight - f - 3) {
+    return 3;
+  }
+  return y < kThumbHeight - 3 ? 4 : 5;
+}
+
+std::vector<skintools::SkinValue> ControlValues() {
+  auto solid = [](uint32_t (*color)(int)) {
+    return [color](int frame, int, int) { return color(frame); };
+  };
+  std::vector<skintools::SkinValue> values = {
+      Image(kImageButton, ButtonFaces()),
+      Image(kImageCheckBox, Strip(6, kCheckBoxSize, kCheckBoxSize, solid(CheckBoxFrameColor))),
+      Image(kImageRadioButton, Strip(4, kRadioSize, kRadioSize, solid(RadioFrameColor))),
+      Image(kImageScrollBarUpButton, Strip(3, 16, 16, solid(ScrollArrowColor))),
+      Image(kImageScrollBarDownButton,
+            Strip(3, 16, 16, [](int frame, int, int) { return ScrollArrowColor(frame + 3); })),
+      Image(kImageScrollBar,
+            Strip(1, kThumbWidth, kThumbHeight,
+                  [](int, int, int y) { return ThumbPieceColor(ThumbPieceOfRow(y)); })),
+      Color(kColorControl, kControlColor),
+      Color(kColorControlBorder, kControlBorderColor),
+      Color(kColorButtonFont, kButtonFontColor),
+      Color(kColorScrollBar, kScrollBarColor),
+      Flag(kFlagButtonTrans, true),
+  };
+  const int widths[] = {kProgressStart, kProgressPart, kProgressPart, kProgressEnd};
+  for (int piece = 1; piece <= 4; ++piece) {
+    values.push_back(Image(kImageProgressBar1 + piece - 1,
+                           Solid(widths[piece - 1], kProgressHeight, ProgressPieceColor(piece))));
+  }
+  return values;
+}
+
 std::vector<skintools::SkinValue> SkinValues(bool shaped) {
   image::Bitmap left = Solid(kTitleLeftWidth, kTitleHeight, kTitleLeftColor);
   image::Bitmap right = Solid(kTitleRightWidth, kTitleHeight, kTitleRightColor);
@@ -109,6 +180,9 @@ std::vector<skintools::SkinValue> SkinValues(bool shaped) {
   };
   for (int index = kColorMenuBarStart; index <= kColorSelectedMenuFont; ++index) {
     values.push_back(Color(index, MenuColor(index)));
+  }
+  for (skintools::SkinValue& value : ControlValues()) {
+    values.push_back(std::move(value));
   }
   return values;
 }
