@@ -342,8 +342,14 @@ int main(int argc, char** argv) {
   common.DoCreate();
   app::TfrmMain form(folders);
   form.DoCreate();
-  if (!skinFile.empty())
+  if (!skinFile.empty()) {
     form.vxSkinEngine->SetSkinFile(skinFile);  // argv is in the ANSI code page
+    if (form.vxSkinEngine->SkinFile().empty()) {
+      std::fprintf(stderr, "cannot read the skin %s\n", skinFile.c_str());
+      return 1;
+    }
+    std::printf("the window wears %s\n", form.vxSkinEngine->SkinFile().c_str());
+  }
   form.Show();
   form.editOutputFolder->SetText(outputFolder);
   form.AddFile(clip);
