@@ -4,17 +4,17 @@
 # folder but config.ini (a developer's settings) and libm9s.exe (the
 # encoder belongs in the system folder, where the installer and the
 # program put it from plug.exe), the named programs without their debugging
-# data, and the licence as COPYING.txt.
+# data.
 #
 # A file whose content has not changed is left alone, so that the
 # installer and the archive, which depend on PACKAGE/contents.txt (the
 # checksums of the files), are made again only after a real change. Also
 # writes PACKAGE/program_files.nsh, the installer's lists of the files.
 #
-# Usage: stage.sh BIN PACKAGE COPYING STRIP [PROGRAM...]
+# Usage: stage.sh BIN PACKAGE STRIP [PROGRAM...]
 set -eu
-bin=$1 package=$2 licence=$3 strip=$4
-shift 4
+bin=$1 package=$2 strip=$3
+shift 3
 stage=$package/Vexmoor
 next=$package/next
 
@@ -34,7 +34,6 @@ mkdir -p "$next" "$stage"
 for program in "$@"; do
   "$strip" --preserve-dates "$next/$program"  # keeps the PE header's time: the same bytes each run
 done
-sed 's/$/\r/' "$licence" >"$next/COPYING.txt"
 
 (cd "$next" && find . -type f) | while IFS= read -r file; do
   if ! cmp -s "$next/$file" "$stage/$file"; then
