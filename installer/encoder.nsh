@@ -1,5 +1,7 @@
 ; The encoder libm9s.exe: installed into the system folder from plug.exe,
-; removed with the FFmpeg it unpacks.
+; removed with the FFmpeg it unpacks. The installer and the program are
+; both 32-bit programs, so on 64-bit Windows their system folder is the same
+; one, SysWOW64.
 
 !define ENCODER "$SYSDIR\libm9s.exe"
 !define ENCODER_PARTIAL "$SYSDIR\libm9s.exe.partial"
