@@ -13,6 +13,9 @@ Unicode true
 RequestExecutionLevel admin
 ManifestSupportedOS all
 SetCompressor /SOLID lzma
+; A file that cannot be written (the program still running) is retried or
+; the installation ends; never skipped, which would mix two versions.
+AllowSkipFiles off
 
 !include MUI2.nsh
 !include LogicLib.nsh
