@@ -4,14 +4,13 @@
 #include "settings/ini_file.h"
 #include "settings/language_set.h"
 #include "settings/program_files.h"
+#include "settings/skin_files.h"
 
 namespace app {
 
 TfrmCommon* frmCommon = nullptr;
 
 namespace {
-
-constexpr int kDefaultSkinIndex = 10;
 
 ui::TFormOptions CommonFormOptions() {
   ui::TFormOptions options;
@@ -53,7 +52,7 @@ void TfrmCommon::InitPaths() {
 }
 
 int TfrmCommon::ReadSkinIndex() const {
-  return settings::IniFile(ConfigFile).ReadInteger("skin", "skin", kDefaultSkinIndex);
+  return settings::IniFile(ConfigFile).ReadInteger("skin", "skin", settings::kDefaultSkinIndex);
 }
 
 void TfrmCommon::WriteSkinIndex(int index) const {

@@ -37,6 +37,15 @@ class TfrmCommon : public ui::TForm {
   // Throws settings::EIniFileException when config.ini cannot be written.
   void WriteSkinIndex(int index) const;
 
+  // Gives the main window's skin engine the file of skin `index` in the
+  // application's skins folder (skin 10's for a number outside 1 to 18).
+  void ApplySkin(int index) const;
+  // Hands a skin file to the main window's skin engine, which loads it and
+  // restyles every window. A file found nowhere changes nothing; one that
+  // cannot be read throws the engine's error, and the windows lose their
+  // skin.
+  void SetSkinPath(const std::string& path) const;
+
   // Asks the shell to open a file, folder, web or mail address; whatever
   // the shell answers, the program goes on without a message.
   void OpenUrl(const std::string& target) const;

@@ -50,13 +50,21 @@ TfrmMain::TfrmMain(const conversion::CommandLineFolders& folders)
   listViewFiles->SetPopupMenu(PopupMenu);
   CreateConsoleIO();
   OpenDialog = Named(new ui::TOpenDialog(this), "OpenDialog");
+  AcceptDroppedFiles();
   OnShow = [this](base::TComponent* sender) { FormShow(sender); };
   OnClose = [this](base::TComponent* sender, ui::TCloseAction& action) {
     FormClose(sender, action);
   };
+  CreateSkinEngine();
 }
 
-TfrmMain::~TfrmMain() = default;
+// The runner reports the end of a process it still holds when it goes, and
+// that report switches this window's controls: it goes first, while the
+// window is whole, whichever way the window is destroyed.
+TfrmMain::~TfrmMain() {
+  delete ConsoleIO;
+  ConsoleIO = nullptr;
+}
 
 void TfrmMain::CreateActions() {
   ActionList = Named(new ui::TActionList(this), "ActionList");
@@ -74,9 +82,10 @@ void TfrmMain::CreateActions() {
   ActionFileMoveUp = make("ActionFileMoveUp", "MoveUp", &TfrmMain::ActionFileMoveUpExecute);
   ActionFileMoveDown = make("ActionFileMoveDown", "MoveDown", &TfrmMain::ActionFileMoveDownExecute);
   ActionExit = make("ActionExit", "ActionExit", &TfrmMain::ActionExitExecute);
-  // Choosing the folder and adding a whole folder come with their dialogs.
-  ActionSetDirectory = make("ActionSetDirectory", "ActionSetDirectory", nullptr);
-  ActionFileBatchAdd = make("ActionFileBatchAdd", "ActionFileBatchAdd", nullptr);
+  ActionSetDirectory =
+      make("ActionSetDirectory", "ActionSetDirectory", &TfrmMain::ActionSetDirectoryExecute);
+  ActionFileBatchAdd =
+      make("ActionFileBatchAdd", "ActionFileBatchAdd", &TfrmMain::ActionFileBatchAddExecute);
   ActionConvertNow = make("ActionConvertNow", "ConvertNow", &TfrmMain::ActionConvertNowExecute);
 }
 
@@ -183,11 +192,7 @@ void TfrmMain::CreateMenus() {
   separator(N_1);
   entry(N_1, ActionExit);
 
-  N_Skin = new ui::TMenuItem(&MainMenu->Items(), {"Skin", "N_Skin"});
-  for (int number = 1; number <= 18; ++number) {
-    const std::string text = std::to_string(number);
-    N_SkinItems.push_back(new ui::TMenuItem(N_Skin, {"Skin" + text, "N_Skin" + text}));
-  }
+  CreateSkinMenu();
   CreateHelpMenus();
 }
 
@@ -200,15 +205,23 @@ void TfrmMain::CreateConsoleIO() {
   ConsoleIO->SetSplitMode(console::smSplitchar);
   ConsoleIO->SetEnableKill(true);
   ConsoleIO->SetStopProcessOnFree(true);
-  ConsoleIO->SetOnReceiveOutput([this](console::TConsoleIO* sender, const win::AnsiString& cmd) {
+  ConsoleIO->SetOnReceiveOutput([this](console::TConsoleIO* sender, const std::string& cmd) {
     ConsoleIOReceiveOutput(sender, cmd);
   });
-  ConsoleIO->SetOnReceiveError([this](console::TConsoleIO* sender, const win::AnsiString& cmd) {
+  ConsoleIO->SetOnReceiveError([this](console::TConsoleIO* sender, const std::string& cmd) {
     ConsoleIOReceiveError(sender, cmd);
   });
   ConsoleIO->SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
     ConsoleIOProcessStatusChange(sender, running);
   });
+}
+
+void TfrmMain::CreateSkinEngine() {
+  // The other settings keep their defaults: DisabledTag 9999, scroll bars,
+  // dialog boxes and all forms skinned.
+  vxSkinEngine = Named(new skinning::TvxSkinEngine(this), "vxSkinEngine");
+  vxSkinEngine->SetActive(true);
+  vxSkinEngine->Loaded();
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {
@@ -232,18 +245,18 @@ void TfrmMain::ConsoleIOProcessStatusChange(console::TConsoleIO*, bool isRunning
   SetControlsEnabled(!isRunning);
 }
 
-void TfrmMain::ConsoleIOReceiveOutput(console::TConsoleIO*, const win::AnsiString& cmd) {
+void TfrmMain::ConsoleIOReceiveOutput(console::TConsoleIO*, const std::string& cmd) {
   ParseEncoderOutput(cmd);
 }
 
-void TfrmMain::ConsoleIOReceiveError(console::TConsoleIO*, const win::AnsiString& cmd) {
+void TfrmMain::ConsoleIOReceiveError(console::TConsoleIO*, const std::string& cmd) {
   runDriver_.NoteEncoderMessages(cmd);
   ParseEncoderOutput(cmd);
 }
 
 // Progress and status line from one text of the encoder. Nothing here is
 // ever reported: a text that does not parse leaves the display as it is.
-void TfrmMain::ParseEncoderOutput(const win::AnsiString& text) {
+void TfrmMain::ParseEncoderOutput(const std::string& text) {
   const auto progress = conversion::ParseEncoderOutput(text, progressState_);
   if (!progress)
     return;

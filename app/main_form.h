@@ -1,5 +1,10 @@
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +13,7 @@
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
+#include "skinning/skin_engine.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -19,6 +25,8 @@
 
 namespace app {
 
+class TFrmBatchAdd;
+class TFrmDirectory;
 class TfrmOverWrite;
 
 // The program's working window: the job list and its commands, the
@@ -34,9 +42,15 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   // The dialog asked when an output file exists; made after this window.
   void SetOverwriteForm(TfrmOverWrite* form) { frmOverWrite_ = form; }
+  // The batch-add form and the output folder chooser; made after this window.
+  void SetBatchAddForm(TFrmBatchAdd* form) { frmBatchAdd_ = form; }
+  void SetDirectoryForm(TFrmDirectory* form) { frmDirectory_ = form; }
 
   // Job list.
   void AddFile(const std::string& path);
+  // Offers the files of a folder (and of its subfolders, if asked) whose
+  // names end in "." and the extension ("*" or empty: any) to AddFile.
+  void AddFolder(const std::string& folder, bool includeSubfolders, const std::string& extension);
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
@@ -46,6 +60,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void StopConversion();
   void ResetProgress() override;
   void OpenFolder(const std::string& folder);
+  // What OpenFolder hands the folder to: the shell's "open", unless a test
+  // puts a recorder here.
+  std::function<void(HWND owner, const std::string& folder)> ShellOpen;
   bool Converting() const { return runDriver_.Converting(); }
   conversion::OverwriteChoice overwritePolicy() const { return runDriver_.OverwritePolicy(); }
 
@@ -128,6 +145,12 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   console::TConsoleIO* ConsoleIO;
   ui::TOpenDialog* OpenDialog;
+  // Made last, so it goes first and gives every window its own look back
+  // while the controls are all there.
+  skinning::TvxSkinEngine* vxSkinEngine;
+
+ protected:
+  void WndProc(ui::TMessage& message) override;
 
  private:
   void CreateJobListControls();
@@ -137,7 +160,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void CreateActions();
   void CreateMenus();
   void CreateHelpMenus();
+  void CreateSkinMenu();
   void CreateConsoleIO();
+  void CreateSkinEngine();
 
   // Start-up.
   void FormShow(base::TComponent* sender);
@@ -153,6 +178,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void N_FeedBackClick(base::TComponent* sender);
   void N_UpdateClick(base::TComponent* sender);
   void N_ProductClick(int entry);
+  // N_Skin1Click to N_Skin18Click: entry k applies skin k and keeps its
+  // number for the next start.
+  void N_SkinClick(int k);
 
   // Job list commands.
   void ActionFileAddExecute(base::TComponent* sender);
@@ -161,6 +189,12 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ActionFileMoveUpExecute(base::TComponent* sender);
   void ActionFileMoveDownExecute(base::TComponent* sender);
   void MoveSelectedEntry(int step);
+  void ActionFileBatchAddExecute(base::TComponent* sender);
+  void AcceptDroppedFiles();
+  void FilesDropped(HDROP drop);
+
+  // Output folder.
+  void ActionSetDirectoryExecute(base::TComponent* sender);
 
   // Conversion.
   void ActionConvertNowExecute(base::TComponent* sender);
@@ -177,12 +211,15 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) override;
 
   // Runner events.
-  void ConsoleIOReceiveOutput(console::TConsoleIO* sender, const win::AnsiString& cmd);
-  void ConsoleIOReceiveError(console::TConsoleIO* sender, const win::AnsiString& cmd);
+  // The encoder's texts are UTF-8.
+  void ConsoleIOReceiveOutput(console::TConsoleIO* sender, const std::string& cmd);
+  void ConsoleIOReceiveError(console::TConsoleIO* sender, const std::string& cmd);
   void ConsoleIOProcessStatusChange(console::TConsoleIO* sender, bool isRunning);
-  void ParseEncoderOutput(const win::AnsiString& text);
+  void ParseEncoderOutput(const std::string& text);
 
   TfrmOverWrite* frmOverWrite_ = nullptr;
+  TFrmBatchAdd* frmBatchAdd_ = nullptr;
+  TFrmDirectory* frmDirectory_ = nullptr;
   conversion::EncoderProgressState progressState_;
   RunDriver runDriver_;
 };

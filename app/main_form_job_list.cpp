@@ -7,11 +7,14 @@
 
 namespace app {
 
+// Repaints the window at once unless a batch of additions holds the list's
+// drawing back and shows the list at its own pace.
 void TfrmMain::AddFile(const std::string& path) {
   if (!joblist::IsSupportedVideoFile(path))
     return;
   listViewFiles->AddItem(path);
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!listViewFiles->Updating())
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TfrmMain::ActionFileAddExecute(base::TComponent*) {

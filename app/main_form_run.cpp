@@ -17,10 +17,12 @@ const char kFailedFilesFallback[] = "These files could not be converted:";
 
 }  // namespace
 
+// Between two entries of a run no encoder runs, but the run goes on: the
+// command stops it there too, and so never nests a second run in it.
 void TfrmMain::ActionConvertNowExecute(base::TComponent*) {
-  if (ConsoleIO && ConsoleIO->IsRunning())
+  if ((ConsoleIO && ConsoleIO->IsRunning()) || runDriver_.Converting())
     StopConversion();
-  else if (!runDriver_.Converting())  // a Convert between two entries must not nest a run
+  else
     runDriver_.ConvertAll();
 }
 
@@ -30,7 +32,8 @@ void TfrmMain::ActionExitExecute(base::TComponent*) {
 
 void TfrmMain::StopConversion() {
   runDriver_.RequestStop();
-  ConsoleIO->StopProcess();
+  if (ConsoleIO)
+    ConsoleIO->StopProcess();
   ResetProgress();
 }
 
@@ -40,7 +43,10 @@ void TfrmMain::ResetProgress() {
 }
 
 void TfrmMain::OpenFolder(const std::string& folder) {
-  ShellExecuteW(Handle(), L"open", win::Utf8ToWide(folder).c_str(), L"", L"", SW_SHOW);
+  if (ShellOpen)
+    ShellOpen(Handle(), folder);
+  else
+    ShellExecuteW(Handle(), L"open", win::Utf8ToWide(folder).c_str(), L"", L"", SW_SHOW);
 }
 
 int TfrmMain::EntryCount() const {
@@ -97,7 +103,7 @@ void TfrmMain::FormClose(base::TComponent*, ui::TCloseAction&) {
     delete ConsoleIO;
     ConsoleIO = nullptr;
   }
-  DeleteFileA(conversion::ScriptPath(runDriver_.Folders()).c_str());
+  DeleteFileW(win::Utf8ToWide(conversion::ScriptPath(runDriver_.Folders())).c_str());
 }
 
 }  // namespace app

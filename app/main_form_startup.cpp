@@ -1,11 +1,13 @@
 // The main window's first showing: the texts of the language file, the
-// output folder kept in config.ini, and the encoder installed from its
-// carrier when the system folder lacks it.
+// skin, the output folder kept in config.ini, and the encoder installed
+// from its carrier when the system folder lacks it.
 #include <windows.h>
 
 #include <utility>
 
+#include "app/batch_add_form.h"
 #include "app/common_form.h"
+#include "app/directory_form.h"
 #include "app/language_loader.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
@@ -26,16 +28,18 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 // A failed write of config.ini is reported by the application's handler
-// as the field changes; the steps after it still run.
+// as the field changes; the steps after it still run. A stored skin that
+// cannot be read ends the steps with its error, shown by the handler.
 void TfrmMain::FormShow(base::TComponent*) {
   LoadLanguage(frmCommon->LanguageFile);
+  frmCommon->ApplySkin(frmCommon->ReadSkinIndex());
   RestoreOutputFolder();
   InstallEncoder();
 }
 
 void TfrmMain::LoadLanguage(const std::string& fileName) {
-  ApplyLanguageFile(
-      fileName, {{this, frmOverWrite_}, [this](const std::string& key) { return KeptText(key); }});
+  ApplyLanguageFile(fileName, {{this, frmOverWrite_, frmBatchAdd_, frmDirectory_},
+                               [this](const std::string& key) { return KeptText(key); }});
 }
 
 std::string* TfrmMain::KeptText(const std::string& key) {
@@ -77,8 +81,7 @@ void TfrmMain::RestoreOutputFolder() {
 // An encoder that is there already is used as it is. A failed copy leaves
 // it missing, and the conversion reports that when it starts the encoder.
 void TfrmMain::InstallEncoder() {
-  const std::string encoderPath =
-      win::AnsiToUtf8(runDriver_.Folders().systemFolder) + settings::kEncoderFileName;
+  const std::string encoderPath = runDriver_.Folders().systemFolder + settings::kEncoderFileName;
   if (!FileExists(encoderPath))
     TfrmCommon::ExtractAppendedFile(frmCommon->AppPath + settings::kCarrierFileName, encoderPath);
 }

@@ -1,6 +1,8 @@
 #include "app/program.h"
 
+#include "app/batch_add_form.h"
 #include "app/common_form.h"
+#include "app/directory_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "app/splash_form.h"
@@ -26,6 +28,10 @@ int RunProgram(const ProgramFolders& program) {
   auto mainForm = ui::CreateForm<TfrmMain>(program.folders);
   auto overwriteForm = ui::CreateForm<TfrmOverWrite>();
   mainForm->SetOverwriteForm(overwriteForm.get());
+  auto batchAddForm = ui::CreateForm<TFrmBatchAdd>(*mainForm);
+  mainForm->SetBatchAddForm(batchAddForm.get());
+  auto directoryForm = ui::CreateForm<TFrmDirectory>();
+  mainForm->SetDirectoryForm(directoryForm.get());
   mainForm->Show();
   return application.Run();
 }

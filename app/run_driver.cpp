@@ -4,6 +4,7 @@
 
 #include "base/path_text.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace app {
@@ -54,9 +55,7 @@ void RunDriver::ConvertAll() {
   const int count = host_.EntryCount();
   failedEntries_.clear();
   for (int index = 0; index < count; ++index) {
-    if (closing_)
-      return;
-    if (!continueRun_) {
+    if (!continueRun_ || Ending()) {
       continueRun_ = true;
       return;
     }
@@ -67,10 +66,10 @@ void RunDriver::ConvertAll() {
     folder = base::IncludeTrailingBackslash(folder);
     ConvertEntry(index, folder);
   }
-  if (closing_)
+  continueRun_ = true;
+  if (Ending())
     return;
   host_.ResetProgress();
-  continueRun_ = true;
   host_.RunFinished(folder, failedEntries_);
 }
 
@@ -79,38 +78,53 @@ void RunDriver::Close() {
   continueRun_ = false;
 }
 
+bool RunDriver::Ending() const {
+  return closing_ || ui::Application().Terminated();
+}
+
 void RunDriver::ConvertEntry(int index, const std::string& folder) {
   const std::string input = host_.SelectEntry(index);
   const std::string output = ResolveOutputPath(conversion::MakeOutputPath(folder, input), input);
   if (output.empty())
     return;
-  const win::AnsiString commandLine = conversion::BuildCommandLine(
-      host_.Settings(), win::Utf8ToAnsi(input), win::Utf8ToAnsi(output), folders_);
-  lastEncoderMessage_.clear();
-  encoderErrorText_.clear();
+  const std::string commandLine =
+      conversion::BuildCommandLine(host_.Settings(), input, output, folders_);
+  encoderMessages_.Clear();
   host_.Runner()->Run(commandLine, "", false);
+  const unsigned long encoderId = host_.Runner()->ProcessId();
   WaitForEncoder();
+  // An encoder ended by force leaves the file it was writing; whatever ended
+  // it, that file is gone when the window has seen the end.
+  DeleteFileW(win::Utf8ToWide(conversion::EncoderPartialPath(output, encoderId)).c_str());
   if (host_.Runner() && continueRun_)
     NoteEncoderResult(input, output);
 }
 
 // Keeps every handler running nested while the encoder works, without
 // using the processor: the runner's threads wake the wait with their
-// messages. Closing the window releases the runner and ends the wait.
+// messages. Closing the window releases the runner and ends the wait. When
+// the program ends meanwhile, the encoder is stopped as by the Stop
+// command, and the wait goes on until its end was handled.
 void RunDriver::WaitForEncoder() {
-  while (host_.Runner() && host_.Runner()->IsRunning() && !ui::Application().Terminated()) {
+  while (console::TConsoleIO* runner = host_.Runner()) {
+    if (!runner->IsRunning())
+      return;
+    if (ui::Application().Terminated() && continueRun_) {
+      RequestStop();
+      runner->StopProcess();
+      continue;
+    }
     ui::Application().WaitForMessageOrHandle(nullptr);
     ui::Application().ProcessMessages();
   }
 }
 
 void RunDriver::NoteEncoderResult(const std::string& input, const std::string& output) {
-  NoteEncoderLine(encoderErrorText_);  // a last line without its line end
-  encoderErrorText_.clear();
+  encoderMessages_.Finish();  // a last line without its line end
   const unsigned long exitCode = host_.Runner()->ExitCode();
   if (exitCode == 0 && OutputFileExists(output))
     return;
-  std::string reason = win::AnsiToUtf8(lastEncoderMessage_);
+  std::string reason = encoderMessages_.Last();
   if (reason.empty())
     reason = exitCode == 0 ? "no output file was written"
                            : "the encoder ended with code " + std::to_string(exitCode);
@@ -123,25 +137,6 @@ std::string RunDriver::ResolveOutputPath(const std::string& path, const std::str
   const std::string& input = SameExistingFile(path, inputPath) ? path : inputPath;
   return conversion::ResolveOutputPath(path, input, overwritePolicy_, OutputFileExists,
                                        [this] { return host_.AskOverwrite(); });
-}
-
-// Keeps the encoder's last own message ("libm9s: ...") of the current file,
-// the reason shown when the file fails. Standard error comes in chunks cut
-// anywhere, so an unfinished line waits for the rest; progress lines end in
-// a carriage return alone and must not pile up while they wait.
-void RunDriver::NoteEncoderMessages(const win::AnsiString& text) {
-  encoderErrorText_ += text;
-  std::size_t end;
-  while ((end = encoderErrorText_.find_first_of("\r\n")) != std::string::npos) {
-    NoteEncoderLine(encoderErrorText_.substr(0, end));
-    encoderErrorText_.erase(0, end + 1);
-  }
-}
-
-void RunDriver::NoteEncoderLine(const win::AnsiString& line) {
-  static const std::string prefix = "libm9s: ";
-  if (line.compare(0, prefix.size(), prefix) == 0)
-    lastEncoderMessage_ = line.substr(prefix.size());
 }
 
 }  // namespace app

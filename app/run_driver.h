@@ -5,8 +5,8 @@
 
 #include "console/console_io.h"
 #include "conversion/command_line.h"
+#include "conversion/encoder_messages.h"
 #include "conversion/output_path.h"
-#include "win/code_page.h"
 
 namespace app {
 
@@ -43,8 +43,9 @@ class RunDriver {
 
   RunDriver(Host& host, conversion::CommandLineFolders folders);
 
-  // Converts the whole job list; returns when it is done, stopped or the
-  // window closes.
+  // Converts the whole job list; returns when it is done, stopped, the
+  // window closes or the program ends. An encoder still running when the
+  // program ends is stopped first.
   void ConvertAll();
   // Asks the running conversion to end after the current entry's encoder.
   void RequestStop() { continueRun_ = false; }
@@ -57,14 +58,16 @@ class RunDriver {
   // The output path to write for an entry, or empty to skip it.
   std::string ResolveOutputPath(const std::string& path, const std::string& inputPath);
 
-  // The encoder's standard error as it arrives, for its own messages.
-  void NoteEncoderMessages(const win::AnsiString& text);
+  // The encoder's standard error as it arrives (UTF-8), for its own
+  // messages.
+  void NoteEncoderMessages(const std::string& text) { encoderMessages_.Add(text); }
 
  private:
   void ConvertEntry(int index, const std::string& folder);
   void WaitForEncoder();
   void NoteEncoderResult(const std::string& input, const std::string& output);
-  void NoteEncoderLine(const win::AnsiString& line);
+  // The window closes or the program ends: the run goes no further.
+  bool Ending() const;
 
   Host& host_;
   conversion::CommandLineFolders folders_;
@@ -72,10 +75,8 @@ class RunDriver {
   bool converting_ = false;
   bool closing_ = false;
   conversion::OverwriteChoice overwritePolicy_ = conversion::OverwriteChoice::IgnoreThis;
-  // The encoder's last own message ("libm9s: ...") of the current file.
-  win::AnsiString lastEncoderMessage_;
-  // The unfinished last line of the encoder's standard error.
-  win::AnsiString encoderErrorText_;
+  // The encoder's own messages about the current file.
+  conversion::EncoderMessages encoderMessages_;
   std::vector<FailedEntry> failedEntries_;
 };
 

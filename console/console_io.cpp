@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "win/code_page.h"
 #include "win/os_error.h"
 
 namespace console {
@@ -18,7 +19,7 @@ namespace {
 constexpr UINT CIO_RECEIVE_OUTPUT = 0x1D11;  // chunk address, byte count
 constexpr UINT CIO_RECEIVE_ERROR = 0x1D12;   // chunk address, byte count
 constexpr UINT CIO_ERROR = 0x1D13;           // error text address, its length plus 1
-constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // 0, 0
+constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // the run, 0
 
 constexpr DWORD kReadSize = 1025;
 constexpr DWORD kKilledExitCode = 4;
@@ -28,6 +29,11 @@ constexpr DWORD kKilledExitCode = 4;
 // under Wine, a console host left behind by a child killed while its console
 // was being set up.
 constexpr DWORD kDrainTimeout = 1000;
+// How long a forced end waits for the processes of the child's job to be
+// gone; a killed process goes within milliseconds.
+constexpr DWORD kKillTimeout = 5000;
+// The most processes of one job a forced end waits for.
+constexpr DWORD kMostJobProcesses = 32;
 
 [[noreturn]] void AssertionFailure(int line) {
   char text[64];
@@ -57,6 +63,43 @@ win::UniqueHandle PrivateCopy(HANDLE handle) {
                        DUPLICATE_SAME_ACCESS))
     win::RaiseLastOSError();
   return win::UniqueHandle(copy);
+}
+
+// A job object that ends every process in it when its last handle closes;
+// empty when the system refuses one.
+win::UniqueHandle CreateKillOnCloseJob() {
+  win::UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
+                                      sizeof limits))
+    job.Reset();
+  return job;
+}
+
+// Ends every process of the job and waits until they are gone, so that the
+// files they held are closed when this returns.
+void EndJob(HANDLE job) {
+  struct {
+    JOBOBJECT_BASIC_PROCESS_ID_LIST list;
+    ULONG_PTR more[kMostJobProcesses];
+  } ids{};
+  std::vector<win::UniqueHandle> processes;
+  if (QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr)) {
+    const DWORD count = std::min<DWORD>(ids.list.NumberOfProcessIdsInList, kMostJobProcesses);
+    for (DWORD i = 0; i < count; ++i) {
+      win::UniqueHandle process(
+          OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(ids.list.ProcessIdList[i])));
+      if (process)
+        processes.push_back(std::move(process));
+    }
+  }
+  TerminateJobObject(job, kKilledExitCode);
+  std::vector<HANDLE> handles;
+  for (const win::UniqueHandle& process : processes)
+    handles.push_back(process.Get());
+  if (!handles.empty())
+    WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, kKillTimeout);
 }
 
 // Runs one step of a sequence that must go on when a step raises; the first
@@ -105,16 +148,21 @@ class TConsoleIO::TMessageWindow {
   TMessageWindow& operator=(const TMessageWindow&) = delete;
 
   HWND Handle() const { return handle_; }
-  void DetachComponent() { SetWindowLongPtrA(handle_, GWLP_USERDATA, 0); }
+  // Once the component is gone, the workers stop handing over.
+  bool Attached() const { return attached_.load(); }
+  void DetachComponent() {
+    attached_ = false;
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+  }
 
  private:
   HWND handle_;
   DWORD thread_;
+  std::atomic<bool> attached_{true};
 };
 
-// One output pipe and the worker that reads it. The buffers live here, not
-// on the worker's stack, so that their addresses tell the message handler
-// which run a hand-over belongs to.
+// One output pipe and the worker that reads it, with the buffers its
+// hand-overs point into.
 struct TConsoleIO::TReader {
   explicit TReader(UINT message) : message(message) {}
 
@@ -128,7 +176,8 @@ struct TConsoleIO::TReader {
 // What one run's workers share with the component. Each worker holds the run
 // by shared_ptr, so every handle it uses stays open until it lets go, and it
 // never touches the component itself. Fields are used by one thread each, as
-// noted; the destructor closes whatever is left.
+// noted; the destructor closes whatever is left, the job last, which ends
+// whatever the child left running.
 struct TConsoleIO::TRun {
   explicit TRun(std::shared_ptr<TMessageWindow> window) : window(std::move(window)) {}
 
@@ -138,9 +187,11 @@ struct TConsoleIO::TRun {
   void ReaderDone();
 
   const std::shared_ptr<TMessageWindow> window;
-  // False once the run's end was handled or the component let go of it;
-  // from then on the workers hand nothing over and only drain the pipes.
-  std::atomic<bool> delivering{true};
+  win::UniqueHandle job;  // holds the child and what it starts; may be empty
+  // True once the run's end was handled or the component let go of it: a
+  // failed read then ends its reader without a report. Output read later
+  // is still handed over while the component lives.
+  std::atomic<bool> ended{false};
   win::UniqueHandle process;     // the exit waiter's own copy of the process handle
   win::UniqueHandle inputRead;   // the child's standard-input end: main thread
   win::UniqueHandle inputWrite;  // the component's standard-input end: main thread
@@ -151,7 +202,7 @@ struct TConsoleIO::TRun {
 };
 
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (delivering.load())
+  if (window->Attached())
     SendMessageA(window->Handle(), message, wParam, lParam);
 }
 
@@ -162,7 +213,7 @@ void TConsoleIO::TRun::Read(TReader& reader) {
       const DWORD code = GetLastError();
       // A broken pipe is the end of the stream: the child and our copy of its
       // end have both let go of the write end.
-      if (code == ERROR_BROKEN_PIPE || !delivering.load())
+      if (code == ERROR_BROKEN_PIPE || ended.load())
         break;
       const std::string text = win::OSErrorText(code);
       const size_t length = std::min(text.size(), sizeof reader.errorText - 1);
@@ -190,7 +241,7 @@ void TConsoleIO::TRun::WaitForExit() {
   output.childEnd.Reset();
   error.childEnd.Reset();
   WaitForSingleObject(drained.Get(), kDrainTimeout);
-  Send(CIO_PROCESS_ENDED, 0, 0);
+  Send(CIO_PROCESS_ENDED, reinterpret_cast<WPARAM>(this), 0);
 }
 
 TConsoleIO::TConsoleIO(base::TComponent* owner, TExceptionReport onException)
@@ -215,7 +266,7 @@ TConsoleIO::~TConsoleIO() {
     // hand nothing over and free the run once the child and every process
     // that inherited its ends are gone. The child reads end of file on its
     // standard input from now on.
-    run_->delivering = false;
+    run_->ended = true;
     run_->inputWrite.Reset();
     run_->inputRead.Reset();
     run_.reset();
@@ -249,8 +300,7 @@ std::string TConsoleIO::Separator() const {
   }
 }
 
-void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& currentDir,
-                     bool visible) {
+void TConsoleIO::Run(const std::string& commandLine, const std::string& currentDir, bool visible) {
   // Refused before anything is created, so a second child is never started.
   if (IsRunning())
     AssertionFailure(__LINE__);
@@ -270,7 +320,7 @@ void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& 
   CloseField(outputRead);
   CloseField(errorRead);
 
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
   startup.wShowWindow = visible ? SW_SHOW : SW_HIDE;
@@ -278,12 +328,17 @@ void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& 
   startup.hStdOutput = run->output.childEnd.Get();
   startup.hStdError = run->error.childEnd.Get();
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
+  std::wstring line = win::Utf8ToWide(commandLine);
+  line.push_back(L'\0');
+  const std::wstring directory = win::Utf8ToWide(currentDir);
+  // A hidden child gets no console: a console host of its own would be
+  // started for nothing, and under Wine it inherits the child's pipe ends
+  // and holds them for 30 to 110 ms after the child has ended. The child
+  // starts suspended, to be in its job before it can start anything.
+  const DWORD flags = CREATE_SUSPENDED | (visible ? CREATE_NEW_CONSOLE : DETACHED_PROCESS);
   PROCESS_INFORMATION created{};
-  if (!CreateProcessA(nullptr, line.data(), &inheritable, nullptr, TRUE, CREATE_NEW_CONSOLE,
-                      nullptr, currentDir.empty() ? nullptr : currentDir.c_str(), &startup,
-                      &created))
+  if (!CreateProcessW(nullptr, &line[0], &inheritable, nullptr, TRUE, flags, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &startup, &created))
     win::RaiseLastOSError();
   // The child has its copies of its ends now. Ours must not reach a child
   // started later, even by another component: its inherited copies would
@@ -292,6 +347,16 @@ void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& 
     SetHandleInformation(end, HANDLE_FLAG_INHERIT, 0);
   win::UniqueHandle process(created.hProcess);
   win::UniqueHandle thread(created.hThread);
+  // Without a job (the system refuses nested jobs to a program that already
+  // runs in one) a forced end takes only the child.
+  run->job = CreateKillOnCloseJob();
+  if (run->job && !AssignProcessToJobObject(run->job.Get(), process.Get()))
+    run->job.Reset();
+  if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+    const DWORD code = GetLastError();
+    TerminateProcess(process.Get(), kKilledExitCode);
+    win::RaiseOSError(code);
+  }
   CloseField(thread);
 
   HANDLE waiterCopy;
@@ -305,6 +370,7 @@ void TConsoleIO::Run(const win::AnsiString& commandLine, const win::AnsiString& 
   run->process.Reset(waiterCopy);
 
   exitCode_ = STILL_ACTIVE;
+  processId_ = created.dwProcessId;
   run_ = run;
   // The workers start even when the status handler raises, so that the end
   // of this child is still reported.
@@ -330,7 +396,7 @@ void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
   start([](TRun& r) { r.WaitForExit(); });
 }
 
-void TConsoleIO::SendLine(const win::AnsiString& text) {
+void TConsoleIO::SendLine(const std::string& text) {
   HANDLE input = run_ ? run_->inputWrite.Get() : nullptr;
   if (!input)
     win::RaiseOSError(ERROR_INVALID_HANDLE);
@@ -348,6 +414,13 @@ void TConsoleIO::StopProcess() {
   if (enableKill_ &&
       (terminateCommand_.empty() ||
        WaitForSingleObject(process_.Get(), static_cast<DWORD>(waitTimeout_)) != WAIT_OBJECT_0))
+    Kill();
+}
+
+void TConsoleIO::Kill() {
+  if (run_ && run_->job)
+    EndJob(run_->job.Get());
+  else
     TerminateProcess(process_.Get(), kKilledExitCode);
 }
 
@@ -402,30 +475,26 @@ LRESULT CALLBACK TConsoleIO::WindowProc(HWND window, UINT message, WPARAM wParam
   }
 }
 
+// Every hand-over comes from a worker of one of this component's runs,
+// which waits in SendMessage meanwhile, so its data is valid here. Output
+// of a run whose end was handled already (a process that inherited the
+// pipes wrote it) is handled like any other, after the status change.
 void TConsoleIO::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // A hand-over that was on its way when its run's end was handled belongs
-  // to no current run: its buffer is not one of the current run's.
-  TRun* run = run_.get();
-  if (!run || !run->delivering.load())
-    return;
   const auto* data = reinterpret_cast<const char*>(wParam);
   switch (message) {
     case CIO_RECEIVE_OUTPUT:
-      if (data == run->output.buffer)
-        ReceiveOutput(data, static_cast<int>(lParam));
+      ReceiveOutput(data, static_cast<int>(lParam));
       break;
     case CIO_RECEIVE_ERROR:
-      if (data == run->error.buffer)
-        ReceiveError(data, static_cast<int>(lParam));
+      ReceiveError(data, static_cast<int>(lParam));
       break;
     case CIO_ERROR:
-      if (data == run->output.errorText || data == run->error.errorText) {
-        if (TReceiveEvent handler = onError_)
-          handler(this, std::string(data));
-      }
+      if (TReceiveEvent handler = onError_)
+        handler(this, std::string(data));
       break;
     case CIO_PROCESS_ENDED:
-      ProcessEnded();
+      if (run_ && reinterpret_cast<TRun*>(wParam) == run_.get())
+        ProcessEnded();
       break;
   }
 }
@@ -466,7 +535,7 @@ void TConsoleIO::ReceiveError(const char* data, int count) {
 
 void TConsoleIO::ProcessEnded() {
   const std::shared_ptr<TRun> run = run_;
-  run->delivering = false;
+  run->ended = true;
   // Every step runs even when an event handler raises, so the component
   // always comes back to idle; the first failure is raised at the end.
   std::exception_ptr failure;

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "base/component.h"
-#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace console {
@@ -23,9 +22,10 @@ enum TSplitMode : int {
 
 class TConsoleIO;
 
-// Text from the child or about it, copied from the pipes as is: a console
-// program writes in the ANSI code page.
-using TReceiveEvent = std::function<void(TConsoleIO* sender, const win::AnsiString& cmd)>;
+// Text from the child, copied from the pipes byte for byte: its encoding is
+// whatever the child writes (the encoder writes UTF-8). OnError's text is
+// the system's error text in UTF-8.
+using TReceiveEvent = std::function<void(TConsoleIO* sender, const std::string& cmd)>;
 // The child process handle was set (isRunning true) or cleared (false).
 using TProcessStatusChangeEvent = std::function<void(TConsoleIO* sender, bool isRunning)>;
 
@@ -53,8 +53,13 @@ inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
 // when allowed, kills the child after WaitTimeout.
 //
 // The end of a run is handled once both output pipes were read to their end
-// after the child ended (bounded by a short drain time when another process
-// inherited the pipes), so no output of a run arrives after its end.
+// after the child ended, bounded by a short drain time when another process
+// inherited the pipes; output such a process writes later is still handed
+// over, after the status change.
+//
+// The child runs in a job object of the run: a forced end takes every
+// process the child started with it, and returns once they are gone, so
+// that none of them still holds a file open.
 //
 // Every call and every event is on the creating thread. An event handler
 // must not free the component that calls it.
@@ -75,8 +80,8 @@ class TConsoleIO : public base::TComponent {
   void SetOnProcessStatusChange(TProcessStatusChangeEvent handler) {
     onProcessStatusChange_ = std::move(handler);
   }
-  const win::AnsiString& TerminateCommand() const { return terminateCommand_; }
-  void SetTerminateCommand(win::AnsiString command) { terminateCommand_ = std::move(command); }
+  const std::string& TerminateCommand() const { return terminateCommand_; }
+  void SetTerminateCommand(std::string command) { terminateCommand_ = std::move(command); }
   bool StopProcessOnFree() const { return stopProcessOnFree_; }
   void SetStopProcessOnFree(bool value) { stopProcessOnFree_ = value; }
   bool EnableKill() const { return enableKill_; }
@@ -92,22 +97,27 @@ class TConsoleIO : public base::TComponent {
   bool SplitSend() const { return splitSend_; }
   void SetSplitSend(bool value) { splitSend_ = value; }
 
-  // Starts commandLine (program and arguments, passed on unchanged) in
-  // currentDir (empty: this process's working directory), its console window
-  // shown or hidden. Fires OnProcessStatusChange(true) before it returns.
-  // Refuses with EAssertionFailed while a child is held; a failed system
-  // call raises win::EOSError.
-  void Run(const win::AnsiString& commandLine, const win::AnsiString& currentDir, bool visible);
+  // Starts commandLine (program and arguments, UTF-8, passed on unchanged as
+  // a UTF-16 command line) in currentDir (UTF-8; empty: this process's
+  // working directory). Visible gives the child a console window of its
+  // own; a hidden child gets no console at all, which starts and ends it
+  // sooner. Fires OnProcessStatusChange(true) before it returns. Refuses with
+  // EAssertionFailed while a child is held; a failed system call raises
+  // win::EOSError.
+  void Run(const std::string& commandLine, const std::string& currentDir, bool visible);
   // Writes text plus the send separator to the child's standard input in one
   // write; raises win::EOSError when it fails or when no child was started.
-  void SendLine(const win::AnsiString& text);
-  // Writes TerminateCommand (when set) and, when EnableKill, kills the child
-  // with exit code 4 unless it ended within WaitTimeout. The end is reported
-  // later, through the message window, like any end.
+  void SendLine(const std::string& text);
+  // Writes TerminateCommand (when set) and, when EnableKill, ends the child
+  // and the processes it started with exit code 4 unless it ended within
+  // WaitTimeout. The end is reported later, through the message window, like
+  // any end.
   void StopProcess();
   // Exit code of the last child whose end was handled (4 when killed);
   // STILL_ACTIVE from Run until then.
   unsigned long ExitCode() const { return exitCode_; }
+  // Process id of the last child started; 0 before the first.
+  unsigned long ProcessId() const { return processId_; }
 
  private:
   class TMessageWindow;
@@ -124,6 +134,7 @@ class TConsoleIO : public base::TComponent {
   void ReleaseProcess();
   void FireStatusChange();
   void StartWorkers(const std::shared_ptr<TRun>& run);
+  void Kill();
   // The separator of the split mode, for received and for sent text.
   std::string Separator() const;
 
@@ -133,9 +144,10 @@ class TConsoleIO : public base::TComponent {
   std::shared_ptr<TRun> run_;
   win::UniqueHandle process_;
   unsigned long exitCode_ = STILL_ACTIVE;
+  unsigned long processId_ = 0;
 
   TExceptionReport onException_;
-  win::AnsiString terminateCommand_ = "quit";
+  std::string terminateCommand_ = "quit";
   bool enableKill_ = false;
   int waitTimeout_ = 1000;
   bool stopProcessOnFree_ = true;
@@ -145,7 +157,7 @@ class TConsoleIO : public base::TComponent {
   TProcessStatusChangeEvent onProcessStatusChange_;
   // Standard output received but not yet delivered; its first scanned_ bytes
   // are known to hold no separator.
-  win::AnsiString receiveBuffer_;
+  std::string receiveBuffer_;
   size_t scanned_ = 0;
   bool splitReceive_ = true;
   bool splitSend_ = true;

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
+#include <filesystem>
+#include <fstream>
 
 #include "base/path_text.h"
 
@@ -148,21 +149,20 @@ std::string ScriptLine(const std::string& inputPath) {
 }
 
 void WriteScript(const std::string& scriptPath, const std::string& inputPath) {
-  const auto fail = [&scriptPath](int error) {
-    throw EInOutError("Cannot write the script file " + scriptPath + ": " + std::strerror(error) +
+  const auto fail = [&scriptPath] {
+    throw EInOutError("Cannot write the script file " + scriptPath + ": " + std::strerror(errno) +
                       ".");
   };
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(scriptPath.c_str(), "wb"));
+  // A UTF-8 path opens the file under its Unicode name on Windows too.
+  std::ofstream file(std::filesystem::u8path(scriptPath), std::ios::binary | std::ios::trunc);
   if (!file)
-    fail(errno);
+    fail();
   const std::string line = ScriptLine(inputPath);
-  if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size())
-    fail(errno);
-  if (std::fclose(file.release()) != 0)
-    fail(errno);
+  if (!file.write(line.data(), static_cast<std::streamsize>(line.size())))
+    fail();
+  file.close();
+  if (!file)
+    fail();
 }
 
 std::string ScriptPath(const CommandLineFolders& folders) {

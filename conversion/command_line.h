@@ -54,7 +54,10 @@ std::string FormatFrameRate(double rate);
 // the extension, in any letter case, is ".rm", ".rmvb" or ".mkv".
 bool NeedsScript(const std::string& inputPath);
 
-// The one line of the AviSynth script for an input, with its CR LF.
+// The one line of the AviSynth script for an input, with its CR LF. The
+// path is written as it is, in UTF-8 (no byte order mark), so that every
+// file name survives whatever the system's ANSI code page is; the encoder
+// reads the script as UTF-8.
 std::string ScriptLine(const std::string& inputPath);
 
 // Creates or truncates the script file and writes its line; throws
@@ -62,7 +65,8 @@ std::string ScriptLine(const std::string& inputPath);
 void WriteScript(const std::string& scriptPath, const std::string& inputPath);
 
 // Where the folders of the command line come from: both end in a
-// backslash.
+// backslash. Like every path here they are UTF-8, and so is the command
+// line, which the runner hands to the encoder as a UTF-16 command line.
 struct CommandLineFolders {
   std::string systemFolder;
   std::string tempFolder;

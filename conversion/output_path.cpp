@@ -23,6 +23,10 @@ std::string MakeOutputPath(const std::string& folder, const std::string& entryPa
          base::ChangeFileExt(name, "." + GetOutputFormat());
 }
 
+std::string EncoderPartialPath(const std::string& outputPath, unsigned long encoderProcessId) {
+  return outputPath + "." + std::to_string(encoderProcessId) + ".partial";
+}
+
 std::string AutoRenamePath(const std::string& path, const FileExists& exists) {
   std::string candidate = path;
   while (exists(candidate)) {

@@ -29,6 +29,13 @@ using AskOverwrite = std::function<OverwriteChoice()>;
 // ends in one, and the entry's file name with the extension ".3gp".
 std::string MakeOutputPath(const std::string& folder, const std::string& entryPath);
 
+// The file the encoder with that process id writes instead of the output
+// while it converts, "<output>.<process id>.partial", beside the output: one
+// rename puts the finished file in place. The encoder removes it when it
+// fails or stops; the converter removes it after ending the encoder by
+// force.
+std::string EncoderPartialPath(const std::string& outputPath, unsigned long encoderProcessId);
+
 // The first free name of the sequence clip.3gp, clip(1).3gp, clip(1)(1).3gp...
 std::string AutoRenamePath(const std::string& path, const FileExists& exists);
 

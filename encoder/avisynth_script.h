@@ -1,10 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace encoder {
+
+// True for text that is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
+// A script file's bytes as UTF-8 text. The converter writes its script in
+// UTF-8; a UTF-8 byte order mark is dropped, and a script that is not UTF-8
+// (one written in the ANSI code page) is decoded with fromAnsi.
+std::string ScriptText(std::string_view bytes,
+                       const std::function<std::string(const std::string&)>& fromAnsi);
 
 // True for a path whose extension is ".avs" in any letter case.
 bool IsAviSynthScript(const std::string& path);

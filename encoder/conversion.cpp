@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
 
+#include "base/path_text.h"
 #include "encoder/avisynth_script.h"
 #include "encoder/command_line_quoting.h"
 #include "encoder/embedded_ffmpeg.h"
@@ -14,9 +16,11 @@
 #include "encoder/ffmpeg_log.h"
 #include "encoder/ffmpeg_plan.h"
 #include "encoder/ffmpeg_process.h"
+#include "encoder/leftover_files.h"
 #include "encoder/line_splitter.h"
 #include "encoder/progress_report.h"
 #include "encoder/temporary_output.h"
+#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -30,7 +34,7 @@ constexpr DWORD kQuitGraceMilliseconds = 600;
 constexpr std::streamsize kLongestScript = 64 * 1024;
 
 void CheckReadable(const std::string& path, const std::string& what) {
-  win::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+  win::UniqueHandle file(CreateFileW(win::Utf8ToWide(path).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
@@ -38,11 +42,11 @@ void CheckReadable(const std::string& path, const std::string& what) {
 }
 
 std::string ReadScript(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string text(kLongestScript, '\0');
-  file.read(text.data(), kLongestScript);
-  text.resize(static_cast<size_t>(file.gcount()));
-  return text;
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+  std::string bytes(kLongestScript, '\0');
+  file.read(bytes.data(), kLongestScript);
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return ScriptText(bytes, win::AnsiToUtf8);
 }
 
 // The file FFmpeg is to read: the input itself, or the file that a
@@ -81,17 +85,24 @@ void Relay(HANDLE pipe, const std::function<void(std::string_view)>& onLine) noe
   }
 }
 
-void WaitForEnd(FfmpegProcess& ffmpeg, const StopSignal& stop) {
+// Waits for FFmpeg to end, asking it to stop when the stop line comes
+// first. Returns whether it was asked: a stop that comes once FFmpeg has
+// ended finds a finished conversion, which is kept.
+bool WaitForEnd(FfmpegProcess& ffmpeg, const StopSignal& stop) {
+  // When both are set, the wait names the process, the first of the two.
   const HANDLE events[] = {ffmpeg.Process(), stop.Event()};
-  if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+  const bool stopped = WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
+  if (stopped) {
     ffmpeg.AskToQuit();
     if (WaitForSingleObject(ffmpeg.Process(), kQuitGraceMilliseconds) != WAIT_OBJECT_0)
       ffmpeg.Terminate();
   }
   WaitForSingleObject(ffmpeg.Process(), INFINITE);
+  return stopped;
 }
 
 struct FfmpegResult {
+  bool stopped = false;
   DWORD exitCode = 0;
   std::string lastError;
 };
@@ -117,10 +128,15 @@ FfmpegResult RunFfmpeg(const std::string& ffmpegPath, const FfmpegPlan& plan,
       progressRelay.join();
     throw;
   }
-  WaitForEnd(ffmpeg, stop);
+  const bool stopped = WaitForEnd(ffmpeg, stop);
   progressRelay.join();
   logRelay.join();
-  return {ffmpeg.ExitCode(), log.LastError()};
+  return {stopped, ffmpeg.ExitCode(), log.LastError()};
+}
+
+ExitCode Stopped(const EncoderRequest& request) {
+  WriteError("libm9s: stopped; " + request.outputPath + " was left as it was\n");
+  return kExitStopped;
 }
 
 }  // namespace
@@ -132,16 +148,17 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   for (const std::string& note : plan.notes)
     WriteError("libm9s: note: " + note + "\n");
 
+  // What an encoder ended by force left of this output goes first.
+  RemoveLeftovers(base::ExtractFilePath(request.outputPath),
+                  base::ExtractFileName(request.outputPath) + ".", ".partial");
   TemporaryOutput temporary(request.outputPath);
   const std::string ffmpegPath = UnpackEmbeddedFfmpeg();
-  FfmpegResult result;
-  if (!stop.Requested())
-    result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
+  if (stop.Requested())
+    return Stopped(request);
+  const FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
   // FFmpeg ends with 0 after a stop too, having closed a shortened file.
-  if (stop.Requested()) {
-    WriteError("libm9s: stopped; " + request.outputPath + " was left as it was\n");
-    return kExitStopped;
-  }
+  if (result.stopped)
+    return Stopped(request);
   if (result.exitCode != 0)
     throw EncoderError("FFmpeg failed: " + (result.lastError.empty()
                                                 ? "exit code " + std::to_string(result.exitCode)

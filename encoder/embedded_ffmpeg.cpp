@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "encoder/encoder_error.h"
+#include "encoder/leftover_files.h"
 #include "encoder/payload_layout.h"
+#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -17,12 +19,15 @@ struct Payload {
   std::uint64_t offset = 0;
 };
 
+const char kPartialPrefix[] = "ffmpeg-";
+const char kPartialSuffix[] = ".partial";
+
 std::string OwnPath() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  if (length == 0 || length == sizeof path)
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length == MAX_PATH)
     RaiseLastError("cannot find the path of libm9s.exe");
-  return std::string(path, length);
+  return win::WideToUtf8(std::wstring(path, length));
 }
 
 void ReadAt(HANDLE file, std::uint64_t offset, char* buffer, DWORD count) {
@@ -52,20 +57,21 @@ Payload FindPayload(HANDLE self) {
 
 bool HasSize(const std::string& path, std::uint64_t size) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExW(win::Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return false;
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) == size;
 }
 
 void CreateFolder(const std::string& folder) {
-  if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+  if (!CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr) &&
+      GetLastError() != ERROR_ALREADY_EXISTS)
     RaiseLastError("cannot create the folder " + folder);
 }
 
 void CopyPayload(HANDLE self, const Payload& payload, const std::string& path) {
-  win::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueHandle file(CreateFileW(win::Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
     RaiseLastError("cannot create " + path);
   std::vector<char> buffer(1 << 20);
@@ -82,40 +88,44 @@ void CopyPayload(HANDLE self, const Payload& payload, const std::string& path) {
 
 // Unpacks under a name of this process's own and renames, so that
 // encoders started together never write into one file and nobody runs a
-// half-written FFmpeg.
+// half-written FFmpeg. A copy that an encoder ended by force left half
+// written is never run and is removed by the next start.
 std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payload) {
   const std::string owner = base + "libm9s";
   const std::string folder = owner + "\\" + UnpackFolderName(payload.trailer);
   const std::string target = folder + "\\ffmpeg.exe";
+  RemoveLeftovers(folder + "\\", kPartialPrefix, kPartialSuffix);
   if (HasSize(target, payload.trailer.size))
     return target;
 
   CreateFolder(owner);
   CreateFolder(folder);
   const std::string partial =
-      folder + "\\ffmpeg-" + std::to_string(GetCurrentProcessId()) + ".partial";
+      folder + "\\" + kPartialPrefix + std::to_string(GetCurrentProcessId()) + kPartialSuffix;
+  const std::wstring widePartial = win::Utf8ToWide(partial);
   try {
     CopyPayload(self, payload, partial);
-    if (!MoveFileExA(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) &&
+    if (!MoveFileExW(widePartial.c_str(), win::Utf8ToWide(target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING) &&
         !HasSize(target, payload.trailer.size))
       RaiseLastError("cannot put FFmpeg in place as " + target);
   } catch (...) {
-    DeleteFileA(partial.c_str());
+    DeleteFileW(widePartial.c_str());
     throw;
   }
-  DeleteFileA(partial.c_str());  // left over when another encoder put its copy in place first
+  DeleteFileW(widePartial.c_str());  // left over when another encoder put its copy in place first
   return target;
 }
 
 std::vector<std::string> UnpackBases() {
   std::vector<std::string> bases;
-  char folder[MAX_PATH];
-  DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", folder, sizeof folder);
-  if (length > 0 && length < sizeof folder)
-    bases.push_back(std::string(folder, length) + "\\");
-  length = GetTempPathA(sizeof folder, folder);
-  if (length > 0 && length < sizeof folder)
-    bases.emplace_back(folder, length);
+  wchar_t folder[MAX_PATH];
+  DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
+  if (length > 0 && length < MAX_PATH)
+    bases.push_back(win::WideToUtf8(std::wstring(folder, length)) + "\\");
+  length = GetTempPathW(MAX_PATH, folder);
+  if (length > 0 && length < MAX_PATH)
+    bases.push_back(win::WideToUtf8(std::wstring(folder, length)));
   return bases;
 }
 
@@ -123,7 +133,7 @@ std::vector<std::string> UnpackBases() {
 
 std::string UnpackEmbeddedFfmpeg() {
   const std::string ownPath = OwnPath();
-  win::UniqueHandle self(CreateFileA(ownPath.c_str(), GENERIC_READ,
+  win::UniqueHandle self(CreateFileW(win::Utf8ToWide(ownPath).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!self)

@@ -43,6 +43,17 @@ TaggedLine SplitTags(std::string_view line) {
   return tagged;
 }
 
+// What the video encoder's rate control says, for every frame, when the
+// frame size needs more than the maximum bitrate allows.
+bool IsRateComplaint(const std::string& text) {
+  return StartsWith(text, "rc buffer underflow") ||
+         StartsWith(text, "max bitrate possibly too small");
+}
+
+constexpr char kRateNote[] =
+    "libm9s: note: the video needs more than the bitrate asked for at this frame size; it is "
+    "coded as small as H.263 allows";
+
 bool ParseClock(const std::string& text, int& hours, int& minutes, double& seconds) {
   int consumed = 0;
   return std::sscanf(text.c_str(), "%d:%d:%lf%n", &hours, &minutes, &seconds, &consumed) == 3 &&
@@ -81,6 +92,14 @@ FfmpegLog::FfmpegLog(std::string outputPath, std::string videoDescription,
 
 std::optional<std::string> FfmpegLog::Filter(std::string_view line) {
   const TaggedLine tagged = SplitTags(line);
+  if (tagged.level)
+    droppingRateComplaint_ = IsRateComplaint(tagged.text);
+  if (droppingRateComplaint_) {
+    if (rateComplaintNoted_)
+      return std::nullopt;
+    rateComplaintNoted_ = true;
+    return std::string(kRateNote);
+  }
   if (tagged.level) {
     const std::string& level = *tagged.level;
     lastSeverity_ = level == "panic" || level == "fatal" || level == "error" ? Severity::kError

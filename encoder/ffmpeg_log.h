@@ -14,7 +14,10 @@ namespace encoder {
 // - the description of the output, naming the real output file instead of
 //   FFmpeg's temporary one, with the stream lines of the plan, the video
 //   one ending in "<rate> fps(r)";
-// - every warning and error.
+// - every warning and error, but for the video rate control's complaint
+//   that it cannot hold the bitrate (at a frame size that needs more), an
+//   error line for every frame that fails nothing: it is shown once, as a
+//   note of the encoder's own, and never taken as the last error.
 // FFmpeg's other information, its closing statistics line among them, is
 // dropped: it puts more than the frame count between "frame=" and "q=".
 class FfmpegLog {
@@ -37,6 +40,9 @@ class FfmpegLog {
 
   std::string outputPath_, videoDescription_, audioDescription_;
   Severity lastSeverity_ = Severity::kInformation;
+  // Lines of the rate control's complaint are being dropped.
+  bool droppingRateComplaint_ = false;
+  bool rateComplaintNoted_ = false;
   Section section_ = Section::kNone;
   std::string lastError_;
 };

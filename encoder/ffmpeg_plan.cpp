@@ -60,9 +60,12 @@ std::string ChannelsText(int channels) {
 
 void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
   const std::string rate = ExactFrameRate(request.frameRate);
-  plan.arguments.insert(
-      plan.arguments.end(),
-      {"-c:v", "h263", "-b:v", std::to_string(request.videoBitrate) + "k", "-vf", "fps=" + rate});
+  // The bitrate alone is only a goal, which the H.263 encoder overshoots by
+  // half on busy pictures. Phones and message limits rely on the figure, so
+  // it is also the peak rate over a buffer of one second.
+  const std::string bitrate = std::to_string(request.videoBitrate) + "k";
+  plan.arguments.insert(plan.arguments.end(), {"-c:v", "h263", "-b:v", bitrate, "-maxrate", bitrate,
+                                               "-bufsize", bitrate, "-vf", "fps=" + rate});
   if (!request.frameSize.empty())
     plan.arguments.insert(plan.arguments.end(), {"-s", request.frameSize});
 

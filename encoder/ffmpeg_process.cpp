@@ -2,6 +2,7 @@
 
 #include "encoder/encoder_error.h"
 #include "encoder/error_output.h"
+#include "win/code_page.h"
 
 namespace encoder {
 
@@ -52,31 +53,33 @@ win::UniqueHandle CreateKillOnCloseJob() {
 
 }  // namespace
 
-FfmpegProcess::FfmpegProcess(std::string commandLine) {
+FfmpegProcess::FfmpegProcess(const std::string& commandLine) {
   ChildPipe input = CreateChildPipe(true);
   ChildPipe output = CreateChildPipe(false);
   ChildPipe log = CreateChildPipe(false);
   KeepOwnStreamsFromChildren();
 
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = input.childs.Get();
   startup.hStdOutput = output.childs.Get();
   startup.hStdError = log.childs.Get();
   PROCESS_INFORMATION started{};
-  // FFmpeg shares the encoder's console, which the converter keeps hidden
-  // (a console of its own costs about a second to start under Wine).
+  // FFmpeg talks only through its pipes and needs no console. Started
+  // without one it never gets a console window of its own, also when the
+  // encoder itself runs without a console (as the converter starts it).
   // Breaking away from a job the encoder itself runs in lets FFmpeg join
   // ours on systems without nested jobs; a job that forbids it refuses
   // with ERROR_ACCESS_DENIED, and FFmpeg then starts inside it.
-  const DWORD flags = CREATE_SUSPENDED;
+  const DWORD flags = CREATE_SUSPENDED | DETACHED_PROCESS;
+  std::wstring line = win::Utf8ToWide(commandLine);
   BOOL created =
-      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                     flags | CREATE_BREAKAWAY_FROM_JOB, nullptr, nullptr, &startup, &started);
+      CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, flags | CREATE_BREAKAWAY_FROM_JOB,
+                     nullptr, nullptr, &startup, &started);
   if (!created && GetLastError() == ERROR_ACCESS_DENIED)
-    created = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
-                             nullptr, &startup, &started);
+    created = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+                             &startup, &started);
   if (!created)
     RaiseLastError("cannot start FFmpeg");
   process_.Reset(started.hProcess);

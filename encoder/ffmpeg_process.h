@@ -14,7 +14,8 @@ namespace encoder {
 // it ends; only then does it run.
 class FfmpegProcess {
  public:
-  explicit FfmpegProcess(std::string commandLine);
+  // The command line is UTF-8; FFmpeg gets it as a UTF-16 command line.
+  explicit FfmpegProcess(const std::string& commandLine);
   FfmpegProcess(const FfmpegProcess&) = delete;
   FfmpegProcess& operator=(const FfmpegProcess&) = delete;
 

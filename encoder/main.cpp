@@ -2,6 +2,11 @@
 // audio) with the FFmpeg it carries. Its command line, its stop line
 // "quit" and the texts it writes to standard error are what the converter
 // relies on; see conversion.h for the exit codes.
+//
+// Text: the command line is read as Unicode and every path is handled
+// under its Unicode name, so any file name works whatever the system's ANSI
+// code page is. Everything written to standard error, its own "libm9s: "
+// messages and FFmpeg's log and progress, is UTF-8.
 #include <windows.h>
 
 #include <string>
@@ -10,12 +15,13 @@
 #include "encoder/conversion.h"
 #include "encoder/error_output.h"
 #include "encoder/stop_signal.h"
+#include "win/code_page.h"
 
 int main() {
   using namespace encoder;
   try {
     const std::shared_ptr<StopSignal> stop = StopSignal::WatchStandardInput();
-    return Convert(ParseCommandLine(GetCommandLineA()), *stop);
+    return Convert(ParseCommandLine(win::WideToUtf8(GetCommandLineW())), *stop);
   } catch (const CommandLineError& error) {
     WriteError(std::string("libm9s: ") + error.what() + "\n" + kUsage + "\n");
     return kExitBadCommandLine;

@@ -5,7 +5,7 @@
 
 namespace encoder {
 
-// The file FFmpeg writes instead of the output: "<output>.<process id>.partial",
+// The file FFmpeg writes instead of the output (conversion::EncoderPartialPath),
 // beside the output, so that one rename puts the finished file in place and
 // an earlier file of the output's name stays untouched until then. Deleted
 // when it goes, unless it replaced the output.

@@ -48,7 +48,7 @@ void Canvas::Fill(const Rect& rect, ColorRef color) {
   }
   const uint32_t pixel = PixelFromColor(color);
   for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, height_); ++y) {
-    uint32_t* row = pixels_ + static_cast<size_t>(y) * width_;
+    uint32_t* row = Row(y);
     std::fill(row + left, row + right, pixel);
   }
 }
@@ -73,7 +73,7 @@ void Canvas::Stretch(const Bitmap& source, const Rect& from, const Rect& to,
       continue;
     }
     const uint32_t* sourceRow = source.Row(sourceY);
-    uint32_t* row = pixels_ + static_cast<size_t>(y) * width_;
+    uint32_t* row = Row(y);
     for (int x = firstX; x < lastX; ++x) {
       const int column = columns[static_cast<size_t>(x - firstX)];
       if (column < 0) {

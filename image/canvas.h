@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -20,6 +21,9 @@ class Canvas {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // Row y (0 to Height() - 1) of the surface.
+  uint32_t* Row(int y) { return pixels_ + static_cast<size_t>(y) * width_; }
+  const uint32_t* Row(int y) const { return pixels_ + static_cast<size_t>(y) * width_; }
 
   // Colours with a high byte (system colours) cannot be resolved here and
   // fill nothing.

@@ -18,7 +18,7 @@ apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
   libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
-  fp-utils libfreetype-dev nsis locales
+  fonts-wine fp-utils libfreetype-dev nsis locales
 )
 
 install_packages() {
@@ -84,12 +84,24 @@ create_wine_prefix() {
   touch "$WINEPREFIX/.vexmoor-ready"
 }
 
+# Wine puts back its own links of Tahoma and Microsoft Sans Serif whenever a
+# program starts in another locale's code page, so the links are checked on
+# every run rather than made once.
 link_cjk_font() {
-  [[ -f "$WINEPREFIX/.vexmoor-cjk-font" ]] && return
+  local linked
+  linked="$(grep -c '^"\(MS Sans Serif\|Microsoft Sans Serif\|Tahoma\|MS Shell Dlg\|MS Shell Dlg 2\)"=str(7):"wqy-microhei' \
+    "$WINEPREFIX/system.reg" 2>/dev/null || true)"
+  [[ "$linked" == 5 ]] && return
   step "Linking the Wine prefix's dialog fonts to a Chinese font"
   link_wine_cjk_font
   wineserver -w
-  touch "$WINEPREFIX/.vexmoor-cjk-font"
+}
+
+# Prefixes made before Wine's own fonts were part of one get them here.
+install_wine_fonts() {
+  wine_fonts_missing || return 0
+  step "Giving the Wine prefix Wine's own fonts"
+  copy_wine_fonts
 }
 
 install_packages
@@ -97,3 +109,4 @@ generate_chinese_locale
 fetch_ffmpeg
 create_wine_prefix
 link_cjk_font
+install_wine_fonts

@@ -12,6 +12,25 @@ make_wine_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
+  copy_wine_fonts
+}
+
+# Wine's own fonts (Marlett draws the title bar's buttons; the others stand
+# in for the Windows fonts) come in Debian's fonts-wine, but this Wine does
+# not look for them in that package's folder: the prefix gets copies of the
+# TrueType ones. The bitmap ones are left out: a bitmap MS Sans Serif would
+# take the place of the TrueType one, which alone links to the Chinese font.
+wine_fonts_missing() {
+  local font
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [[ -e "$WINEPREFIX/drive_c/windows/Fonts/$(basename "$font")" ]] || return 0
+  done
+  return 1
+}
+
+copy_wine_fonts() {
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # Wine's stand-ins for the Windows dialog fonts have no Chinese glyphs: link

@@ -9,7 +9,10 @@ TButton::TButton(TControl* parent, const TButtonOptions& options)
                options.caption),
       modalResult_(options.modalResult),
       actionLink_([this](const TAction& action) {
-        SetCaption(action.Caption());
+        // A button repaints at once when given a text, even its own: a
+        // change of the action's enabled state alone leaves the text be.
+        if (Caption() != action.Caption())
+          SetCaption(action.Caption());
         SetEnabled(action.Enabled());
       }) {
   OnClick = options.onClick;
@@ -17,11 +20,15 @@ TButton::TButton(TControl* parent, const TButtonOptions& options)
     SetAction(options.action);
   if (options.isDefault)
     SetDefault(true);
+  if (options.isCancel)
+    SetCancel(true);
 }
 
 TButton::~TButton() {
   if (Default())
     SetDefault(false);
+  if (Cancel())
+    SetCancel(false);
 }
 
 bool TButton::Default() const {
@@ -40,6 +47,21 @@ void TButton::SetDefault(bool isDefault) {
   const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
   if ((style & BS_TYPEMASK) == BS_PUSHBUTTON || (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
     SendMessageW(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+bool TButton::Cancel() const {
+  TForm* form = GetParentForm(*this);
+  return form && form->CancelButton() == this;
+}
+
+void TButton::SetCancel(bool isCancel) {
+  TForm* form = GetParentForm(*this);
+  if (!form)
+    return;
+  if (isCancel)
+    form->SetCancelButton(this);
+  else if (form->CancelButton() == this)
+    form->SetCancelButton(nullptr);
 }
 
 void TButton::Click() {

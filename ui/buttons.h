@@ -23,6 +23,8 @@ struct TButtonOptions {
   // The button Enter presses on its form.
   bool isDefault = false;
   base::TNotifyEvent onClick;
+  // The button Escape presses on its form.
+  bool isCancel = false;
 };
 
 // A push button.
@@ -37,6 +39,8 @@ class TButton : public TControl {
   void SetModalResult(int result) { modalResult_ = result; }
   bool Default() const;
   void SetDefault(bool isDefault);
+  bool Cancel() const;
+  void SetCancel(bool isCancel);
 
   // Executes the bound action, or else OnClick; then sets the modal result.
   void Click();

@@ -136,6 +136,7 @@ int TForm::ClientHeight() const {
 }
 
 // Grows the window by its frame as it stands (caption, borders, menu bar).
+// A window that has the size already is left alone.
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
@@ -143,6 +144,8 @@ void TForm::SetClientSize(int width, int height) {
   RECT client{};
   GetWindowRect(Handle(), &window);
   GetClientRect(Handle(), &client);
+  if (client.right == width && client.bottom == height)
+    return;
   const int frameWidth = (window.right - window.left) - client.right;
   const int frameHeight = (window.bottom - window.top) - client.bottom;
   SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
@@ -274,9 +277,15 @@ void TForm::Activated(TMessage& message) {
 void TForm::RouteMenuMessage(TMessage& message) {
   if (message.Msg == WM_COMMAND) {
     const UINT command = LOWORD(message.WParam);
-    if (command == IDCANCEL && HIWORD(message.WParam) == 0 && modal_) {
-      Close();
-      return;
+    if (command == IDCANCEL && HIWORD(message.WParam) == 0) {
+      if (cancelButton_ && cancelButton_->Enabled()) {
+        SendMessageW(cancelButton_->Handle(), BM_CLICK, 0, 0);
+        return;
+      }
+      if (modal_) {
+        Close();
+        return;
+      }
     }
     if (TMenuItem* item = TMenuItem::FromCommand(command))
       item->Click();

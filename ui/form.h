@@ -64,7 +64,7 @@ class TForm : public TControl {
 
   // Shows the form and runs a nested message loop until ModalResult is set
   // (by a button with a modal result, by code, or mrCancel from Close: the
-  // close box, Alt+F4 or Escape). The other windows of the thread are
+  // close box, Alt+F4 or Escape without a cancel button). The other windows of the thread are
   // disabled meanwhile. Returns the modal result.
   int ShowModal();
   bool Modal() const { return modal_; }
@@ -74,6 +74,9 @@ class TForm : public TControl {
   // The button that Enter presses.
   TControl* DefaultButton() const { return defaultButton_; }
   void SetDefaultButton(TControl* button) { defaultButton_ = button; }
+  // The button Escape presses; without one, Escape closes a modal form.
+  TControl* CancelButton() const { return cancelButton_; }
+  void SetCancelButton(TControl* button) { cancelButton_ = button; }
 
   TMainMenu* Menu() const { return menu_; }
 
@@ -107,6 +110,7 @@ class TForm : public TControl {
   bool modal_ = false;
   bool showing_ = false;
   TControl* defaultButton_ = nullptr;
+  TControl* cancelButton_ = nullptr;
   TMainMenu* menu_ = nullptr;
   HWND focused_ = nullptr;
 };

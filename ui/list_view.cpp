@@ -122,6 +122,18 @@ int TListView::SelectedIndex() const {
   return static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }
 
+void TListView::BeginUpdate() {
+  if (updateCount_++ == 0)
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TListView::EndUpdate() {
+  if (updateCount_ == 0 || --updateCount_ > 0)
+    return;
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 std::string TListView::ColumnCaption(int column) const {
   std::wstring text(260, L'\0');
   LVCOLUMNW info{};

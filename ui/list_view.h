@@ -61,6 +61,12 @@ class TListView : public TControl {
   // The first selected item's position, or -1.
   int SelectedIndex() const;
 
+  // Holds back the list's drawing while many items change; the last
+  // EndUpdate of nested pairs draws it again.
+  void BeginUpdate();
+  void EndUpdate();
+  bool Updating() const { return updateCount_ > 0; }
+
   std::string ColumnCaption(int column) const;
   void SetColumnCaption(int column, const std::string& caption);
 
@@ -71,6 +77,7 @@ class TListView : public TControl {
   void AddColumn(int index, const TListColumn& column);
 
   bool readOnly_;
+  int updateCount_ = 0;
 };
 
 }  // namespace ui

@@ -80,7 +80,7 @@ void TMenuItem::AddItem(TMenuItem* item) {
   item->FillItemInfo(info, text);
   if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info))
     win::RaiseLastOSError();
-  menu_->ItemsChanged();
+  menu_->Changed();
 }
 
 void TMenuItem::RemoveItem(TMenuItem* item) {
@@ -104,11 +104,19 @@ void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
 void TMenuItem::Update() {
   if (!parent_)
     return;
+  ApplyItemInfo();
+  // A submenu is drawn afresh each time it opens; only the menu's own
+  // entries show at once. Redrawing the menu bar for every entry of a
+  // submenu made enabling a handful of actions cost tens of milliseconds.
+  if (parent_ == menu_->items_)
+    menu_->Changed();
+}
+
+void TMenuItem::ApplyItemInfo() {
   MENUITEMINFOW info{};
   std::wstring text;
   FillItemInfo(info, text);
   SetMenuItemInfoW(parent_->submenu_.Get(), command_, FALSE, &info);
-  menu_->ItemsChanged();
 }
 
 void TMenuItem::SetCaption(std::string caption) {
@@ -157,15 +165,23 @@ TMenuItem* TMenuItem::FromItemData(ULONG_PTR itemData) {
 TMenu::TMenu(base::TComponent* owner, HMENU handle)
     : base::TComponent(owner), items_(new TMenuItem(this, handle)) {}
 
+void TMenu::Changed() {
+  ItemsChanged();
+  if (OnChange)
+    OnChange(*this);
+}
+
+// One change for the whole menu: a menu bar lays itself out once.
 void TMenu::SetOwnerDraw(bool ownerDraw) {
   ownerDraw_ = ownerDraw;
   std::vector<TMenuItem*> pending(items_->items_.begin(), items_->items_.end());
   while (!pending.empty()) {
     TMenuItem* item = pending.back();
     pending.pop_back();
-    item->Update();
+    item->ApplyItemInfo();
     pending.insert(pending.end(), item->items_.begin(), item->items_.end());
   }
+  Changed();
 }
 
 TMainMenu::TMainMenu(TForm* form) : TMenu(form, CreateMenu()), form_(form) {

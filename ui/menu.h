@@ -67,7 +67,9 @@ class TMenuItem : public base::TComponent {
   void AddItem(TMenuItem* item);
   void RemoveItem(TMenuItem* item);
   void FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const;
+  // Puts the item's state into its menu and tells the menu of the change.
   void Update();
+  void ApplyItemInfo();
 
   TMenu* menu_;
   TMenuItem* parent_ = nullptr;
@@ -89,12 +91,18 @@ class TMenu : public base::TComponent {
   // Makes every item owner-drawn (OnMeasureItem, OnDrawItem) or not.
   void SetOwnerDraw(bool ownerDraw);
 
+  // Called after an item was added anywhere in the menu, or an entry of the
+  // menu itself (not of a submenu) changed its caption or enabled state, for
+  // whoever shows the menu in a way of its own.
+  std::function<void(TMenu& menu)> OnChange;
+
  protected:
   TMenu(base::TComponent* owner, HMENU handle);
 
  private:
   friend class TMenuItem;
-  // Called after an item changed, for a menu bar to redraw itself.
+  void Changed();
+  // Called on the same changes as OnChange, for a menu bar to redraw itself.
   virtual void ItemsChanged() {}
 
   TMenuItem* items_;

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "win/code_page.h"
+#include <string>
 
 namespace win {
 
-// The Windows system folder, ending in a backslash.
-AnsiString SystemFolder();
+// The Windows system folder, ending in a backslash; UTF-8.
+std::string SystemFolder();
 
-// The user's folder for temporary files, ending in a backslash.
-AnsiString TempFolder();
+// The Windows folder, ending in a backslash; UTF-8.
+std::string WindowsFolder();
+
+// The user's folder for temporary files, ending in a backslash; UTF-8, so a
+// user name outside the ANSI code page does not spoil it.
+std::string TempFolder();
 
 }  // namespace win

@@ -39,8 +39,9 @@ TEST(ChineseTextsTest, WindowsShowTheChineseFileReadInCodePage936) {
     const std::string expected =
         source.sections.at(base::LowerCase(key.section)).Value(key.key).value();
     EXPECT_EQ(expected, ShownText(windows, key)) << key.section << "." << key.key;
-    ui::TForm* window = key.section == "frmMain" ? static_cast<ui::TForm*>(windows.main.get())
-                                                 : windows.overwrite.get();
+    ui::TForm* window = WindowOf(windows, key.section);
+    if (!window)  // the application's title
+      continue;
     auto* control = dynamic_cast<ui::TControl*>(key.target == settings::TextTarget::kWindowCaption
                                                     ? window
                                                     : window->FindNestedComponent(key.component));

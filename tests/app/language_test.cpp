@@ -60,6 +60,8 @@ TEST(LanguageTest, ShippedEnglishFileReachesEveryControl) {
   EXPECT_EQ("Files to convert", main.listViewFiles->ColumnCaption(0));
   EXPECT_EQ("Ready", main.labelCurrentInfo->Caption());
   EXPECT_EQ("File Exists", windows.overwrite->Caption());
+  EXPECT_EQ("Add Files from a Folder", windows.batchAdd->Caption());
+  EXPECT_EQ("Folder:", windows.directory->LabelDirectory->Caption());
   EXPECT_TRUE(windows.errors.empty());
 }
 

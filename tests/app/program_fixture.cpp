@@ -17,14 +17,6 @@ namespace app_test {
 
 namespace {
 
-ui::TForm* WindowOf(const ProgramWindows& windows, const std::string& section) {
-  if (section == "frmMain")
-    return windows.main.get();
-  if (section == "frmOverWrite")
-    return windows.overwrite.get();
-  return nullptr;
-}
-
 std::string MenuText(ui::TMenuItem& item) {
   wchar_t text[256] = {};
   GetMenuStringW(item.ParentItem()->Handle(), item.Command(), text, 256, MF_BYCOMMAND);
@@ -110,8 +102,7 @@ ScratchInstallation::ScratchInstallation() {
 }
 
 app::ProgramFolders ScratchInstallation::Folders() const {
-  return {AppFolder() + "vexmoor.exe",
-          {win::Utf8ToAnsi(SystemFolder()), win::Utf8ToAnsi(TempFolder())}};
+  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}};
 }
 
 void ScratchInstallation::Install(std::initializer_list<const char*> names) const {
@@ -139,9 +130,17 @@ ProgramWindows::ProgramWindows(const ScratchInstallation& installation) {
   overwrite = std::make_unique<app::TfrmOverWrite>();
   overwrite->DoCreate();
   main->SetOverwriteForm(overwrite.get());
+  batchAdd = std::make_unique<app::TFrmBatchAdd>(*main);
+  batchAdd->DoCreate();
+  main->SetBatchAddForm(batchAdd.get());
+  directory = std::make_unique<app::TFrmDirectory>();
+  directory->DoCreate();
+  main->SetDirectoryForm(directory.get());
 }
 
 ProgramWindows::~ProgramWindows() {
+  directory.reset();
+  batchAdd.reset();
   overwrite.reset();
   main.reset();
   common.reset();
@@ -151,6 +150,18 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::Show() {
   main->Show();
+}
+
+ui::TForm* WindowOf(const ProgramWindows& windows, const std::string& section) {
+  if (section == "frmMain")
+    return windows.main.get();
+  if (section == "frmOverWrite")
+    return windows.overwrite.get();
+  if (section == "frmBatchAdd")
+    return windows.batchAdd.get();
+  if (section == "frmDirectory")
+    return windows.directory.get();
+  return nullptr;
 }
 
 std::optional<std::string> ShownText(const ProgramWindows& windows,

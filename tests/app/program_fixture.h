@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_add_form.h"
 #include "app/common_form.h"
+#include "app/directory_form.h"
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "app/program.h"
@@ -86,7 +88,12 @@ class ProgramWindows {
   std::unique_ptr<app::TfrmCommon> common;
   std::unique_ptr<app::TfrmMain> main;
   std::unique_ptr<app::TfrmOverWrite> overwrite;
+  std::unique_ptr<app::TFrmBatchAdd> batchAdd;
+  std::unique_ptr<app::TFrmDirectory> directory;
 };
+
+// The window that serves a section of the language file, or nullptr.
+ui::TForm* WindowOf(const ProgramWindows& windows, const std::string& section);
 
 // What a key of the language table shows now: the title, a caption, the
 // text of a menu entry as its menu holds it, a column header, or a kept

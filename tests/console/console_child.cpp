@@ -17,9 +17,12 @@
 //   waiteof             read standard input until its end
 //   sleep=MS            sleep
 //   cwd, pid            write the working directory / process id and a line feed
-//   spawn=MS            start a copy of this program that inherits the
-//                       standard handles and sleeps MS milliseconds; write
-//                       its process id and a line feed
+//   args                write this program's whole command line, UTF-8, and a
+//                       line feed
+//   spawn=MS[,TEXT]     start a copy of this program that inherits the
+//                       standard handles, sleeps MS milliseconds and then
+//                       writes TEXT (escaped as for out=) to both outputs;
+//                       write its process id and a line feed
 //   exit=CODE           exit at once with CODE
 #include <windows.h>
 
@@ -113,10 +116,21 @@ void Flood(const char* arguments) {
   }
 }
 
-void Spawn(const char* milliseconds) {
+std::string Utf8(const wchar_t* text) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(length > 0 ? length - 1 : 0, '\0');
+  if (length > 1)
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], length, nullptr, nullptr);
+  return utf8;
+}
+
+void Spawn(const std::string& value) {
+  const size_t comma = value.find(',');
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string line = std::string("\"") + path + "\" sleep=" + milliseconds;
+  std::string line = std::string("\"") + path + "\" sleep=" + value.substr(0, comma);
+  if (comma != std::string::npos)
+    line += " out=" + value.substr(comma + 1) + " err=" + value.substr(comma + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -180,13 +194,15 @@ void RunCommand(const std::string& command) {
   } else if (name == "sleep") {
     Sleep(std::atoi(value.c_str()));
   } else if (name == "cwd") {
-    char directory[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, directory);
-    Write(Out(), std::string(directory) + "\n");
+    wchar_t directory[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, directory);
+    Write(Out(), Utf8(directory) + "\n");
+  } else if (name == "args") {
+    Write(Out(), Utf8(GetCommandLineW()) + "\n");
   } else if (name == "pid") {
     Write(Out(), std::to_string(GetCurrentProcessId()) + "\n");
   } else if (name == "spawn") {
-    Spawn(value.c_str());
+    Spawn(value);
   } else if (name == "exit") {
     ExitProcess(std::atoi(value.c_str()));
   } else {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -12,7 +14,9 @@
 
 #include "tests/console/child_command.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/os_error.h"
+#include "win/unique.h"
 
 namespace console {
 namespace {
@@ -112,6 +116,10 @@ class ConsoleIOTest : public ::testing::Test {
       EXPECT_TRUE(WaitForEnd());
     }
     io.reset();
+    // The component's window goes when the last worker of its run lets go,
+    // which can be after the component: wait for it here, or a later test
+    // that counts these windows would see it go during its own count.
+    EXPECT_TRUE(PumpUntil([] { return CountMessageWindows() == 0; }));
   }
 
   bool WaitForEnd() {
@@ -409,6 +417,96 @@ TEST_F(ConsoleIOTest, EmptyCurrentDirInheritsTheWorkingDirectory) {
   ASSERT_EQ(out.size(), 4u);
   EXPECT_EQ(lstrcmpiA(out[0].c_str(), own), 0) << out[0] << " / " << own;
   EXPECT_EQ(lstrcmpiA(out[2].c_str(), other.c_str()), 0) << out[2] << " / " << other;
+}
+
+// A process that inherited the pipes may write after the end was handled;
+// what it writes still arrives, after the status change.
+TEST_F(ConsoleIOTest, OutputAfterTheDrainBoundArrivesAfterTheEnd) {
+  io->SetSplitMode(smSplitchar);
+  RunToEnd(R"(out=a\n spawn=2500,late\n)");
+  ASSERT_TRUE(PumpUntil([this] { return recorder.Joined("err:") == "late\n"; }));
+  ASSERT_TRUE(PumpUntil([this] { return recorder.Of("out:").size() == 4; }));
+  const Lines& log = recorder.log;
+  const auto end = std::find(log.begin(), log.end(), "status:0");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "status:0"), 1);
+  EXPECT_GT(end - std::find(log.begin(), log.end(), "out:a"), 0);
+  EXPECT_GT(std::find(log.begin(), log.end(), "out:late") - end, 0);
+  EXPECT_GT(std::find(log.begin(), log.end(), "err:late\n") - end, 0);
+}
+
+// The program's texts are UTF-8: the command line and the working folder
+// reach the child whole, whatever the system's ANSI code page holds.
+TEST_F(ConsoleIOTest, PassesTextOutsideTheCodePageToTheChild) {
+  const std::string name = "中文 café";
+  char temp[MAX_PATH];
+  const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + name;
+  CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);
+  io->SetSplitMode(smSplitchar);
+  io->Run(ChildCommand("args cwd") + " " + name, folder, false);
+  ASSERT_TRUE(WaitForEnd());
+  RemoveDirectoryW(win::Utf8ToWide(folder).c_str());
+  const Lines out = recorder.Of("out:");
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[0], ChildCommand("args cwd") + " " + name);
+  EXPECT_EQ(win::Utf8ToWide(out[1]), win::Utf8ToWide(folder));
+}
+
+// A forced end takes what the child started with it and returns once all
+// of it is gone: nothing it ran keeps a file open afterwards.
+TEST_F(ConsoleIOTest, ForcedEndEndsTheProcessesTheChildStarted) {
+  io->SetEnableKill(true);
+  io->SetTerminateCommand("");
+  io->SetSplitMode(smSplitchar);
+  io->Run(ChildCommand("spawn=60000 ignore"), "", false);
+  ASSERT_TRUE(PumpUntil([this] { return !recorder.Of("out:").empty(); }));
+  win::UniqueHandle grandchild(
+      OpenProcess(SYNCHRONIZE, FALSE, std::stoul(recorder.Of("out:").front())));
+  ASSERT_TRUE(grandchild);
+  io->StopProcess();
+  EXPECT_EQ(WaitForSingleObject(grandchild.Get(), 0), WAIT_OBJECT_0);
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(io->ExitCode(), 4u);
+}
+
+// Makes every blocking read of the other threads of this process fail.
+void CancelReadsOfOtherThreads() {
+  using CancelSynchronousIoFunction = BOOL(WINAPI*)(HANDLE);
+  static const auto cancel =
+      reinterpret_cast<CancelSynchronousIoFunction>(reinterpret_cast<void (*)()>(
+          GetProcAddress(GetModuleHandleA("kernel32.dll"), "CancelSynchronousIo")));
+  ASSERT_TRUE(cancel);
+  win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot.Get(), &entry); more;
+       more = Thread32Next(snapshot.Get(), &entry)) {
+    if (entry.th32OwnerProcessID != GetCurrentProcessId() ||
+        entry.th32ThreadID == GetCurrentThreadId())
+      continue;
+    win::UniqueHandle thread(OpenThread(THREAD_TERMINATE, FALSE, entry.th32ThreadID));
+    if (thread)
+      cancel(thread.Get());
+  }
+}
+
+// A read that fails while the child runs is reported with the system's
+// text, and the reader goes on reading.
+TEST_F(ConsoleIOTest, ReportsAFailedReadAndReadsOn) {
+  io->SetSplitMode(smSplitchar);
+  io->Run(ChildCommand(R"(out=before\n wait out=after\n)"), "", false);
+  ASSERT_TRUE(PumpUntil([this] { return !recorder.Of("out:").empty(); }));
+  ASSERT_TRUE(PumpUntil(
+      [this] {
+        CancelReadsOfOtherThreads();
+        return recorder.Of("error:").size() >= 2;
+      },
+      20000));
+  const std::string expected = win::OSErrorText(ERROR_OPERATION_ABORTED);
+  for (const std::string& text : recorder.Of("error:"))
+    EXPECT_EQ(text, expected);
+  io->SendLine("go");
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(recorder.Of("out:"), (Lines{"before", "after", ""}));
 }
 
 TEST_F(ConsoleIOTest, EndWaitsOnlyBrieflyForPipesHeldByAnotherProcess) {

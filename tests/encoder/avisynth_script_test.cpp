@@ -40,5 +40,24 @@ TEST(AviSynthScript, LeavesEveryOtherScriptAlone) {
     EXPECT_EQ(DirectShowSourcePath(script), std::nullopt) << script;
 }
 
+// The converter writes the script in UTF-8, so that any file name fits;
+// a script in the ANSI code page still reads, through the decoder given.
+TEST(AviSynthScript, ReadsTheScriptAsUtf8) {
+  const auto fromAnsi = [](const std::string& bytes) { return "ansi:" + bytes; };
+  const std::string chinese = "C:\\中文.mkv";
+  const std::pair<std::string, std::string> cases[] = {
+      {"DirectShowSource(\"C:\\x.rm\")", "DirectShowSource(\"C:\\x.rm\")"},
+      {chinese, chinese},
+      {"\xEF\xBB\xBF" + chinese, chinese},             // byte order mark dropped
+      {"caf\xE9.rm", "ansi:caf\xE9.rm"},               // e acute in code page 1252
+      {"\xE4\xB8.rm", "ansi:\xE4\xB8.rm"},             // cut short
+      {"\xC0\xAF.rm", "ansi:\xC0\xAF.rm"},             // overlong
+      {"\xED\xA0\x80.rm", "ansi:\xED\xA0\x80.rm"},     // surrogate
+      {"\xF0\x9F\x8E\xAC.rm", "\xF0\x9F\x8E\xAC.rm"},  // beyond the BMP
+  };
+  for (const auto& [bytes, text] : cases)
+    EXPECT_EQ(ScriptText(bytes, fromAnsi), text) << bytes;
+}
+
 }  // namespace
 }  // namespace encoder

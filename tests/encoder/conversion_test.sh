@@ -83,6 +83,24 @@ encode "-f 3gp -b 80 -r 23.98 -s 352x288 -ar 8000 -ab 96 -ac 1" "$samples/clip.a
 said "note: AAC allows at most 48 kbit/s at 8000 Hz, mono; the audio is coded at 48 kbit/s instead of 96" ||
   fail "96 kbit/s AAC not noted as clamped"
 
+# Phones and message limits rely on the video bitrate: its average stays
+# within a tenth of the one asked for, on busy and on calmer pictures.
+for clip in moving calm; do
+  encode "$defaults" "$samples/$clip.avi" "$work/$clip.3gp"
+  [[ $status -eq 0 ]] || { fail "$clip: exit code $status"; continue; }
+  rate=$(probe "$work/$clip.3gp" v:0 stream=bit_rate)
+  echo "video bitrate of the $clip clip at -b 120: $((rate / 1000)) kbit/s"
+  ((rate >= 108000 && rate <= 132000)) || fail "$clip: video at $rate bit/s, not 120 kbit/s"
+done
+
+# A frame size that needs more than the bitrate: the rate control's
+# complaint about every frame shows once, as a note.
+encode "${defaults/176x144/1408x1152}" "$samples/clip.avi" "$work/large.3gp"
+[[ $status -eq 0 ]] || fail "1408x1152 at 120 kbit/s: exit code $status"
+said "^libm9s: note: the video needs more than the bitrate asked for" ||
+  fail "1408x1152 at 120 kbit/s: no note about the bitrate"
+said "rc buffer underflow" && fail "1408x1152 at 120 kbit/s: the rate control's complaints shown"
+
 # The converter hands .rm, .rmvb and .mkv inputs over in a one-line script.
 printf 'DirectShowSource("%s",convertfps=true)\r\n' "$(windows_path "$samples/folder with blanks/clip two.mkv")" >"$work/m9s.avs"
 encode "$defaults" "$work/m9s.avs" "$work/from script.3gp"

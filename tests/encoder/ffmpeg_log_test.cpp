@@ -84,6 +84,24 @@ TEST(FfmpegLog, KeepsTheLastErrorWithoutTags) {
   EXPECT_EQ(log.LastError(), "  continued without tags");
 }
 
+// Where the frame size needs more than the bitrate, the rate control
+// complains for every frame; that shows once, and other warnings as usual.
+TEST(FfmpegLog, RateControlComplaintShowsOnce) {
+  FfmpegLog log = LogForClip();
+  std::string frames;
+  for (int frame = 0; frame < 3; ++frame)
+    frames +=
+        "[h263 @ 0521adc0] [error] rc buffer underflow\n"
+        "[h263 @ 0521adc0] [error] max bitrate possibly too small or try trellis with large "
+        "lmax or increase qmax\n"
+        "    Last message repeated 1 times\n";
+  EXPECT_EQ(Filtered(log, frames + "[aac @ 05006940] [warning] Too many bits per frame\n" + frames),
+            "libm9s: note: the video needs more than the bitrate asked for at this frame size; "
+            "it is coded as small as H.263 allows\n"
+            "[aac @ 05006940] Too many bits per frame\n");
+  EXPECT_EQ(log.LastError(), "");
+}
+
 TEST(FfmpegLog, DurationsAreRoundedToTenths) {
   const std::pair<const char*, const char*> cases[] = {
       {"  Duration: 00:00:05.00, start: 0.000000", "  Duration: 00:00:05.0, start: 0.000000"},

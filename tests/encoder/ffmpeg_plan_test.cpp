@@ -28,6 +28,8 @@ TEST(FfmpegPlan, DefaultRequestGivesH263AndAac) {
                                              "-sn",          "-dn",
                                              "-c:v",         "h263",
                                              "-b:v",         "120k",
+                                             "-maxrate",     "120k",
+                                             "-bufsize",     "120k",
                                              "-vf",          "fps=15000/1001",
                                              "-s",           "176x144",
                                              "-c:a",         "aac",

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -41,6 +42,7 @@ std::string WindowsPath(std::string unixPath) {
 const std::string kBin = WindowsPath(ENCODER_BIN_DIR);
 const std::string kSamples = WindowsPath(ENCODER_SAMPLES_DIR);
 
+// The names of the files in a folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
@@ -52,6 +54,7 @@ std::vector<std::string> FilesIn(const std::string& folder) {
       names.push_back(found.cFileName);
   } while (FindNextFileA(search, &found));
   FindClose(search);
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -295,6 +298,76 @@ TEST(EncoderProcess, UnpacksFfmpegOnceForEncodersStartedTogetherAndRepairsABadCo
     ExpectFinished(third);
   }
   EXPECT_EQ(ReadBytes(unpacked).size(), carried.size);
+}
+
+// The unpacked FFmpeg for encoders started with this app data folder.
+std::string UnpackFolder(const std::string& appData) {
+  return appData + "\\libm9s\\" + encoder::UnpackFolderName(CarriedFfmpeg());
+}
+
+// A "quit" that comes once FFmpeg has ended finds the conversion done: the
+// finished file is kept. The fake FFmpeg ends at once but keeps its output
+// open a while, so the encoder is still waiting when the line comes.
+TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
+  const std::string folder = WorkFolder("late quit");
+  const std::string appData = folder + "\\app data";
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+    CreateDirectoryA(path.c_str(), nullptr);
+  const std::string fake = UnpackFolder(appData) + "\\ffmpeg.exe";
+  ASSERT_TRUE(CopyFileA(WindowsPath(FAKE_FFMPEG).c_str(), fake.c_str(), FALSE));
+  {
+    // The encoder takes an unpacked FFmpeg of the right size as its own.
+    UniqueHandle file(
+        CreateFileA(fake.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size;
+    size.QuadPart = static_cast<LONGLONG>(CarriedFfmpeg().size);
+    ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) &&
+                SetEndOfFile(file.Get()));
+  }
+  LocalAppData localAppData(appData);
+  const std::string output = folder + "\\clip.3gp";
+  WriteText(output, "earlier");
+
+  RunningEncoder encoder(CommandLine({}, kSamples + "\\clip.avi", output));
+  DWORD ffmpegId = 0;
+  while (!ffmpegId && encoder.WaitForExit(5) == WAIT_TIMEOUT)
+    ffmpegId = ChildProcessId(encoder.ProcessId(), "ffmpeg.exe");
+  ASSERT_NE(ffmpegId, 0u) << encoder.Output();
+  UniqueHandle ffmpeg(OpenProcess(SYNCHRONIZE, FALSE, ffmpegId));
+  ASSERT_TRUE(ffmpeg);
+  ASSERT_EQ(WaitForSingleObject(ffmpeg.Get(), 20000), WAIT_OBJECT_0);
+  ASSERT_EQ(encoder.WaitForExit(0), static_cast<DWORD>(WAIT_TIMEOUT));
+  encoder.Send("quit\n");
+  ASSERT_EQ(encoder.WaitForExit(20000), WAIT_OBJECT_0);
+  EXPECT_EQ(encoder.ExitCode(), 0u) << encoder.Output();
+  EXPECT_EQ(ReadBytes(output), "converted by the fake FFmpeg");
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"clip.3gp"});
+}
+
+// An encoder ended by force while it unpacks FFmpeg leaves a half-written
+// copy of it, and its partial output beside the output; the next start
+// neither runs the copy nor keeps either, while what a running encoder
+// works on stays. No real process has the id 999999996.
+TEST(EncoderProcess, NextStartRemovesWhatAForcedEndLeft) {
+  const std::string folder = WorkFolder("leftovers");
+  const std::string appData = folder + "\\app data", output = folder + "\\clip.3gp";
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+    CreateDirectoryA(path.c_str(), nullptr);
+  const std::string carried = ReadBytes(kBin + "\\libm9s.exe");
+  const std::string running = "ffmpeg-" + std::to_string(GetCurrentProcessId()) + ".partial";
+  for (const std::string& name : {std::string("ffmpeg-999999996.partial"), running})
+    WriteText(UnpackFolder(appData) + "\\" + name, carried.substr(0, 1 << 20));
+  WriteText(output + ".999999996.partial", "half");
+  WriteText(output + "." + std::to_string(GetCurrentProcessId()) + ".partial", "half");
+
+  LocalAppData localAppData(appData);
+  RunningEncoder encoder(CommandLine({}, kSamples + "\\clip.avi", output));
+  ExpectFinished(encoder);
+  EXPECT_EQ(FilesIn(UnpackFolder(appData)), (std::vector<std::string>{running, "ffmpeg.exe"}));
+  EXPECT_EQ(ReadBytes(UnpackFolder(appData) + "\\ffmpeg.exe").size(), CarriedFfmpeg().size);
+  EXPECT_EQ(FilesIn(folder),
+            (std::vector<std::string>{
+                "clip.3gp", "clip.3gp." + std::to_string(GetCurrentProcessId()) + ".partial"}));
 }
 
 }  // namespace

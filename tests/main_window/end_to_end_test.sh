@@ -1,33 +1,47 @@
 #!/usr/bin/env bash
-# Converts three short clips (one in a folder with blanks, one Matroska,
-# which goes through the AviSynth script) through the main window with the
-# real encoder under Wine, then checks each output with ffprobe.
+# Converts four short clips (one in a folder with blanks, one Matroska,
+# which goes through the AviSynth script, and one Matroska whose folder and
+# name are Chinese, on an ANSI code page without Chinese) through the main
+# window with the real encoder under Wine, then checks each output with
+# ffprobe. Then a long conversion over an earlier output is stopped, ended
+# by closing the window, and stopped with the encoder ended by force: each
+# time the output folder holds nothing but the earlier output, unchanged.
 # Usage: end_to_end_test.sh <main_window_end_to_end.exe> <encoder bin folder> <work folder>
 set -uo pipefail
 program=$1 bin=$2 work=$3
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/env.sh"
 
 rm -rf "$work"
-mkdir -p "$work/in/folder with blanks" "$work/out"
+chinese="$work/in/视频 文件夹"
+mkdir -p "$work/in/folder with blanks" "$chinese" "$work/out" "$work/stopped"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-make_clip() {  # make_clip <output> <audio codec>
-  ffmpeg -v error -y -f lavfi -i "testsrc=size=320x240:rate=25:duration=3" \
-    -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=3" -ac 2 \
+make_clip() {  # make_clip <output> <audio codec> [<seconds> <size>]
+  ffmpeg -v error -y -f lavfi -i "testsrc=size=${4:-320x240}:rate=25:duration=${3:-3}" \
+    -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=${3:-3}" -ac 2 \
     -c:v mpeg4 -q:v 8 -c:a "$2" -shortest "$1"
 }
-inputs=("$work/in/one.avi" "$work/in/folder with blanks/clip two.mkv" "$work/in/three.mp4")
+inputs=("$work/in/one.avi" "$work/in/folder with blanks/clip two.mkv" "$work/in/three.mp4"
+        "$chinese/片段 四.mkv")
 make_clip "${inputs[0]}" pcm_s16le
 make_clip "${inputs[1]}" pcm_s16le
 make_clip "${inputs[2]}" aac
-
-windows_inputs=()
-for input in "${inputs[@]}"; do windows_inputs+=("$(windows_path "$input")"); done
-wine "$program" "$(windows_path "$bin")\\" "$(windows_path "$work/out")" "${windows_inputs[@]}" ||
-  exit 1
+make_clip "${inputs[3]}" pcm_s16le
+long="$work/in/long.avi"
+make_clip "$long" pcm_s16le 60 640x480
 
 failures=0
 fail() { printf 'FAIL: %s\n' "$*"; failures=$((failures + 1)); }
+
+# Wine hands the program its arguments in the Linux locale's encoding, and
+# takes its ANSI code page from the same locale: 1252, without Chinese.
+run() { LC_ALL=C.UTF-8 VEXMOOR_EXPECT_ACP=1252 wine "$program" "$@"; }
+
+windows_inputs=()
+for input in "${inputs[@]}"; do windows_inputs+=("$(windows_path "$input")"); done
+run convert "$(windows_path "$bin")\\" "$(windows_path "$work/out")" "${windows_inputs[@]}" ||
+  fail "the conversion through the window"
+
 probe() {  # probe <file> <stream> <entries>
   ffprobe -v error -select_streams "$2" -show_entries "$3" -of csv=p=0 "$1"
 }
@@ -45,5 +59,14 @@ for input in "${inputs[@]}"; do
   out_length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$output")
   awk -v a="$in_length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||
     fail "$name: lasts $out_length s, the input $in_length s"
+done
+
+for mode in stop close kill; do
+  printf 'earlier' >"$work/stopped/long.3gp"
+  run "$mode" "$(windows_path "$bin")\\" "$(windows_path "$work/stopped")" "$(windows_path "$long")" ||
+    fail "$mode: the run through the window"
+  left=$(ls -A "$work/stopped")
+  [[ $left == long.3gp ]] || fail "$mode: the output folder holds: $left"
+  [[ $(cat "$work/stopped/long.3gp") == earlier ]] || fail "$mode: the earlier output changed"
 done
 exit $((failures > 0))

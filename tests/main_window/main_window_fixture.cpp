@@ -1,5 +1,7 @@
 #include "tests/main_window/main_window_fixture.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,18 +20,34 @@ std::string EncoderLogPath(const test_support::TestFolder& folders) {
 }  // namespace
 
 void WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  std::ofstream(std::filesystem::u8path(path), std::ios::binary) << text;
 }
 
 std::string ReadTextFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();
 }
 
 bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(win::Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  const HANDLE search =
+      FindFirstFileW(win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(win::WideToUtf8(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void MainWindowTest::SetUp() {
@@ -122,6 +140,56 @@ std::string MainWindowTest::FakeEncoderFolder() {
   char path[MAX_PATH];
   const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   return base::ExtractFilePath(self) + "fake\\";
+}
+
+PromptAnswers::PromptAnswers(app::TfrmOverWrite& prompt, std::vector<Answer> script)
+    : prompt_(prompt),
+      script_(std::move(script)),
+      hook_([this](int code, WPARAM wParam, LPARAM) {
+        if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == prompt_.Handle())
+          ++showings_;
+      }),
+      timer_([this] {
+        if (showings_ > answered_ && IsWindowVisible(prompt_.Handle()))
+          AnswerShowing();
+        return false;
+      }) {}
+
+void PromptAnswers::AnswerShowing() {
+  ++answered_;
+  if (next_ == script_.size()) {
+    ++unexpected_;
+    Give(Answer::CloseBox);
+    return;
+  }
+  Give(script_[next_++]);
+}
+
+void PromptAnswers::Give(Answer answer) {
+  switch (answer) {
+    case Answer::Overwrite:
+    case Answer::OverwriteAll:
+      return Press(prompt_.buttonOverWrite, answer == Answer::OverwriteAll);
+    case Answer::Ignore:
+    case Answer::IgnoreAll:
+      return Press(prompt_.buttonIgnore, answer == Answer::IgnoreAll);
+    case Answer::AutoName:
+    case Answer::AutoNameAll:
+      return Press(prompt_.buttonAutoName, answer == Answer::AutoNameAll);
+    case Answer::CloseBox:
+      PostMessageW(prompt_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    case Answer::Enter:
+      HWND focus = GetFocus();
+      PostMessageW(focus ? focus : prompt_.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+      return;
+  }
+}
+
+void PromptAnswers::Press(ui::TButton* button, bool forAll) {
+  if (prompt_.checkBoxNotice->Checked() != forAll)
+    PostMessageW(prompt_.checkBoxNotice->Handle(), BM_CLICK, 0, 0);
+  PostMessageW(button->Handle(), BM_CLICK, 0, 0);
 }
 
 WhileEncoderWaits::WhileEncoderWaits(app::TfrmMain& form, std::function<void()> action)

@@ -16,9 +16,12 @@
 
 namespace main_window_test {
 
+// Paths are UTF-8, as everywhere in the program.
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
+// The names of the files (not folders) in a folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder);
 
 // The main window and the overwrite prompt as the program makes them, with
 // the fake encoder as the installed one, the kept texts filled in, input
@@ -60,6 +63,43 @@ class MainWindowTest : public testing::Test {
   std::unique_ptr<app::TfrmOverWrite> prompt;
   std::vector<std::string> errors;
   test_support::MessageBoxLog boxes{IDNO};
+};
+
+enum class Answer {
+  Overwrite,
+  Ignore,
+  AutoName,
+  OverwriteAll,
+  IgnoreAll,
+  AutoNameAll,
+  CloseBox,
+  Enter,
+};
+
+// Answers each showing of the overwrite prompt with the next answer of a
+// script, through the prompt's buttons, check box, close box and keys.
+// Showings are counted as the prompt is activated, since one can follow
+// the other without a message loop turning in between.
+class PromptAnswers {
+ public:
+  PromptAnswers(app::TfrmOverWrite& prompt, std::vector<Answer> script);
+
+  std::size_t Unused() const { return script_.size() - next_; }
+  int Unexpected() const { return unexpected_; }
+
+ private:
+  void AnswerShowing();
+  void Give(Answer answer);
+  void Press(ui::TButton* button, bool forAll);
+
+  app::TfrmOverWrite& prompt_;
+  std::vector<Answer> script_;
+  std::size_t next_ = 0;
+  int showings_ = 0;
+  int answered_ = 0;
+  int unexpected_ = 0;
+  test_support::CbtHook hook_;
+  test_support::RepeatingTimer timer_;
 };
 
 // Runs the action whenever the fake encoder waits for its stop line (it has

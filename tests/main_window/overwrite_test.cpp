@@ -7,87 +7,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-enum class Answer {
-  Overwrite,
-  Ignore,
-  AutoName,
-  OverwriteAll,
-  IgnoreAll,
-  AutoNameAll,
-  CloseBox,
-  Enter,
-};
-
-// Answers each showing of the overwrite prompt with the next answer of a
-// script, through the prompt's buttons, check box, close box and keys.
-// Showings are counted as the prompt is activated, since one can follow
-// the other without a message loop turning in between.
-class PromptAnswers {
- public:
-  PromptAnswers(app::TfrmOverWrite& prompt, std::vector<Answer> script)
-      : prompt_(prompt),
-        script_(std::move(script)),
-        hook_([this](int code, WPARAM wParam, LPARAM) {
-          if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == prompt_.Handle())
-            ++showings_;
-        }),
-        timer_([this] {
-          if (showings_ > answered_ && IsWindowVisible(prompt_.Handle()))
-            AnswerShowing();
-          return false;
-        }) {}
-
-  std::size_t Unused() const { return script_.size() - next_; }
-  int Unexpected() const { return unexpected_; }
-
- private:
-  void AnswerShowing() {
-    ++answered_;
-    if (next_ == script_.size()) {
-      ++unexpected_;
-      Give(Answer::CloseBox);
-      return;
-    }
-    Give(script_[next_++]);
-  }
-
-  void Give(Answer answer) {
-    switch (answer) {
-      case Answer::Overwrite:
-      case Answer::OverwriteAll:
-        return Press(prompt_.buttonOverWrite, answer == Answer::OverwriteAll);
-      case Answer::Ignore:
-      case Answer::IgnoreAll:
-        return Press(prompt_.buttonIgnore, answer == Answer::IgnoreAll);
-      case Answer::AutoName:
-      case Answer::AutoNameAll:
-        return Press(prompt_.buttonAutoName, answer == Answer::AutoNameAll);
-      case Answer::CloseBox:
-        PostMessageW(prompt_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        return;
-      case Answer::Enter:
-        HWND focus = GetFocus();
-        PostMessageW(focus ? focus : prompt_.Handle(), WM_KEYDOWN, VK_RETURN, 1);
-        return;
-    }
-  }
-
-  void Press(ui::TButton* button, bool forAll) {
-    if (prompt_.checkBoxNotice->Checked() != forAll)
-      PostMessageW(prompt_.checkBoxNotice->Handle(), BM_CLICK, 0, 0);
-    PostMessageW(button->Handle(), BM_CLICK, 0, 0);
-  }
-
-  app::TfrmOverWrite& prompt_;
-  std::vector<Answer> script_;
-  std::size_t next_ = 0;
-  int showings_ = 0;
-  int answered_ = 0;
-  int unexpected_ = 0;
-  test_support::CbtHook hook_;
-  test_support::RepeatingTimer timer_;
-};
-
 struct PolicyCase {
   const char* name;
   std::vector<Answer> answers;  // one per prompt expected
@@ -161,6 +80,24 @@ TEST_F(OverwriteTest, AutoNamingAddsASuffixUntilTheNameIsFree) {
   EXPECT_EQ("old", ReadTextFile(OutputPath("clip.3gp")));
   EXPECT_EQ("old", ReadTextFile(OutputPath("clip(1).3gp")));
   EXPECT_EQ(0u, answers.Unused());
+}
+
+// Two entries of one file name in different folders map to one output
+// path: the second meets the first one's output and goes through the
+// overwrite policy.
+TEST_F(OverwriteTest, SameNameInTwoFoldersMeetsThePolicy) {
+  std::vector<std::string> inputs;
+  for (const char* folder : {"one", "two"}) {
+    CreateDirectoryA(InputPath(folder).c_str(), nullptr);
+    inputs.push_back(AddEntry(std::string(folder) + "\\clip.avi", "ok"));
+  }
+  PromptAnswers answers(*prompt, {A::AutoName});
+  PressConvert();
+  EXPECT_EQ((Names{"clip.3gp", "clip(1).3gp"}), StartedOutputs());
+  EXPECT_EQ("converted " + inputs[0], ReadTextFile(OutputPath("clip.3gp")));
+  EXPECT_EQ("converted " + inputs[1], ReadTextFile(OutputPath("clip(1).3gp")));
+  EXPECT_EQ(0u, answers.Unused());
+  EXPECT_EQ(0, answers.Unexpected());
 }
 
 // A .3gp input in the output folder would be its own output. However its

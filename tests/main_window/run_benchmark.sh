@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes a 20-second clip with the native ffmpeg and runs the main window's
-# benchmark on it under Wine against the ffmpeg.exe the encoder carries.
-# The clip is 640x480 unless CLIP_SIZE says otherwise; a smaller one
+# Makes a clip of moving test pattern with the native ffmpeg and runs the
+# main window's benchmark on it under Wine against the ffmpeg.exe the
+# encoder carries. The clip is 640x480 and lasts 20 seconds unless
+# CLIP_SIZE and CLIP_SECONDS say otherwise; a smaller or shorter one
 # converts in well under a second, so the fixed cost of starting the
-# encoder weighs more.
+# encoder weighs more. Clips are kept in the build tree for the next run.
 # Usage: run_benchmark.sh <cross build folder> [rounds]
 set -euo pipefail
 build=$(cd "$1" && pwd) rounds=${2:-3}
@@ -13,10 +14,10 @@ work="$build/tests/main_window/benchmark"
 mkdir -p "$work/out"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-size=${CLIP_SIZE:-640x480}
-clip="$work/clip20-$size.avi"
-[[ -s $clip ]] || ffmpeg -v error -y -f lavfi -i "testsrc=size=$size:rate=25:duration=20" \
-  -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=20" -ac 2 \
+size=${CLIP_SIZE:-640x480} seconds=${CLIP_SECONDS:-20}
+clip="$work/clip$seconds-$size.avi"
+[[ -s $clip ]] || ffmpeg -v error -y -f lavfi -i "testsrc=size=$size:rate=25:duration=$seconds" \
+  -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=$seconds" -ac 2 \
   -c:v mpeg4 -q:v 8 -c:a pcm_s16le -shortest "$clip"
 wine "$build/tests/main_window/main_window_bench.exe" "$(windows_path "$build/bin")\\" \
   "$(windows_path "$ffmpeg_exe")" "$(windows_path "$clip")" "$(windows_path "$work/out")" "$rounds"

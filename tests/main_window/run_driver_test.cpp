@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversion/command_line.h"
 #include "tests/main_window/main_window_fixture.h"
 #include "tests/support/window_driver.h"
 
@@ -55,6 +56,10 @@ TEST_F(RunDriverTest, StopEndsTheRunAndTheNextConvertStartsFromTheTop) {
   EXPECT_EQ(Names{"first.avi"}, StartedInputs());
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_FALSE(FileExists(OutputPath("first.3gp")));
+  // What the stopped encoder said last is shown, not the idle text: its
+  // entry with no frames and the bar at 0.
+  EXPECT_EQ("Converting 1/3 first.avi  [0/20]", form->labelCurrentInfo->Caption());
+  EXPECT_EQ(0, form->progressBarCurrent->Position());
 
   WriteTextFile(first, "ok\n");
   PressConvert();
@@ -106,25 +111,121 @@ TEST_F(RunDriverTest, FinishMessageNamesEveryFileTheEncoderDidNotConvert) {
             boxes.Texts());
 }
 
-// A Convert dispatched after an encoder ended but before the wait for it
-// has returned finds no encoder running; it must not start a run inside
-// the run.
-TEST_F(RunDriverTest, ConvertBetweenTwoEntriesDoesNotNestARun) {
+// A Stop dispatched after an encoder ended but before the wait for it has
+// returned finds no encoder running, but the run goes on: it stops the run
+// as a stop during the entry does, and never starts a run inside it.
+TEST_F(RunDriverTest, StopBetweenTwoEntriesEndsTheRun) {
   AddEntry("one.avi", "ok");
   AddEntry("two.avi", "ok");
   const console::TProcessStatusChangeEvent busySwitch = form->ConsoleIO->OnProcessStatusChange();
   int clicks = 0;
   form->ConsoleIO->SetOnProcessStatusChange([&](console::TConsoleIO* sender, bool running) {
     busySwitch(sender, running);
-    if (!running && clicks++ < 2)
+    if (!running && clicks++ == 0)
       PostMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
   });
 
   PressConvert();
   test_support::PumpUntil([] { return false; }, 200);
-  EXPECT_EQ(2, clicks);
-  EXPECT_EQ((Names{"one.avi", "two.avi"}), StartedInputs());
+  EXPECT_EQ(Names{"one.avi"}, StartedInputs());
+  EXPECT_TRUE(boxes.Texts().empty());
+  EXPECT_EQ("Ready", form->labelCurrentInfo->Caption());
+
+  DeleteFileA(OutputPath("one.3gp").c_str());
+  PressConvert();
+  EXPECT_EQ((Names{"one.avi", "one.avi", "two.avi"}), StartedInputs());
   EXPECT_EQ(Names{PlainFinishText()}, boxes.Texts());
+}
+
+// Yes opens the output folder, always named with its closing backslash;
+// No opens nothing.
+TEST_F(RunDriverTest, FinishQuestionOpensTheOutputFolderOnYes) {
+  struct Case {
+    const char* name;
+    int answer;
+    std::string folderText;
+    Names opened;
+  };
+  const std::string out = folders.Path() + "out";
+  const Case cases[] = {
+      {"Yes", IDYES, out, {out + "\\"}},
+      {"Yes, folder with its backslash", IDYES, out + "\\", {out + "\\"}},
+      {"No", IDNO, out, {}},
+  };
+  AddEntry("clip.avi", "ok");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Names opened;
+    form->ShellOpen = [&](HWND owner, const std::string& folder) {
+      EXPECT_EQ(form->Handle(), owner);
+      opened.push_back(folder);
+    };
+    form->editOutputFolder->SetText(c.folderText);
+    DeleteFileA(OutputPath("clip.3gp").c_str());
+    boxes.SetAnswer(c.answer);
+    PressConvert();
+    EXPECT_EQ(c.opened, opened);
+  }
+  EXPECT_EQ(Names(3, PlainFinishText()), boxes.Texts());
+}
+
+// Names outside the system's ANSI code page (Chinese, under the tests'
+// code page 1252) reach the encoder whole, and so does its message back.
+TEST_F(RunDriverTest, FileNamesOutsideTheCodePageConvert) {
+  const std::string chinese = "中文";
+  AddEntry(chinese + " ok.avi", "ok");
+  const std::string failing = AddEntry(chinese + " fail.avi", "fail");
+  PressConvert();
+  EXPECT_EQ((Names{chinese + " ok.avi", chinese + " fail.avi"}), StartedInputs());
+  EXPECT_EQ("converted " + InputPath(chinese + " ok.avi"),
+            ReadTextFile(OutputPath(chinese + " ok.3gp")));
+  EXPECT_EQ(Names{"These files could not be converted:\r\n" + chinese +
+                  " fail.avi: Cannot read the input: " + failing + "\r\n\r\n" + PlainFinishText()},
+            boxes.Texts());
+}
+
+// An encoder that neither ends on "quit" nor within the wait is ended by
+// force, together with the process that holds its unfinished output (as
+// FFmpeg does). Stopped or closed, the run leaves no such file behind,
+// and the earlier output of the name stays as it was.
+TEST_F(RunDriverTest, ForcedEndLeavesNoPartialFileAndTheEarlierOutput) {
+  const std::pair<const char*, UINT> cases[] = {{"stop", BM_CLICK}, {"close", WM_SYSCOMMAND}};
+  for (const auto& [name, message] : cases) {
+    SCOPED_TRACE(name);
+    CreateWindows(FakeEncoderFolder());
+    AddEntry("clip.avi", "stuck");
+    WriteTextFile(OutputPath("clip.3gp"), "earlier");
+    PromptAnswers answers(*prompt, {Answer::Overwrite});
+    const UINT ender = message;
+    WhileEncoderWaits ending(*form, [&] {
+      if (ender == BM_CLICK)
+        SendMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
+      else
+        SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    PressConvert();
+    EXPECT_EQ(Names{"clip.avi"}, StartedInputs());
+    EXPECT_EQ(Names{"clip.3gp"}, FilesIn(OutputPath("")));
+    EXPECT_EQ("earlier", ReadTextFile(OutputPath("clip.3gp")));
+    DeleteFileA((folders.Path() + "encoder.log").c_str());
+  }
+}
+
+// However the window goes, the runner's last status report, fired as it
+// stops the encoder it still holds, meets the whole window.
+TEST_F(RunDriverTest, WindowDestroyedDuringARunIsWholeForTheRunnersLastReport) {
+  const std::string input = AddEntry("clip.avi", "wait");
+  std::vector<bool> wholeWindow;
+  const console::TProcessStatusChangeEvent busySwitch = form->ConsoleIO->OnProcessStatusChange();
+  form->ConsoleIO->SetOnProcessStatusChange([&](console::TConsoleIO* sender, bool running) {
+    wholeWindow.push_back(dynamic_cast<app::TfrmMain*>(sender->Owner()) != nullptr);
+    busySwitch(sender, running);
+  });
+  form->ConsoleIO->Run(conversion::BuildCommandLine({}, input, OutputPath("clip.3gp"),
+                                                    {FakeEncoderFolder(), folders.Path()}),
+                       "", false);
+  form.reset();
+  EXPECT_EQ((std::vector<bool>{true, true}), wholeWindow);
 }
 
 TEST_F(RunDriverTest, ClosingTheWindowDuringARunEndsItQuietly) {

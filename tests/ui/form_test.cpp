@@ -123,6 +123,32 @@ TEST(FormTest, ModalFormAnsweredFromACreationHook) {
   EXPECT_EQ("other", form.clicked);
 }
 
+// Escape presses the cancel button, with its handler and its modal result,
+// on a modal form as on a modeless one; without one it only ends a modal
+// form.
+TEST(FormTest, EscapePressesTheCancelButton) {
+  PromptForm form;
+  form.no->SetCancel(true);
+  WhenShown(form, [&] { PressKey(GetFocus(), VK_ESCAPE); });
+  EXPECT_EQ(mrNo, form.ShowModal());
+  EXPECT_EQ("no", form.clicked);
+
+  form.clicked.clear();
+  form.Show();
+  SetFocus(form.notice->Handle());
+  PressKey(form.notice->Handle(), VK_ESCAPE);
+  test_support::PumpUntil([&] { return !form.clicked.empty(); }, 2000);
+  EXPECT_EQ("no", form.clicked);
+
+  form.Hide();
+  form.no->SetCancel(false);
+  EXPECT_EQ(nullptr, form.CancelButton());
+  form.clicked.clear();
+  WhenShown(form, [&] { PressKey(GetFocus(), VK_ESCAPE); });
+  EXPECT_EQ(mrCancel, form.ShowModal());
+  EXPECT_EQ("", form.clicked);
+}
+
 TEST(FormTest, ShowingAVisibleFormModallyIsRefused) {
   PromptForm form;
   form.Show();

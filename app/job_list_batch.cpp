@@ -1,0 +1,33 @@
+#include "app/job_list_batch.h"
+
+namespace app {
+
+namespace {
+
+// Often enough for the list to be seen growing, seldom enough for the
+// repaints to cost little against the additions.
+constexpr DWORD kGrowthInterval = 100;
+
+}  // namespace
+
+JobListBatch::JobListBatch(ui::TForm& window, ui::TListView& list)
+    : window_(window), list_(list), lastShown_(GetTickCount()) {
+  list_.BeginUpdate();
+}
+
+JobListBatch::~JobListBatch() {
+  list_.EndUpdate();
+  RedrawWindow(window_.Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void JobListBatch::ShowGrowth() {
+  if (GetTickCount() - lastShown_ < kGrowthInterval)
+    return;
+  list_.EndUpdate();
+  UpdateWindow(list_.Handle());
+  list_.BeginUpdate();
+  lastShown_ = GetTickCount();
+}
+
+}  // namespace app

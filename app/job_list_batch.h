@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/form.h"
+#include "ui/list_view.h"
+
+namespace app {
+
+// Many files joining the job list at once, from a folder search or a drop.
+// Measured under Wine, one insertion into the list view costs about 12 ms
+// while the list is drawn and 0.05 ms while its drawing is held back, and a
+// repaint of the whole window 30 to 40 ms: one repaint per file would make
+// a search of 5,000 files take minutes. So the list's drawing is held back
+// for the batch, the list is shown as it grows a few times a second, and
+// the whole window is repainted once at the end.
+class JobListBatch {
+ public:
+  JobListBatch(ui::TForm& window, ui::TListView& list);
+  ~JobListBatch();
+  JobListBatch(const JobListBatch&) = delete;
+  JobListBatch& operator=(const JobListBatch&) = delete;
+
+  // Shows the list as it stands when the last showing is long enough ago.
+  void ShowGrowth();
+
+ private:
+  ui::TForm& window_;
+  ui::TListView& list_;
+  DWORD lastShown_;
+};
+
+}  // namespace app

@@ -1,0 +1,316 @@
+// Every way into the job list besides the open dialog, and the output
+// folder chooser, through real windows and real folders. Run through
+// with_scratch_drive.sh, which gives the test a drive letter of its own.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "tests/main_window/file_input_fixture.h"
+#include "settings/ini_file.h"
+#include "tests/support/shell_tree_driver.h"
+
+namespace main_window_test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The drive with_scratch_drive.sh links to a scratch folder, with its root
+// backslash ("Q:\\"), or empty without the script.
+std::string ScratchDrive() {
+  const char* drive = std::getenv("VEXMOOR_TEST_DRIVE");
+  return drive ? std::string(drive) + "\\" : std::string();
+}
+
+// Wine lists only the drives it knew when its session started (the shell's
+// My Computer asks that list), while it opens files through the prefix's
+// links as they are: the scratch drive joins the list for the test program,
+// before any folder tree reads My Computer.
+class ScratchDriveListing : public testing::Environment {
+ public:
+  void SetUp() override {
+    const char* drive = std::getenv("VEXMOOR_TEST_DRIVE");
+    const char* folder = std::getenv("VEXMOOR_TEST_DRIVE_FOLDER");
+    if (!drive || !folder)
+      return;
+    const DWORD bit = 1u << (drive[0] - 'A');
+    if (!(GetLogicalDrives() & bit) && DefineDosDeviceA(0, drive, folder))
+      defined_ = drive;
+  }
+  void TearDown() override {
+    if (!defined_.empty())
+      DefineDosDeviceA(DDD_REMOVE_DEFINITION, defined_.c_str(), nullptr);
+  }
+
+ private:
+  std::string defined_;
+};
+
+const testing::Environment* const scratchDriveListing =
+    testing::AddGlobalTestEnvironment(new ScratchDriveListing);
+
+class BatchAddTest : public FileInputTest {
+ protected:
+  // Files and folders in the order they are made; names ending in "\" are
+  // folders. "secret" is hidden, "movie.avi" a folder named like a video.
+  void SetUp() override {
+    FileInputTest::SetUp();
+    for (const char* name : {"a.avi", "b.txt", "c.MPG", "d.avs", "movie.avi\\inner.wmv",
+                             "sub\\e.avi", "sub\\g.mov", "sub\\deeper\\f.avi", "secret\\h.avi"})
+      MakeFile(Tree() + name);
+    SetFileAttributesA((Tree() + "secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  }
+
+  std::string Tree() const { return folders.Path() + "tree\\"; }
+
+  // The entries with the tree's path taken off, sorted: the order of the
+  // file system's enumeration is the folder search's own business.
+  Names EntriesInTree() {
+    Names names;
+    for (const std::string& entry : Entries())
+      names.push_back(entry.rfind(Tree(), 0) == 0 ? entry.substr(Tree().size()) : entry);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(BatchAddTest, SearchesTheChosenFolderThroughBothFilters) {
+  const struct {
+    const char* name;
+    bool subfolders;
+    const char* extension;
+    Names entries;
+  } cases[] = {
+      {"any, folder only", false, "*", {"a.avi", "c.MPG", "movie.avi"}},
+      {"nothing typed", false, "", {"a.avi", "c.MPG", "movie.avi"}},
+      {"avi with subfolders, the hidden one too",
+       true,
+       "avi",
+       {"a.avi", "secret\\h.avi", "sub\\deeper\\f.avi", "sub\\e.avi"}},
+      {"blanks around the extension",
+       true,
+       " \tavi  ",
+       {"a.avi", "secret\\h.avi", "sub\\deeper\\f.avi", "sub\\e.avi"}},
+      {"any with subfolders",
+       true,
+       "*",
+       {"a.avi", "c.MPG", "movie.avi\\inner.wmv", "secret\\h.avi", "sub\\deeper\\f.avi",
+        "sub\\e.avi", "sub\\g.mov"}},
+      {"an extension the list refuses", true, "txt", {}},
+      {"a pattern with wildcards", true, "m?v", {"sub\\g.mov"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    form->listViewFiles->Clear();
+    ASSERT_TRUE(BatchAdd(*form, *batchAdd, Tree(), c.subfolders, c.extension));
+    EXPECT_FALSE(IsWindowVisible(batchAdd->Handle()));
+    EXPECT_EQ(c.entries, EntriesInTree());
+  }
+}
+
+// The form is only hidden: what was typed and checked is there at the next
+// showing. A folder without a file-system path cannot be searched: OK then
+// leaves the form open. Escape and the close box hide it.
+TEST_F(BatchAddTest, FormKeepsItsFieldsAndRefusesAVirtualFolder) {
+  ASSERT_TRUE(BatchAdd(*form, *batchAdd, Tree(), true, "mov"));
+  ClickFileMenuEntry(*form, form->ActionFileBatchAdd);
+  EXPECT_TRUE(IsWindowVisible(batchAdd->Handle()));
+  EXPECT_EQ("mov", batchAdd->editExt->Text());
+  EXPECT_TRUE(batchAdd->checkBoxIsSubDirectorie->Checked());
+
+  ui::TShellTreeView& tree = *batchAdd->ShellTreeView;
+  SendMessageW(tree.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree.Root()));
+  SendMessageW(batchAdd->buttonOK->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(batchAdd->Handle()));
+  EXPECT_EQ(Names{"sub\\g.mov"}, EntriesInTree());
+
+  SetFocus(batchAdd->editExt->Handle());
+  PostMessageW(batchAdd->editExt->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  test_support::PumpUntil([&] { return !IsWindowVisible(batchAdd->Handle()); }, 2000);
+  EXPECT_FALSE(IsWindowVisible(batchAdd->Handle()));
+
+  ClickFileMenuEntry(*form, form->ActionFileBatchAdd);
+  SendMessageW(batchAdd->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(IsWindowVisible(batchAdd->Handle()));
+  EXPECT_EQ(Names{"sub\\g.mov"}, EntriesInTree());
+}
+
+// The drive's folder "looped" holds links back to itself and to the root;
+// the search passes over both and ends, with every file once.
+TEST_F(BatchAddTest, DriveRootJoinsWithOneBackslashAndLinksBackUpAreNotFollowed) {
+  const std::string drive = ScratchDrive();
+  ASSERT_FALSE(drive.empty()) << "run through with_scratch_drive.sh";
+  for (const char* name : {"x.avi", "y.txt", "sub\\z.mkv", "looped\\clip.avi"})
+    MakeFile(drive + name);
+  ASSERT_TRUE(BatchAdd(*form, *batchAdd, drive, true, "*"));
+  Names entries = Entries();
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ((Names{drive + "looped\\clip.avi", drive + "sub\\z.mkv", drive + "x.avi"}), entries);
+}
+
+// The list is seen growing during a search, a few times a second, but is
+// not drawn for every file. The search is held to at least 600 ms by a
+// timer that sleeps while the search handles its messages.
+TEST_F(BatchAddTest, ListShowsItsGrowthDuringTheSearchWithoutARepaintPerFile) {
+  const int fileCount = 600;
+  for (int index = 0; index < fileCount; ++index)
+    MakeFile(folders.Path() + "many\\clip" + std::to_string(index) + ".avi");
+  std::vector<int> countsAtPaint;
+  const ui::TWndMethod listProc = form->listViewFiles->WindowProc();
+  form->listViewFiles->SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_PAINT)
+      countsAtPaint.push_back(form->listViewFiles->ItemCount());
+    listProc(message);
+  });
+  DWORD searchStart = 0;
+  test_support::RepeatingTimer slower([&] {
+    if (form->listViewFiles->ItemCount() > 0 && searchStart == 0)
+      searchStart = GetTickCount();
+    if (searchStart != 0 && GetTickCount() - searchStart < 600)
+      Sleep(30);
+    return false;
+  });
+  ASSERT_TRUE(BatchAdd(*form, *batchAdd, folders.Path() + "many", false, "*"));
+  form->listViewFiles->SetWindowProc(listProc);
+
+  EXPECT_EQ(fileCount, form->listViewFiles->ItemCount());
+  const auto whileGrowing =
+      std::count_if(countsAtPaint.begin(), countsAtPaint.end(),
+                    [&](int count) { return count > 0 && count < fileCount; });
+  EXPECT_GE(whileGrowing, 2);
+  EXPECT_LT(countsAtPaint.size(), static_cast<std::size_t>(fileCount / 4));
+}
+
+// A drop as the shell makes it: a DROPFILES block of ANSI names in global
+// memory, posted to the window, which frees it when done.
+void PostDrop(HWND window, const Names& names) {
+  std::string list;
+  for (const std::string& name : names)
+    list += name + '\0';
+  list += '\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = FALSE;
+  std::copy(list.begin(), list.end(), reinterpret_cast<char*>(drop + 1));
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+using DropTest = BatchAddTest;
+
+// Every name in the shell's order through the list's rule; a folder is not
+// looked into. A name longer than the 254 characters the drop buffer holds
+// is refused, even where its first 254 characters would pass as a video.
+TEST_F(DropTest, DroppedNamesJoinTheListInTheShellsOrder) {
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  std::string tooLong = Tree() + "long";
+  tooLong += std::string(251 - tooLong.size(), 'x') + ".mp";
+  ASSERT_EQ(254u, tooLong.size());
+  tooLong += "4.avi";
+  const std::string fitting = Tree() + std::string(254 - Tree().size() - 4, 'y') + ".avi";
+  PostDrop(form->Handle(), {Tree() + "c.MPG", Tree() + "b.txt", Tree() + "sub",
+                            Tree() + "movie.avi", tooLong, fitting, Tree() + "c.MPG"});
+  ui::Application().ProcessMessages();
+  EXPECT_EQ((Names{Tree() + "c.MPG", Tree() + "movie.avi", fitting, Tree() + "c.MPG"}), Entries());
+}
+
+TEST_F(DropTest, FilesDroppedDuringAConversionJoinTheList) {
+  const std::string running = AddEntry("running.avi", "wait");
+  bool dropped = false;
+  WhileEncoderWaits dropper(*form, [&] {
+    if (dropped)
+      return;
+    dropped = true;
+    PostDrop(form->Handle(), {Tree() + "a.avi"});
+    PostMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
+  });
+  PressConvert();
+  EXPECT_TRUE(dropped);
+  EXPECT_EQ((Names{running, Tree() + "a.avi"}), Entries());
+}
+
+// The chooser, opened from the button beside the output folder and
+// answered through its own tree and buttons. What the field shows is what
+// config.ini keeps.
+class ChooserTest : public FileInputTest {
+ protected:
+  std::string Folder() const { return folders.Path() + "out"; }
+};
+
+enum class Ending { Ok, Cancel, Escape, CloseBox };
+
+struct ChooserCase {
+  const char* name;
+  // Selected in the tree: a path, or My Computer when empty.
+  std::string folder;
+  std::vector<Ending> endings;  // tried in turn while the chooser stays open
+  std::string outputFolder;     // the edit's text after; "" for unchanged
+  std::string selectedPath;
+};
+
+TEST_F(ChooserTest, OutputFolderChangesOnlyWithOkOnAFileSystemFolder) {
+  const std::string drive = ScratchDrive();
+  ASSERT_FALSE(drive.empty()) << "run through with_scratch_drive.sh";
+  const std::string unchanged = "C:\\start";
+  const ChooserCase cases[] = {
+      {"ok", Folder(), {Ending::Ok}, Folder(), Folder()},
+      {"cancel", Folder(), {Ending::Cancel}, unchanged, ""},
+      {"escape", Folder(), {Ending::Escape}, unchanged, ""},
+      {"close box keeps the last choice", Folder(), {Ending::CloseBox}, unchanged, "before"},
+      {"virtual folder refused", "", {Ending::Ok, Ending::CloseBox}, unchanged, "before"},
+      {"drive root", drive, {Ending::Ok}, drive, drive},
+  };
+  for (const ChooserCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    form->editOutputFolder->SetText(unchanged);
+    chooser->SelectedPath = "before";
+    std::size_t step = 0;
+    bool selected = false;
+    test_support::RepeatingTimer driver([&] {
+      if (!IsWindowVisible(chooser->Handle()) || step >= c.endings.size())
+        return false;
+      ui::TShellTreeView& tree = *chooser->ShellTreeView1;
+      if (!selected) {
+        HTREEITEM item = c.folder.empty()
+                             ? test_support::ExpandTo(
+                                   tree, test_support::SpecialFolderIdList(CSIDL_DRIVES).Get())
+                             : test_support::ExpandTo(tree, c.folder);
+        if (!item) {  // nothing to choose: end the showing, the test fails
+          step = c.endings.size();
+          PostMessageW(chooser->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+          return false;
+        }
+        SendMessageW(tree.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        selected = true;
+      }
+      switch (c.endings[step++]) {
+        case Ending::Ok:
+          PostMessageW(chooser->ButtonOK->Handle(), BM_CLICK, 0, 0);
+          break;
+        case Ending::Cancel:
+          PostMessageW(chooser->ButtonCancel->Handle(), BM_CLICK, 0, 0);
+          break;
+        case Ending::Escape:
+          PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+          break;
+        case Ending::CloseBox:
+          PostMessageW(chooser->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+          break;
+      }
+      return false;
+    });
+    SendMessageW(form->BitBtnOutput->Handle(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(selected);
+    EXPECT_EQ(c.endings.size(), step) << "ended before its last answer";
+    EXPECT_FALSE(IsWindowVisible(chooser->Handle()));
+    EXPECT_EQ(c.outputFolder, form->editOutputFolder->Text());
+    EXPECT_EQ(c.outputFolder,
+              settings::IniFile(common->ConfigFile).ReadString("setting", "outputFolder", ""));
+    EXPECT_EQ(c.selectedPath, chooser->SelectedPath);
+  }
+}
+
+}  // namespace
+}  // namespace main_window_test

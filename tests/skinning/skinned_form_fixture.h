@@ -1,0 +1,81 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skinning/skin_engine.h"
+#include "skinning/skin_window.h"
+#include "tests/skinning/test_skin_layout.h"
+#include "ui/buttons.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/std_controls.h"
+
+namespace skinning_test {
+
+// The test skins (plain.ssk, shaped.ssk) and the shipped ones, as the
+// native tree wrote them.
+std::string TestSkinPath(const std::string& name);
+std::string ShippedSkinPath(const std::string& name);
+
+struct TestFormOptions {
+  std::string caption = "Skinned";
+  ui::TBorderStyle borderStyle = ui::TBorderStyle::bsSingle;
+  ui::TBorderIcons borderIcons{true, true, true};
+  std::string className = "TForm";
+  int tag = 0;
+  bool withEngine = true;
+};
+
+// A form like the program's: a main menu of two entries, a popup menu, a
+// button and a group box holding a label, with a skin engine on it (made
+// last, active) unless asked otherwise. Client area 300 x 200 at (100, 80).
+class TestForm : public ui::TForm {
+ public:
+  explicit TestForm(const TestFormOptions& options = {});
+
+  ui::TMainMenu* mainMenu;
+  ui::TMenuItem* fileMenu;
+  ui::TMenuItem* openItem;
+  ui::TMenuItem* exitItem;
+  ui::TMenuItem* skinMenu;
+  ui::TPopupMenu* popupMenu;
+  ui::TButton* button;
+  ui::TGroupBox* groupBox;
+  ui::TLabel* label;
+  skinning::TvxSkinEngine* engine = nullptr;
+  int clicks = 0;
+  std::vector<std::string> chosen;  // the menu items clicked
+};
+
+// One test form shown, every exception that reaches the application's
+// handler collected instead of shown.
+class SkinnedFormTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  skinning::TvxSkinEngine& Engine() { return *form->engine; }
+  skinning::TvxSkinWindow& Skinned() { return *Engine().FindSkinWindow(form->Handle()); }
+  void LoadTestSkin(const std::string& name) { Engine().SetSkinFile(TestSkinPath(name)); }
+  // The test form made anew with other options, shown.
+  void RemakeForm(const TestFormOptions& options);
+
+  std::unique_ptr<TestForm> form;
+  std::vector<std::string> errors;
+};
+
+RECT WindowRect(HWND window);
+// The client area's origin in window coordinates.
+POINT ClientOrigin(HWND window);
+// A point in window coordinates as a message's screen-point parameter.
+LPARAM ScreenPoint(HWND window, int x, int y);
+// Dispatches messages for a while.
+void Pump(DWORD milliseconds);
+
+}  // namespace skinning_test
