@@ -6,16 +6,19 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$here/tools/env.sh"
+source "$here/tools/wine-prefix.sh"
 
 step() { printf '\n==> %s\n' "$*"; }
 
 # fp-utils brings chmcmd, which compiles the help files; FreeType and the
-# WenQuanYi font draw the texts of the splash pictures.
+# WenQuanYi font draw the texts of the splash pictures; nsis brings
+# makensis, which builds the Windows installer; locales the zh_CN.UTF-8
+# locale.
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
   libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
-  fonts-wine fp-utils libfreetype-dev
+  fonts-wine fp-utils libfreetype-dev nsis locales
 )
 
 install_packages() {
@@ -64,54 +67,45 @@ fetch_ffmpeg() {
   rm -rf "$work"
 }
 
+# Wine takes the Windows code page from the locale's name (936 for
+# zh_CN.UTF-8) even when the locale is missing, but then names files in
+# ASCII: generated, the locale names them in UTF-8, so that Chinese file
+# names (the installer's Start-menu entries) can be written.
+generate_chinese_locale() {
+  locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' && return
+  step "Generating the zh_CN.UTF-8 locale"
+  localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+}
+
 create_wine_prefix() {
   [[ -f "$WINEPREFIX/.vexmoor-ready" ]] && return
   step "Creating the Wine prefix $WINEPREFIX (about 20 s, once)"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wineserver -w
+  make_wine_prefix
   touch "$WINEPREFIX/.vexmoor-ready"
 }
 
-# Wine's stand-ins for the Windows dialog fonts have no Chinese glyphs: link
-# them to a CJK font so the Chinese texts show. Wine writes its own links of
-# Tahoma and Microsoft Sans Serif (the caption and menu fonts) again
-# whenever a program starts in another locale's code page, so the links
-# are checked on every run rather than made once.
+# Wine puts back its own links of Tahoma and Microsoft Sans Serif whenever a
+# program starts in another locale's code page, so the links are checked on
+# every run rather than made once.
 link_cjk_font() {
   local linked
   linked="$(grep -c '^"\(MS Sans Serif\|Microsoft Sans Serif\|Tahoma\|MS Shell Dlg\|MS Shell Dlg 2\)"=str(7):"wqy-microhei' \
     "$WINEPREFIX/system.reg" 2>/dev/null || true)"
   [[ "$linked" == 5 ]] && return
   step "Linking the Wine prefix's dialog fonts to a Chinese font"
-  local font
-  for font in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
-  done
+  link_wine_cjk_font
   wineserver -w
 }
 
-# Wine's own fonts (Marlett draws the title bar's buttons; the others stand
-# in for the Windows fonts) come in Debian's fonts-wine, but this Wine does
-# not look for them in that package's folder: the prefix gets copies of the
-# TrueType ones. The bitmap ones are left out: a bitmap MS Sans Serif would
-# take the place of the TrueType one, which alone links to the Chinese font.
+# Prefixes made before Wine's own fonts were part of one get them here.
 install_wine_fonts() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font missing=()
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [[ -e "$fonts/$(basename "$font")" ]] || missing+=("$font")
-  done
-  [[ ${#missing[@]} -eq 0 ]] && return
+  wine_fonts_missing || return 0
   step "Giving the Wine prefix Wine's own fonts"
-  mkdir -p "$fonts"
-  cp "${missing[@]}" "$fonts/"
+  copy_wine_fonts
 }
 
 install_packages
+generate_chinese_locale
 fetch_ffmpeg
 create_wine_prefix
 link_cjk_font
