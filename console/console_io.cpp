@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "win/code_page.h"
+#include "win/job_object.h"
 #include "win/os_error.h"
 
 namespace console {
@@ -63,18 +64,6 @@ win::UniqueHandle PrivateCopy(HANDLE handle) {
                        DUPLICATE_SAME_ACCESS))
     win::RaiseLastOSError();
   return win::UniqueHandle(copy);
-}
-
-// A job object that ends every process in it when its last handle closes;
-// empty when the system refuses one.
-win::UniqueHandle CreateKillOnCloseJob() {
-  win::UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
-                                      sizeof limits))
-    job.Reset();
-  return job;
 }
 
 // Ends every process of the job and waits until they are gone, so that the
@@ -349,7 +338,7 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   win::UniqueHandle thread(created.hThread);
   // Without a job (the system refuses nested jobs to a program that already
   // runs in one) a forced end takes only the child.
-  run->job = CreateKillOnCloseJob();
+  run->job = win::CreateKillOnCloseJob();
   if (run->job && !AssignProcessToJobObject(run->job.Get(), process.Get()))
     run->job.Reset();
   if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {

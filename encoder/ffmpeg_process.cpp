@@ -3,6 +3,7 @@
 #include "encoder/encoder_error.h"
 #include "encoder/error_output.h"
 #include "win/code_page.h"
+#include "win/job_object.h"
 
 namespace encoder {
 
@@ -35,20 +36,6 @@ ChildPipe CreateChildPipe(bool childReads) {
 void KeepOwnStreamsFromChildren() {
   for (DWORD stream : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE})
     SetHandleInformation(GetStdHandle(stream), HANDLE_FLAG_INHERIT, 0);
-}
-
-win::UniqueHandle CreateKillOnCloseJob() {
-  // Default security attributes: the handle is not inheritable, so the
-  // job's only handle is ours and closes when we end.
-  win::UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
-  if (!job)
-    return job;
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
-                               sizeof limits))
-    job.Reset();
-  return job;
 }
 
 }  // namespace
@@ -96,7 +83,7 @@ FfmpegProcess::FfmpegProcess(const std::string& commandLine) {
 }
 
 void FfmpegProcess::PutIntoJob() {
-  job_ = CreateKillOnCloseJob();
+  job_ = win::CreateKillOnCloseJob();
   if (job_ && AssignProcessToJobObject(job_.Get(), process_.Get()))
     return;
   // Without nested jobs, a process that already is in a job cannot join

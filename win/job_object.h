@@ -1,0 +1,12 @@
+#pragma once
+
+#include "win/unique.h"
+
+namespace win {
+
+// A job object that ends every process in it when its last handle closes.
+// The handle is not inheritable, so the caller's handle is the only one and
+// closes when the caller ends. Empty when the system refuses a job.
+UniqueHandle CreateKillOnCloseJob();
+
+}  // namespace win
