@@ -32,9 +32,9 @@ DWORD ProcessIdIn(const std::string& name, const std::string& prefix, const std:
 void RemoveLeftovers(const std::string& folder, const std::string& prefix,
                      const std::string& suffix) {
   WIN32_FIND_DATAW found;
-  const HANDLE search =
-      FindFirstFileW(win::Utf8ToWide(folder + prefix + "*" + suffix).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
+  const win::UniqueFindHandle search(
+      FindFirstFileW(win::Utf8ToWide(folder + prefix + "*" + suffix).c_str(), &found));
+  if (!search)
     return;
   do {
     const std::string name = win::WideToUtf8(found.cFileName);
@@ -42,8 +42,7 @@ void RemoveLeftovers(const std::string& folder, const std::string& prefix,
     if (processId != 0 && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
         !ProcessRuns(processId))
       DeleteFileW(win::Utf8ToWide(folder + name).c_str());
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &found));
 }
 
 }  // namespace encoder

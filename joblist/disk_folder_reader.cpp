@@ -10,12 +10,6 @@ namespace joblist {
 
 namespace {
 
-struct FindHandleTraits {
-  using Handle = HANDLE;
-  static bool IsNone(HANDLE handle) { return !handle || handle == INVALID_HANDLE_VALUE; }
-  static bool Free(HANDLE handle) { return FindClose(handle) != FALSE; }
-};
-
 bool IsDotEntry(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
@@ -41,7 +35,7 @@ void DiskFolderReader::ReadEntries(const std::string& folder,
                                    const std::function<bool(const FolderEntry& entry)>& onEntry) {
   const std::wstring pattern = win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*");
   WIN32_FIND_DATAW found{};
-  win::Unique<FindHandleTraits> search(FindFirstFileW(pattern.c_str(), &found));
+  win::UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
   if (!search)
     return;
   do {

@@ -70,6 +70,13 @@ struct MenuTraits {
   static bool Free(HMENU menu) { return DestroyMenu(menu) != FALSE; }
 };
 
+// Searches begun with FindFirstFile.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static bool IsNone(HANDLE handle) { return !handle || handle == INVALID_HANDLE_VALUE; }
+  static bool Free(HANDLE handle) { return FindClose(handle) != FALSE; }
+};
+
 struct ImageListTraits {
   using Handle = HIMAGELIST;
   static bool IsNone(HIMAGELIST list) { return !list; }
@@ -83,5 +90,6 @@ using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using UniqueRegion = Unique<GdiObjectTraits<HRGN>>;
 using UniqueMenu = Unique<MenuTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
+using UniqueFindHandle = Unique<FindHandleTraits>;
 
 }  // namespace win

@@ -21,10 +21,12 @@
 
 #include "conversion/command_line.h"
 #include "encoder/payload_layout.h"
+#include "tests/support/folder_files.h"
 #include "win/unique.h"
 
 namespace {
 
+using test_support::FilesIn;
 using win::UniqueHandle;
 
 // The converter waits this long after "quit" before it kills the encoder.
@@ -41,22 +43,6 @@ std::string WindowsPath(std::string unixPath) {
 
 const std::string kBin = WindowsPath(ENCODER_BIN_DIR);
 const std::string kSamples = WindowsPath(ENCODER_SAMPLES_DIR);
-
-// The names of the files in a folder, sorted.
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // A fresh, empty folder for one test.
 std::string WorkFolder(const std::string& name) {

@@ -34,22 +34,6 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesW(win::Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW found;
-  const HANDLE search =
-      FindFirstFileW(win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(win::WideToUtf8(found.cFileName));
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void MainWindowTest::SetUp() {
   ui::Application().Initialize();
   ui::Application().SetOnException([this](const std::string& text) { errors.push_back(text); });

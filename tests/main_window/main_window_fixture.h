@@ -12,6 +12,7 @@
 #include "encoder/command_arguments.h"
 #include "tests/support/message_box_log.h"
 #include "tests/support/test_folder.h"
+#include "tests/support/folder_files.h"
 #include "tests/support/window_driver.h"
 
 namespace main_window_test {
@@ -20,8 +21,7 @@ namespace main_window_test {
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
-// The names of the files (not folders) in a folder, sorted.
-std::vector<std::string> FilesIn(const std::string& folder);
+using test_support::FilesIn;
 
 // The main window and the overwrite prompt as the program makes them, with
 // the fake encoder as the installed one, the kept texts filled in, input
