@@ -103,14 +103,23 @@ function(vexmoor_native_test name)
   add_test(NAME native.${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
 
-# vexmoor_windows_test(NAME SOURCES... [LIBS ...] [TIMEOUT seconds] [TIMING]):
-# a GoogleTest program for Windows, run under Wine and registered as one
-# test. TIMING marks a test that measures time (processor or wall clock): it
-# carries the label "timing" and is run a second time when it fails, since a
-# loaded machine can stretch any measurement. Every other test fails on its
-# first failure.
+# The tests share one Wine desktop and one X display. Two tests with windows
+# at once would take the foreground from each other (a form shown then
+# never becomes active) and cover each other's pixels, so tests that show
+# windows run one at a time; the others still run beside them.
+function(vexmoor_shows_windows test)
+  set_tests_properties(${test} PROPERTIES RESOURCE_LOCK wine_desktop)
+endfunction()
+
+# vexmoor_windows_test(NAME SOURCES... [LIBS ...] [TIMEOUT seconds] [TIMING]
+# [WINDOWLESS]): a GoogleTest program for Windows, run under Wine and
+# registered as one test. TIMING marks a test that measures time (processor
+# or wall clock): it carries the label "timing" and is run a second time
+# when it fails, since a loaded machine can stretch any measurement. Every
+# other test fails on its first failure. WINDOWLESS marks a test that shows
+# no window, which may run beside those that do.
 function(vexmoor_windows_test name)
-  cmake_parse_arguments(arg "TIMING" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "TIMING;WINDOWLESS" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   vexmoor_test_includes(${name})
   target_link_libraries(${name} PRIVATE test_support ${arg_LIBS} GTest::gtest_main)
@@ -124,5 +133,8 @@ function(vexmoor_windows_test name)
   endif()
   if(arg_TIMEOUT)
     set_tests_properties(win32.${name} PROPERTIES TIMEOUT ${arg_TIMEOUT})
+  endif()
+  if(NOT arg_WINDOWLESS)
+    vexmoor_shows_windows(win32.${name})
   endif()
 endfunction()

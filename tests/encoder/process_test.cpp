@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -45,14 +46,14 @@ const std::string kBin = WindowsPath(ENCODER_BIN_DIR);
 const std::string kSamples = WindowsPath(ENCODER_SAMPLES_DIR);
 
 // A fresh, empty folder for one test.
+// An empty folder of the test's own. What an earlier run left in it goes,
+// subfolders too: a leftover named after a process id that happens to be
+// in use again would otherwise be kept as a running encoder's.
 std::string WorkFolder(const std::string& name) {
-  const std::string parent = kSamples + "\\process";
-  const std::string folder = parent + "\\" + name;
-  CreateDirectoryA(parent.c_str(), nullptr);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  for (const std::string& file : FilesIn(folder))
-    DeleteFileA((folder + "\\" + file).c_str());
-  return folder;
+  const std::filesystem::path folder = std::filesystem::path(kSamples) / "process" / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder.string();
 }
 
 void WriteText(const std::string& path, const std::string& text) {

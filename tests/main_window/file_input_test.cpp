@@ -293,7 +293,9 @@ TEST_F(ChooserTest, OutputFolderChangesOnlyWithOkOnAFileSystemFolder) {
           PostMessageW(chooser->ButtonCancel->Handle(), BM_CLICK, 0, 0);
           break;
         case Ending::Escape:
-          PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+          // To the tree, which has the focus while the chooser is active:
+          // another program may hold the foreground meanwhile.
+          PostMessageW(tree.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
           break;
         case Ending::CloseBox:
           PostMessageW(chooser->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
