@@ -45,7 +45,6 @@ std::string WindowsPath(std::string unixPath) {
 const std::string kBin = WindowsPath(ENCODER_BIN_DIR);
 const std::string kSamples = WindowsPath(ENCODER_SAMPLES_DIR);
 
-// A fresh, empty folder for one test.
 // An empty folder of the test's own. What an earlier run left in it goes,
 // subfolders too: a leftover named after a process id that happens to be
 // in use again would otherwise be kept as a running encoder's.
