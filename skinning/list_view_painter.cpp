@@ -56,10 +56,8 @@ void TvxSkinListView::HeaderMessage(ui::TMessage& message, const ui::TWndMethod&
   }
   switch (message.Msg) {
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(header_, &paint);
-      PaintHeader();
-      EndPaint(header_, &paint);
+      const win::PaintDC paint(header_);
+      PaintHeader(paint.Get());
       message.Result = 0;
       return;
     }
@@ -69,12 +67,13 @@ void TvxSkinListView::HeaderMessage(ui::TMessage& message, const ui::TWndMethod&
   }
   next(message);
   if (message.Msg == HDM_SETITEMW || message.Msg == HDM_SETITEMA) {
-    PaintHeader();
+    const win::ClientDC dc(header_);
+    PaintHeader(dc.Get());
     ValidateRect(header_, nullptr);
   }
 }
 
-void TvxSkinListView::PaintHeader() {
+void TvxSkinListView::PaintHeader(HDC target) {
   RECT client{};
   GetClientRect(header_, &client);
   headerPicture_.Resize(client.right, client.bottom);
@@ -96,10 +95,8 @@ void TvxSkinListView::PaintHeader() {
     canvas.Fill({x, 0, x + 1, client.bottom}, line);
   }
   canvas.Fill({0, client.bottom - 1, client.right, client.bottom}, line);
-  HDC dc = GetDC(header_);
-  if (dc) {
-    headerPicture_.CopyTo(dc, 0, 0);
-    ReleaseDC(header_, dc);
+  if (target) {
+    headerPicture_.CopyTo(target, 0, 0);
   }
 }
 

@@ -25,7 +25,8 @@ class TvxSkinListView final : public TvxSkinScrollWinControl {
 
  private:
   void HeaderMessage(ui::TMessage& message, const ui::TWndMethod& next);
-  void PaintHeader();
+  // Composes the header and puts it on `target`, its client area.
+  void PaintHeader(HDC target);
   void DrawColumn(int index, const RECT& item, HIMAGELIST images);
 
   HWND header_;

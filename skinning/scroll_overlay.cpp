@@ -3,6 +3,7 @@
 #include "skinning/deferred_release.h"
 #include "skinning/window_messages.h"
 #include "ui/application.h"
+#include "win/gdi.h"
 #include "win/os_error.h"
 
 namespace skinning {
@@ -59,16 +60,11 @@ void ScrollOverlay::Invalidate() {
   }
 }
 
-void ScrollOverlay::Paint() {
+void ScrollOverlay::Compose() {
   RECT client{};
   GetClientRect(window_, &client);
   picture_.Resize(client.right, client.bottom);
   paint_(picture_);
-  HDC dc = GetDC(window_);
-  if (dc) {
-    picture_.CopyTo(dc, 0, 0);
-    ReleaseDC(window_, dc);
-  }
 }
 
 LRESULT CALLBACK ScrollOverlay::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,10 +93,9 @@ LRESULT ScrollOverlay::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window_, &paint);
-      Paint();
-      EndPaint(window_, &paint);
+      const win::PaintDC paint(window_);
+      Compose();
+      picture_.CopyTo(paint.Get(), 0, 0);
       return 0;
     }
     case WM_LBUTTONDOWN:

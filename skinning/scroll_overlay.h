@@ -27,9 +27,7 @@ class ScrollOverlay {
 
   HWND Handle() const { return window_; }
   // Shown where its parent is: whether the parent shows is the parent's.
-  bool Shown() const {
-    return window_ && (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
-  }
+  bool Shown() const { return window_ && (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
   // Lays the panel over `rect` of the parent's client area, in front of
   // its siblings, and has it painted.
   void ShowAt(const RECT& rect);
@@ -42,7 +40,8 @@ class ScrollOverlay {
   static const wchar_t* WindowClass();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
+  // The panel's picture, drawn afresh.
+  void Compose();
 
   HWND window_ = nullptr;
   PaintHandler paint_;

@@ -150,10 +150,15 @@ void TvxSkinControl::RepaintWhole() {
 }
 
 void TvxSkinControl::PaintInPaintMessage(ui::TMessage& message) {
-  PAINTSTRUCT paint;
-  BeginPaint(GetHandle(), &paint);
-  Paint();
-  EndPaint(GetHandle(), &paint);
+  const win::PaintDC paint(GetHandle());
+  paintDc_ = paint.Get();
+  try {
+    Paint();
+  } catch (...) {
+    paintDc_ = nullptr;
+    throw;
+  }
+  paintDc_ = nullptr;
   message.Result = 0;
   handled_ = true;
 }
@@ -220,6 +225,10 @@ void TvxSkinControl::PrintControl() {
 }
 
 void TvxSkinControl::ShowPicture() {
+  if (paintDc_) {
+    picture_.CopyTo(paintDc_, 0, 0);
+    return;
+  }
   win::ClientDC dc(GetHandle());
   if (dc.Get()) {
     picture_.CopyTo(dc.Get(), 0, 0);

@@ -127,6 +127,8 @@ class TvxSkinControl {
 
   TvxSkinWindow& window_;
   const ui::TWndMethod* saved_ = nullptr;
+  // The paint's own device context while the control answers WM_PAINT.
+  HDC paintDc_ = nullptr;
 };
 
 // A painter in front of one of the program's own controls, in its

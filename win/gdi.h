@@ -25,6 +25,22 @@ class ClientDC {
   HDC dc_;
 };
 
+// A window's paint in answer to WM_PAINT, from BeginPaint to EndPaint. Its
+// device context is clipped to what needs painting.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window) { BeginPaint(window, &paint_); }
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+
+  HDC Get() const { return paint_.hdc; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+};
+
 // A memory device context compatible with another one, deleted when it goes.
 class MemoryDC {
  public:
