@@ -376,11 +376,9 @@ bool TvxSkinMenuBar::FilterMenuMessage(const MSG& message) {
 }
 
 void TvxSkinMenuBar::Paint() {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(Handle(), &paint);
+  const win::PaintDC paint(Handle());
   Compose();
-  picture_.CopyTo(dc, 0, 0);
-  EndPaint(Handle(), &paint);
+  picture_.CopyTo(paint.Get(), 0, 0);
 }
 
 void TvxSkinMenuBar::Compose() {

@@ -25,8 +25,8 @@ void TImage::WndProc(TMessage& message) {
 }
 
 void TImage::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
+  const win::PaintDC paint(Handle());
+  const HDC dc = paint.Get();
   RECT client{};
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, ColorBrush());
@@ -37,7 +37,6 @@ void TImage::Paint() {
     win::SelectedObject selected(source.Get(), picture_.Get());
     BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
   }
-  EndPaint(Handle(), &paint);
 }
 
 }  // namespace ui
