@@ -5,10 +5,25 @@
 
 namespace app {
 
+namespace {
+
+ui::TFormOptions BatchAddFormOptions() {
+  ui::TFormOptions options;
+  options.caption = "Add Files";
+  options.left = 340;
+  options.top = 170;
+  options.clientWidth = 337;
+  options.clientHeight = 395;
+  options.borderStyle = ui::TBorderStyle::bsDialog;
+  options.borderIcons = ui::TBorderIcons::DialogOnly();
+  options.className = "TFrmBatchAdd";
+  return options;
+}
+
+}  // namespace
+
 TFrmBatchAdd::TFrmBatchAdd(TfrmMain& mainForm)
-    : ui::TForm(ui::TFormOptions{"Add Files", 340, 170, 337, 395, ui::TBorderStyle::bsDialog,
-                                 ui::TBorderIcons{true, false, false}, "TFrmBatchAdd"}),
-      mainForm_(mainForm) {
+    : ui::TForm(BatchAddFormOptions()), mainForm_(mainForm) {
   SetName("frmBatchAdd");
   labelDirectory = new ui::TLabel(this, {{8, 8, 321, 13}, "Directory"});
   labelDirectory->SetName("labelDirectory");

@@ -2,10 +2,24 @@
 
 namespace app {
 
-TFrmDirectory::TFrmDirectory()
-    : ui::TForm(ui::TFormOptions{"Choose a directory", 360, 190, 289, 353,
-                                 ui::TBorderStyle::bsDialog, ui::TBorderIcons{true, false, false},
-                                 "TFrmDirectory"}) {
+namespace {
+
+ui::TFormOptions DirectoryFormOptions() {
+  ui::TFormOptions options;
+  options.caption = "Choose a directory";
+  options.left = 360;
+  options.top = 190;
+  options.clientWidth = 289;
+  options.clientHeight = 353;
+  options.borderStyle = ui::TBorderStyle::bsDialog;
+  options.borderIcons = ui::TBorderIcons::DialogOnly();
+  options.className = "TFrmDirectory";
+  return options;
+}
+
+}  // namespace
+
+TFrmDirectory::TFrmDirectory() : ui::TForm(DirectoryFormOptions()) {
   SetName("frmDirectory");
   LabelDirectory = new ui::TLabel(this, {{8, 8, 273, 13}, "Directory"});
   LabelDirectory->SetName("LabelDirectory");

@@ -15,7 +15,7 @@ ui::TFormOptions MainFormOptions() {
   options.clientWidth = 414;
   options.clientHeight = 411;
   options.borderStyle = ui::TBorderStyle::bsSingle;
-  options.borderIcons = {true, true, false};
+  options.borderIcons = ui::TBorderIcons::FixedSize();
   options.className = "TfrmMain";
   return options;
 }
@@ -222,6 +222,14 @@ void TfrmMain::CreateSkinEngine() {
   vxSkinEngine = Named(new skinning::TvxSkinEngine(this), "vxSkinEngine");
   vxSkinEngine->SetActive(true);
   vxSkinEngine->Loaded();
+}
+
+// Messages the main window takes beyond a form's: files dropped from the
+// shell.
+void TfrmMain::WndProc(ui::TMessage& message) {
+  ui::TForm::WndProc(message);
+  if (message.Msg == WM_DROPFILES)
+    FilesDropped(reinterpret_cast<HDROP>(message.WParam));
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {

@@ -28,12 +28,6 @@ void TfrmMain::AcceptDroppedFiles() {
   DragAcceptFiles(Handle(), TRUE);
 }
 
-void TfrmMain::WndProc(ui::TMessage& message) {
-  ui::TForm::WndProc(message);
-  if (message.Msg == WM_DROPFILES)
-    FilesDropped(reinterpret_cast<HDROP>(message.WParam));
-}
-
 // Every name in the shell's order, files and folders alike; AddFile
 // decides. A name too long for the buffer is passed over rather than cut
 // to a path that names something else.

@@ -22,7 +22,11 @@ void TfrmMain::ActionFileAddExecute(base::TComponent*) {
   OpenDialog->SetFileName("");
   OpenDialog->SetFilter(joblist::kOpenDialogFilter);
   OpenDialog->SetFilterIndex(1);
-  OpenDialog->SetOptions({true, true, true});
+  ui::TOpenOptions options;
+  options.allowMultiSelect = true;
+  options.hideReadOnly = true;
+  options.enableSizing = true;
+  OpenDialog->SetOptions(options);
   OpenDialog->Execute(Handle());
   for (const std::string& path : OpenDialog->Files()) {
     if (path.empty())

@@ -12,7 +12,7 @@ ui::TFormOptions OverwriteFormOptions() {
   options.clientWidth = 354;
   options.clientHeight = 118;
   options.borderStyle = ui::TBorderStyle::bsDialog;
-  options.borderIcons = {true, false, false};
+  options.borderIcons = ui::TBorderIcons::DialogOnly();
   options.className = "TfrmOverWrite";
   return options;
 }

@@ -19,6 +19,20 @@ struct TBorderIcons {
   bool systemMenu = true;
   bool minimize = true;
   bool maximize = true;
+
+  // A window of fixed size: it can be minimised, not maximised.
+  static TBorderIcons FixedSize() {
+    TBorderIcons icons;
+    icons.maximize = false;
+    return icons;
+  }
+  // A dialog: the system menu and its close button alone.
+  static TBorderIcons DialogOnly() {
+    TBorderIcons icons;
+    icons.minimize = false;
+    icons.maximize = false;
+    return icons;
+  }
 };
 
 enum class TCloseAction { caNone, caHide };

@@ -25,7 +25,11 @@ class OpenDialogTest : public testing::Test {
     dialog.SetInitialDir(folder_.File(""));
     dialog.SetTitle("Open video files");
     dialog.SetFilter("Support files|*.avi;*.mkv|AVI files (*.avi)|*.avi|All files (*.*)|*.*");
-    dialog.SetOptions(TOpenOptions{true, true, true});
+    TOpenOptions options;
+    options.allowMultiSelect = true;
+    options.hideReadOnly = true;
+    options.enableSizing = true;
+    dialog.SetOptions(options);
   }
 
   std::string PathOf(const char* name) { return folder_.File(name); }

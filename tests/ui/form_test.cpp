@@ -21,7 +21,7 @@ class PromptForm : public TForm {
  public:
   PromptForm()
       : TForm(TFormOptions{"Prompt", 350, 320, 354, 118, TBorderStyle::bsDialog,
-                           TBorderIcons{true, false, false}}),
+                           TBorderIcons::DialogOnly()}),
         yes(new TButton(this, {{40, 56, 65, 25}, "Yes", nullptr, mrYes})),
         no(new TButton(this, {{144, 56, 65, 25}, "No", nullptr, mrNo})),
         other(new TButton(this, {{248, 56, 65, 25}, "Other", nullptr, mrOk, true})),
@@ -195,8 +195,8 @@ TEST(FormTest, EventsFollowTheFormsLife) {
 }
 
 TEST(FormTest, ClientSizeAndBorderFollowTheOptions) {
-  TForm form(TFormOptions{"Main", 317, 154, 414, 411, TBorderStyle::bsSingle,
-                          TBorderIcons{true, true, false}});
+  TForm form(
+      TFormOptions{"Main", 317, 154, 414, 411, TBorderStyle::bsSingle, TBorderIcons::FixedSize()});
   EXPECT_EQ(414, form.ClientWidth());
   EXPECT_EQ(411, form.ClientHeight());
   EXPECT_EQ(317, form.Left());
