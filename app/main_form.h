@@ -13,7 +13,7 @@
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
-#include "skinning/skin_engine.h"
+#include "skinning/engine/skin_engine.h"
 #include "ui/action.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"

@@ -6,6 +6,7 @@
 #include "ui/menu.h"
 #include "win/code_page.h"
 #include "win/os_error.h"
+#include "win/window_text.h"
 
 namespace ui {
 namespace {
@@ -244,10 +245,7 @@ void TControl::SetBounds(const TBounds& bounds) {
 }
 
 std::string TControl::Caption() const {
-  const int length = GetWindowTextLengthW(handle_);
-  std::wstring text(length + 1, L'\0');
-  text.resize(GetWindowTextW(handle_, &text[0], length + 1));
-  return win::WideToUtf8(text);
+  return win::WideToUtf8(win::WindowTextOf(handle_));
 }
 
 void TControl::SetCaption(const std::string& caption) {

@@ -7,20 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/skin_fixture.h"
+#include "tests/archive/skin_fixture.h"
+#include "tests/support/bmp_fixture.h"
 #include "tools/skintools/skin_archive_writer.h"
 #include "tools/skintools/skin_container_writer.h"
 
 namespace {
 
-using skin_test::BmpSpec;
-using skin_test::MakeBmp;
 using skintools::ArchiveMember;
+using test_support::BmpSpec;
+using test_support::MakeBmp;
 
 BmpSpec Spec(int width, int height, uint16_t bits, uint32_t compression,
              std::vector<uint8_t> pixelData) {
-  BmpSpec spec = skin_test::MakeSpec(width, height, bits, std::move(pixelData), compression);
+  BmpSpec spec = test_support::MakeSpec(width, height, bits, std::move(pixelData), compression);
   if (bits <= 8) {
     spec.palette = {0x000000, 0xFF00FF, 0x336699, 0xFFFFFF};
   }
@@ -32,7 +32,7 @@ BmpSpec Spec(int width, int height, uint16_t bits, uint32_t compression,
 
 std::vector<uint8_t> EveryKind() {
   return skintools::BuildSkinContainer({
-      skintools::BitmapValue("SKIN2_BUTTON", skin_test::SolidBmp(6, 2, 0xCBCBCB)),
+      skintools::BitmapValue("SKIN2_BUTTON", archive_test::SolidBmp(6, 2, 0xCBCBCB)),
       skintools::BitmapValue("MONO", MakeBmp(Spec(8, 2, 1, 0, {0xA5, 0, 0, 0, 0x5A, 0, 0, 0}))),
       skintools::BitmapValue("NIBBLES",
                              MakeBmp(Spec(3, -2, 4, 0, {0x12, 0x30, 0, 0, 0x32, 0x10, 0, 0}))),

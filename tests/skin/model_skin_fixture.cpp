@@ -1,7 +1,7 @@
 #include "tests/skin/model_skin_fixture.h"
 
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/skin_fixture.h"
+#include "tests/archive/skin_fixture.h"
+#include "tests/support/bmp_fixture.h"
 
 namespace skin_test {
 
@@ -16,7 +16,7 @@ std::vector<uint8_t> BmpOf(const image::Bitmap& picture) {
   for (int y = 0; y < picture.Height(); ++y) {
     pixels.insert(pixels.end(), picture.Row(y), picture.Row(y) + picture.Width());
   }
-  return MakeBmp24(picture.Width(), picture.Height(), pixels);
+  return test_support::MakeBmp24(picture.Width(), picture.Height(), pixels);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ skintools::SkinValue FlagValue(int index, bool value) {
 
 std::string ModelSkinTest::WriteSkin(const std::vector<skintools::SkinValue>& values,
                                      const std::string& name) {
-  return folder_.Write(name, SkinArchive(skintools::BuildSkinContainer(values)));
+  return folder_.Write(name, archive_test::SkinArchive(skintools::BuildSkinContainer(values)));
 }
 
 void ModelSkinTest::LoadSkin(const std::vector<skintools::SkinValue>& values) {

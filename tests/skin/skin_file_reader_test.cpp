@@ -9,13 +9,16 @@
 #include "base/std_temp_name_source.h"
 #include "image/bmp_decoder.h"
 #include "skin/skin_file_reader.h"
-#include "tests/skin/skin_fixture.h"
+#include "tests/archive/skin_fixture.h"
 #include "tests/support/test_folder.h"
 #include "tools/skintools/byte_writer.h"
 
 namespace skin_test {
 namespace {
 
+using archive_test::RecordOffset;
+using archive_test::SkinArchive;
+using archive_test::SolidBmp;
 using skintools::BitmapValue;
 using skintools::ByteValue;
 using skintools::IntegerValue;

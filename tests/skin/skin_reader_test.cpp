@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "skin/skin_reader.h"
+#include "tests/image/picture_fixture.h"
 #include "tests/skin/model_skin_fixture.h"
-#include "tests/skin/picture_fixture.h"
 
 namespace skin_test {
 namespace {
 
+using image_test::CoordinatePicture;
+using image_test::FromRows;
+using image_test::PixelRows;
+using image_test::RowsOf;
 using namespace skin;
 
 constexpr image::ColorRef kMagenta = 0xFF00FF;

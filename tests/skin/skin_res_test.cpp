@@ -6,12 +6,18 @@
 #include "skin/skin_progress_bar_res.h"
 #include "skin/skin_scroll_btn_res.h"
 #include "skin/skin_tab_res.h"
+#include "tests/image/picture_fixture.h"
 #include "tests/skin/model_skin_fixture.h"
-#include "tests/skin/picture_fixture.h"
 
 namespace skin_test {
 namespace {
 
+using image_test::Background;
+using image_test::CoordinateColor;
+using image_test::CoordinatePicture;
+using image_test::FromRows;
+using image_test::PixelRows;
+using image_test::RowsOf;
 using namespace skin;
 
 constexpr image::ColorRef kMagenta = 0xFF00FF;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/skin_fixture.h"
+#include "tests/archive/skin_fixture.h"
+#include "tests/support/bmp_fixture.h"
 #include "tests/support/test_folder.h"
 #include "tools/skintools/skin_dump_command.h"
 #include "tools/skintools/skin_values_file.h"
@@ -18,7 +18,10 @@
 namespace skin_test {
 namespace {
 
+using archive_test::SolidBmp;
 using skin::SkinValueKind;
+using test_support::BmpSpec;
+using test_support::MakeBmp;
 
 std::vector<uint8_t> Bytes(std::initializer_list<uint8_t> bytes) {
   return bytes;

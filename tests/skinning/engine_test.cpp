@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/path_text.h"
-#include "skinning/window_messages.h"
+#include "skinning/engine/window_messages.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/test_folder.h"
 #include "tests/support/window_driver.h"

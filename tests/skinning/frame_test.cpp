@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skinning/window_messages.h"
+#include "skinning/engine/window_messages.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/window_driver.h"
 

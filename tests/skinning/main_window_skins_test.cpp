@@ -6,7 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
-#include "skinning/skin_window_form.h"
+#include "skinning/frames/skin_window_form.h"
 #include "tests/skin/shipped_skin_names.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/window_driver.h"

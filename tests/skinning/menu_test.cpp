@@ -5,10 +5,10 @@
 #include <functional>
 #include <vector>
 
-#include "skinning/dib_buffer.h"
-#include "skinning/skin_menu_bar.h"
-#include "skinning/skin_window_form.h"
-#include "skinning/window_messages.h"
+#include "skinning/engine/window_messages.h"
+#include "skinning/frames/skin_window_form.h"
+#include "skinning/menus/skin_menu_bar.h"
+#include "skinning/painters/dib_buffer.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/window_driver.h"
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "skinning/button_painter.h"
-#include "skinning/check_box_painter.h"
-#include "skinning/combo_box_painter.h"
-#include "skinning/control_painters.h"
-#include "skinning/dib_buffer.h"
-#include "skinning/list_view_painter.h"
-#include "skinning/scroll_painters.h"
+#include "skinning/engine/control_painters.h"
+#include "skinning/painters/button_painter.h"
+#include "skinning/painters/check_box_painter.h"
+#include "skinning/painters/combo_box_painter.h"
+#include "skinning/painters/dib_buffer.h"
+#include "skinning/painters/list_view_painter.h"
+#include "skinning/painters/scroll_painters.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/window_driver.h"
 #include "ui/combo_box.h"

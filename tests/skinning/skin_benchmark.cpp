@@ -19,13 +19,13 @@
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
 #include "skin/skin_reader.h"
-#include "skinning/dib_buffer.h"
-#include "skinning/win_temp_names.h"
+#include "skinning/painters/dib_buffer.h"
 #include "tests/skin/shipped_skin_names.h"
 #include "tests/skinning/main_window_states.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/system_folders.h"
+#include "win/temp_names.h"
 
 namespace {
 
@@ -241,7 +241,7 @@ int main(int argc, char** argv) {
   const double systemPaint = FramePaint(window, 200);
   engine.SetActive(true);
 
-  skinning::WinTempNameSource tempNames;
+  win::WinTempNameSource tempNames;
   skin::TvxSkinReader reader(tempNames);
   std::vector<double> loads;
   std::vector<double> switches;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "skinning/skin_engine.h"
-#include "skinning/skin_window.h"
+#include "skinning/engine/skin_engine.h"
+#include "skinning/frames/skin_window.h"
 #include "tests/skinning/test_skin_layout.h"
 #include "ui/buttons.h"
 #include "ui/form.h"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "base/temp_name_source.h"
+
+namespace win {
+
+// Temporary names from the system: its temporary folder (in the ANSI code
+// page, as the skin reader opens files) and a GUID it generates.
+class WinTempNameSource final : public base::TempNameSource {
+ public:
+  std::string TempFolder() override;
+  std::string NewGuidText() override;
+};
+
+}  // namespace win

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace win {
+
+// A window's class name as the system gives it (ANSI).
+std::string ClassNameOf(HWND window);
+
+// A window's text, whole.
+std::wstring WindowTextOf(HWND window);
+
+}  // namespace win
