@@ -1,7 +1,6 @@
 #include "app/main_form.h"
 
 #include "base/path_text.h"
-#include "ui/application.h"
 
 namespace app {
 
@@ -197,10 +196,7 @@ void TfrmMain::CreateMenus() {
 }
 
 void TfrmMain::CreateConsoleIO() {
-  ConsoleIO =
-      Named(new console::TConsoleIO(
-                this, [](std::exception_ptr error) { ui::Application().ShowException(error); }),
-            "ConsoleIO");
+  ConsoleIO = Named(new console::TConsoleIO(this), "ConsoleIO");
   ConsoleIO->SetTerminateCommand("quit");
   ConsoleIO->SetSplitMode(console::smSplitchar);
   ConsoleIO->SetEnableKill(true);

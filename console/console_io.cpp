@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 #include "win/job_object.h"
 #include "win/os_error.h"
+#include "win/window_class.h"
 
 namespace console {
 namespace {
@@ -21,6 +23,7 @@ constexpr UINT CIO_RECEIVE_OUTPUT = 0x1D11;  // chunk address, byte count
 constexpr UINT CIO_RECEIVE_ERROR = 0x1D12;   // chunk address, byte count
 constexpr UINT CIO_ERROR = 0x1D13;           // error text address, its length plus 1
 constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // the run, 0
+constexpr UINT CIO_WORKER_FAILED = 0x1D15;   // the worker's exception_ptr, 0
 
 constexpr DWORD kReadSize = 1025;
 constexpr DWORD kKilledExitCode = 4;
@@ -109,42 +112,58 @@ void Keep(std::exception_ptr& failure, Step step) {
 // component and every run whose workers may still send to it share it, so a
 // late SendMessage always meets this live window, never a destroyed one or a
 // later window that reused its handle. Once the component is gone the window
-// ignores the hand-overs, and the last holder destroys it: at once on the
-// creating thread, else by a posted WM_CLOSE that the creating thread
-// handles.
-class TConsoleIO::TMessageWindow {
+// ignores the hand-overs but a worker's failure, and the last holder
+// destroys it: at once on the creating thread, else by a posted WM_CLOSE,
+// which the creating thread handles once the window has let go of this.
+class TConsoleIO::TMessageWindow : private win::WindowObject {
  public:
-  explicit TMessageWindow(TConsoleIO* component) : thread_(GetCurrentThreadId()) {
-    static const ATOM windowClass = [] {
-      WNDCLASSA description{};
-      description.lpfnWndProc = &TConsoleIO::WindowProc;
-      description.hInstance = GetModuleHandleA(nullptr);
-      description.lpszClassName = kConsoleIOWindowClass;
-      return RegisterClassA(&description);
-    }();
-    handle_ = CreateWindowExA(0, MAKEINTATOM(windowClass), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleA(nullptr), component);
+  explicit TMessageWindow(TConsoleIO* component)
+      : component_(component), thread_(GetCurrentThreadId()) {
+    handle_ = CreateWindowExW(0, win::RegisterWindowClass(kConsoleIOWindowClass), L"", 0, 0, 0, 0,
+                              0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                              static_cast<WindowObject*>(this));
     if (!handle_)
       win::RaiseLastOSError();
   }
   ~TMessageWindow() {
-    if (GetCurrentThreadId() == thread_)
+    if (GetCurrentThreadId() == thread_) {
       DestroyWindow(handle_);
-    else
-      PostMessageA(handle_, WM_CLOSE, 0, 0);
+      return;
+    }
+    Unlink(handle_);
+    PostMessageA(handle_, WM_CLOSE, 0, 0);
   }
-  TMessageWindow(const TMessageWindow&) = delete;
-  TMessageWindow& operator=(const TMessageWindow&) = delete;
 
   HWND Handle() const { return handle_; }
   // Once the component is gone, the workers stop handing over.
   bool Attached() const { return attached_.load(); }
   void DetachComponent() {
     attached_ = false;
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    component_ = nullptr;
   }
 
  private:
+  // A failure of the component's handling, or a worker's, raised here goes
+  // to the report; the message counts as handled.
+  LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case CIO_RECEIVE_OUTPUT:
+      case CIO_RECEIVE_ERROR:
+      case CIO_ERROR:
+      case CIO_PROCESS_ENDED:
+        if (component_)
+          component_->HandleMessage(message, wParam, lParam);
+        return 0;
+      case CIO_WORKER_FAILED:
+        std::rethrow_exception(*reinterpret_cast<const std::exception_ptr*>(wParam));
+      case WM_CLOSE:  // only the window let go of closes
+        return 0;
+      default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+
+  TConsoleIO* component_;  // the creating thread's
   HWND handle_;
   DWORD thread_;
   std::atomic<bool> attached_{true};
@@ -174,6 +193,7 @@ struct TConsoleIO::TRun {
   void WaitForExit();
   void Send(UINT message, WPARAM wParam, LPARAM lParam);
   void ReaderDone();
+  void HandOverFailure(std::exception_ptr error);
 
   const std::shared_ptr<TMessageWindow> window;
   win::UniqueHandle job;  // holds the child and what it starts; may be empty
@@ -193,6 +213,11 @@ struct TConsoleIO::TRun {
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
   if (window->Attached())
     SendMessageA(window->Handle(), message, wParam, lParam);
+}
+
+// Also once the component is gone: the failure is the program's to report.
+void TConsoleIO::TRun::HandOverFailure(std::exception_ptr error) {
+  SendMessageA(window->Handle(), CIO_WORKER_FAILED, reinterpret_cast<WPARAM>(&error), 0);
 }
 
 void TConsoleIO::TRun::Read(TReader& reader) {
@@ -233,22 +258,20 @@ void TConsoleIO::TRun::WaitForExit() {
   Send(CIO_PROCESS_ENDED, reinterpret_cast<WPARAM>(this), 0);
 }
 
-TConsoleIO::TConsoleIO(base::TComponent* owner, TExceptionReport onException)
-    : base::TComponent(owner),
-      window_(std::make_shared<TMessageWindow>(this)),
-      onException_(std::move(onException)) {}
+TConsoleIO::TConsoleIO(base::TComponent* owner)
+    : base::TComponent(owner), window_(std::make_shared<TMessageWindow>(this)) {}
 
 TConsoleIO::~TConsoleIO() {
   try {
     if (stopProcessOnFree_)
       StopProcess();
   } catch (...) {
-    Report(std::current_exception());
+    win::ReportException(std::current_exception());
   }
   try {
     ReleaseProcess();
   } catch (...) {
-    Report(std::current_exception());
+    win::ReportException(std::current_exception());
   }
   if (run_) {
     // The workers outlive the component: they keep draining the output pipes,
@@ -261,11 +284,6 @@ TConsoleIO::~TConsoleIO() {
     run_.reset();
   }
   window_->DetachComponent();
-}
-
-void TConsoleIO::Report(std::exception_ptr error) {
-  if (onException_)
-    onException_(error);
 }
 
 void TConsoleIO::SetSplitMode(TSplitMode mode) {
@@ -374,10 +392,8 @@ void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
   const auto start = [&run](void (*work)(TRun&)) {
     std::thread([run, work] {
       // Only memory exhaustion can raise in a worker; the worker then ends.
-      try {
-        work(*run);
-      } catch (...) {
-      }
+      win::GuardedCall([&] { work(*run); },
+                       [&](std::exception_ptr error) { run->HandOverFailure(error); });
     }).detach();
   };
   start([](TRun& r) { r.Read(r.output); });
@@ -433,35 +449,6 @@ void TConsoleIO::ReleaseProcess() {
 void TConsoleIO::FireStatusChange() {
   if (TProcessStatusChangeEvent handler = onProcessStatusChange_)
     handler(this, IsRunning());
-}
-
-LRESULT CALLBACK TConsoleIO::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* component = reinterpret_cast<TConsoleIO*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  switch (message) {
-    case CIO_RECEIVE_OUTPUT:
-    case CIO_RECEIVE_ERROR:
-    case CIO_ERROR:
-    case CIO_PROCESS_ENDED:
-      if (component) {
-        try {
-          component->HandleMessage(message, wParam, lParam);
-        } catch (...) {
-          component->Report(std::current_exception());
-        }
-      }
-      return 0;
-    case WM_CLOSE:
-      // Posted by the last worker to let go of a component-less window.
-      if (!component)
-        DestroyWindow(window);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
 }
 
 // Every hand-over comes from a worker of one of this component's runs,

@@ -29,12 +29,6 @@ using TReceiveEvent = std::function<void(TConsoleIO* sender, const std::string& 
 // The child process handle was set (isRunning true) or cleared (false).
 using TProcessStatusChangeEvent = std::function<void(TConsoleIO* sender, bool isRunning)>;
 
-// Where the component reports an exception that it cannot raise to a
-// caller: one raised by an event handler it calls from its message window,
-// or a failure while it is destroyed. The program hands it its standard
-// report.
-using TExceptionReport = std::function<void(std::exception_ptr error)>;
-
 // A broken internal rule of the component; its text names the unit ConsoleIO.
 class EAssertionFailed : public std::logic_error {
  public:
@@ -62,10 +56,13 @@ inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
 // that none of them still holds a file open.
 //
 // Every call and every event is on the creating thread. An event handler
-// must not free the component that calls it.
+// must not free the component that calls it. What the component cannot raise
+// to a caller goes to the process's exception report (win/entry_guard.h) on
+// the creating thread: an exception of an event handler it calls from its
+// message window, a failure while it is destroyed, a failed worker.
 class TConsoleIO : public base::TComponent {
  public:
-  TConsoleIO(base::TComponent* owner, TExceptionReport onException);
+  explicit TConsoleIO(base::TComponent* owner);
   ~TConsoleIO() override;
 
   // Published properties.
@@ -124,9 +121,7 @@ class TConsoleIO : public base::TComponent {
   struct TReader;
   struct TRun;
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void Report(std::exception_ptr error);
   void ReceiveOutput(const char* data, int count);
   void ReceiveError(const char* data, int count);
   void ProcessEnded();
@@ -146,7 +141,6 @@ class TConsoleIO : public base::TComponent {
   unsigned long exitCode_ = STILL_ACTIVE;
   unsigned long processId_ = 0;
 
-  TExceptionReport onException_;
   std::string terminateCommand_ = "quit";
   bool enableKill_ = false;
   int waitTimeout_ = 1000;

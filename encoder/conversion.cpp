@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "encoder/progress_report.h"
 #include "encoder/temporary_output.h"
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -64,25 +66,31 @@ std::string FfmpegInput(const std::string& inputPath) {
 
 // Reads one of FFmpeg's pipes to its end, handing on whole lines. It keeps
 // reading after a failure to hand on, since FFmpeg stops when a pipe it
-// writes to fills up.
-void Relay(HANDLE pipe, const std::function<void(std::string_view)>& onLine) noexcept {
+// writes to fills up, and raises that failure at the end.
+void Relay(HANDLE pipe, const std::function<void(std::string_view)>& onLine) {
   LineSplitter lines;
-  bool relaying = true;
+  std::exception_ptr failure;
   char buffer[4096];
   DWORD count = 0;
   while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+    if (failure)
+      continue;
     try {
-      if (relaying)
-        lines.Add(std::string_view(buffer, count), onLine);
+      lines.Add(std::string_view(buffer, count), onLine);
     } catch (...) {
-      relaying = false;
+      failure = std::current_exception();
     }
   }
-  try {
-    if (relaying)
-      lines.Finish(onLine);
-  } catch (...) {
-  }
+  if (failure)
+    std::rethrow_exception(failure);
+  lines.Finish(onLine);
+}
+
+// A relay on a thread of its own. Its failure is reported on standard error
+// and the conversion goes on without it.
+std::thread StartRelay(HANDLE pipe, std::function<void(std::string_view)> onLine) {
+  return std::thread(
+      [pipe, onLine = std::move(onLine)] { win::GuardedCall([&] { Relay(pipe, onLine); }); });
 }
 
 // Waits for FFmpeg to end, asking it to stop when the stop line comes
@@ -114,11 +122,11 @@ FfmpegResult RunFfmpeg(const std::string& ffmpegPath, const FfmpegPlan& plan,
   FfmpegLog log(outputPath, plan.videoDescription, plan.audioDescription);
   std::thread progressRelay, logRelay;
   try {
-    progressRelay = std::thread(Relay, ffmpeg.Output(), [&progress](std::string_view line) {
+    progressRelay = StartRelay(ffmpeg.Output(), [&progress](std::string_view line) {
       if (const auto text = progress.Add(line))
         WriteError(*text + (progress.Ended() ? "\n" : "\r"));
     });
-    logRelay = std::thread(Relay, ffmpeg.Log(), [&log](std::string_view line) {
+    logRelay = StartRelay(ffmpeg.Log(), [&log](std::string_view line) {
       if (const auto text = log.Filter(line))
         WriteError(*text + "\n");
     });

@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+#include "win/entry_guard.h"
+
 namespace encoder {
 
 void WriteError(std::string_view text) {
@@ -12,6 +14,10 @@ void WriteError(std::string_view text) {
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
             nullptr);
+}
+
+void WriteException(std::exception_ptr error) {
+  WriteError("libm9s: " + win::ExceptionText(error) + "\n");
 }
 
 }  // namespace encoder

@@ -16,17 +16,19 @@
 #include "encoder/error_output.h"
 #include "encoder/stop_signal.h"
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 
 int main() {
   using namespace encoder;
+  win::SetExceptionReport(WriteException);
   try {
     const std::shared_ptr<StopSignal> stop = StopSignal::WatchStandardInput();
     return Convert(ParseCommandLine(win::WideToUtf8(GetCommandLineW())), *stop);
   } catch (const CommandLineError& error) {
     WriteError(std::string("libm9s: ") + error.what() + "\n" + kUsage + "\n");
     return kExitBadCommandLine;
-  } catch (const std::exception& error) {
-    WriteError(std::string("libm9s: ") + error.what() + "\n");
+  } catch (...) {
+    win::ReportException(std::current_exception());
     return kExitFailed;
   }
 }

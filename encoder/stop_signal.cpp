@@ -5,6 +5,7 @@
 
 #include "encoder/encoder_error.h"
 #include "encoder/line_splitter.h"
+#include "win/entry_guard.h"
 
 namespace encoder {
 
@@ -28,27 +29,23 @@ std::shared_ptr<StopSignal> StopSignal::WatchStandardInput() {
   auto signal = std::make_shared<StopSignal>();
   const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
   if (input && input != INVALID_HANDLE_VALUE)
-    std::thread([signal, input] { signal->Watch(input); }).detach();
+    std::thread([signal, input] { win::GuardedCall([&] { signal->Watch(input); }); }).detach();
   return signal;
 }
 
-// Ends at the end of the input or on a read error; the conversion then
-// simply runs to its end.
+// Ends at the end of the input or on a read error, and when a line finds no
+// memory, which is reported; the conversion then simply runs to its end.
 void StopSignal::Watch(HANDLE input) {
-  try {
-    LineSplitter lines;
-    char buffer[256];
-    DWORD count = 0;
-    const auto onLine = [this](std::string_view line) {
-      if (IsStopLine(line))
-        SetEvent(event_.Get());
-    };
-    while (ReadFile(input, buffer, sizeof buffer, &count, nullptr) && count > 0)
-      lines.Add(std::string_view(buffer, count), onLine);
-    lines.Finish(onLine);
-  } catch (...) {
-    // Out of memory for a line: the watch ends, the conversion goes on.
-  }
+  LineSplitter lines;
+  char buffer[256];
+  DWORD count = 0;
+  const auto onLine = [this](std::string_view line) {
+    if (IsStopLine(line))
+      SetEvent(event_.Get());
+  };
+  while (ReadFile(input, buffer, sizeof buffer, &count, nullptr) && count > 0)
+    lines.Add(std::string_view(buffer, count), onLine);
+  lines.Finish(onLine);
 }
 
 }  // namespace encoder

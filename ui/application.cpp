@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 #include "win/os_error.h"
 
 namespace ui {
@@ -17,7 +18,8 @@ TApplication& Application() {
 }
 
 void TApplication::Initialize() {
-  static const bool initialized = [] {
+  static const bool initialized = [this] {
+    win::SetExceptionReport([this](std::exception_ptr error) { ShowException(error); });
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES;
@@ -80,7 +82,7 @@ void TApplication::HandleException() {
 }
 
 void TApplication::ShowException(std::exception_ptr error) {
-  const std::string text = ExceptionText(error);
+  const std::string text = win::ExceptionText(error);
   if (onException_) {
     onException_(text);
     return;
@@ -97,17 +99,6 @@ int TApplication::Run() {
 
 void TApplication::Terminate() {
   PostQuitMessage(0);
-}
-
-std::string ExceptionText(std::exception_ptr error) {
-  try {
-    if (error)
-      std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    return e.what();
-  } catch (...) {
-  }
-  return "Unknown error";
 }
 
 }  // namespace ui

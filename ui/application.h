@@ -21,7 +21,10 @@ class TApplication {
   // What ended WaitForMessageOrHandle.
   enum class WaitResult { Message, Signalled, Timeout };
 
-  // Registers the common controls; done once, before the first control.
+  // Registers the common controls and makes ShowException the process's
+  // exception report (win/entry_guard.h), which shows on the calling
+  // thread: a worker thread hands its failures to this one. Done once,
+  // before the first control.
   void Initialize();
 
   const std::string& Title() const { return title_; }
@@ -69,8 +72,5 @@ class TApplication {
 };
 
 TApplication& Application();
-
-// Text of an exception for the report.
-std::string ExceptionText(std::exception_ptr error);
 
 }  // namespace ui

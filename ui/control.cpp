@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 #include "win/os_error.h"
 #include "win/window_text.h"
 
@@ -122,11 +123,7 @@ LRESULT CALLBACK TControl::WindowTrampoline(HWND window, UINT message, WPARAM wP
     return CallWindowProcW(classProc, window, message, wParam, lParam);
   }
   TMessage current{message, wParam, lParam, 0};
-  try {
-    control->windowProc_(current);
-  } catch (...) {
-    Application().HandleException();
-  }
+  win::GuardedCall([&] { control->windowProc_(current); });
   if (message == WM_NCDESTROY && control->handle_ == window)
     control->Unbind();
   return current.Result;

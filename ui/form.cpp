@@ -1,12 +1,11 @@
 #include "ui/form.h"
 
-#include <set>
 #include <stdexcept>
 #include <vector>
 
 #include "ui/menu.h"
-#include "win/code_page.h"
-#include "win/os_error.h"
+#include "win/window_class.h"
+#include "win/window_list.h"
 
 namespace ui {
 namespace {
@@ -43,34 +42,17 @@ DWORD FormExStyle(const TFormOptions& options) {
   return exStyle;
 }
 
-// The names live in a set, whose elements never move, so the pointers
-// handed out stay valid however many classes follow.
-const wchar_t* RegisteredFormClass(const std::string& name, WNDPROC procedure) {
-  static std::set<std::wstring> registered;
-  const std::wstring wide = win::Utf8ToWide(name);
-  if (auto known = registered.find(wide); known != registered.end())
-    return known->c_str();
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = wide.c_str();
-  if (!RegisterClassExW(&windowClass))
-    win::RaiseLastOSError();
-  return registered.insert(wide).first->c_str();
-}
-
 HWND MainFormWindow() {
   TForm* mainForm = Application().MainForm();
   return mainForm ? mainForm->Handle() : nullptr;
 }
 
-BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
-  if (IsWindowVisible(window) && IsWindowEnabled(window))
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
+std::vector<HWND> EnabledThreadWindows() {
+  std::vector<HWND> enabled;
+  for (HWND window : win::ThreadWindows())
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+      enabled.push_back(window);
+  return enabled;
 }
 
 }  // namespace
@@ -80,9 +62,8 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 // hands the activation back to one of them.
 class TForm::ModalScope {
  public:
-  explicit ModalScope(TForm& form) : form_(form), previous_(GetActiveWindow()) {
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
-                      reinterpret_cast<LPARAM>(&disabled_));
+  explicit ModalScope(TForm& form)
+      : form_(form), previous_(GetActiveWindow()), disabled_(EnabledThreadWindows()) {
     for (HWND window : disabled_)
       EnableWindow(window, FALSE);
     form_.modal_ = true;
@@ -107,11 +88,12 @@ class TForm::ModalScope {
 };
 
 TForm::TForm(const TFormOptions& options)
-    : TControl(nullptr,
-               TWindowClass{RegisteredFormClass(options.className, &WindowTrampoline),
-                            FormStyle(options), FormExStyle(options)},
-               TBounds{options.left, options.top, options.clientWidth, options.clientHeight},
-               options.caption, MainFormWindow()) {
+    : TControl(
+          nullptr,
+          TWindowClass{win::RegisterWindowClass(options.className, CS_DBLCLKS, &WindowTrampoline),
+                       FormStyle(options), FormExStyle(options)},
+          TBounds{options.left, options.top, options.clientWidth, options.clientHeight},
+          options.caption, MainFormWindow()) {
   SetClientSize(options.clientWidth, options.clientHeight);
 }
 

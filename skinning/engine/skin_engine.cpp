@@ -5,7 +5,6 @@
 
 #include "base/ascii_case.h"
 #include "base/path_text.h"
-#include "skinning/engine/deferred_release.h"
 #include "skinning/engine/skin_file_search.h"
 #include "skinning/engine/window_hook.h"
 #include "skinning/engine/window_messages.h"
@@ -16,7 +15,9 @@
 #include "skinning/painters/dib_buffer.h"
 #include "ui/application.h"
 #include "win/code_page.h"
+#include "win/deferred_release.h"
 #include "win/system_folders.h"
+#include "win/window_list.h"
 #include "win/window_text.h"
 
 namespace skinning {
@@ -68,17 +69,14 @@ std::string ProgramFolder() {
   return base::ExtractFilePath(std::string(path, length < MAX_PATH ? length : 0));
 }
 
-BOOL CALLBACK CollectForm(HWND window, LPARAM forms) {
-  if (auto* form = dynamic_cast<ui::TForm*>(ui::TControl::FromHandle(window))) {
-    reinterpret_cast<std::vector<ui::TForm*>*>(forms)->push_back(form);
-  }
-  return TRUE;
-}
-
 // The program's forms: the top-level windows of this thread that are ours.
 std::vector<ui::TForm*> ThreadForms() {
   std::vector<ui::TForm*> forms;
-  EnumThreadWindows(GetCurrentThreadId(), CollectForm, reinterpret_cast<LPARAM>(&forms));
+  for (HWND window : win::ThreadWindows()) {
+    if (auto* form = dynamic_cast<ui::TForm*>(ui::TControl::FromHandle(window))) {
+      forms.push_back(form);
+    }
+  }
   return forms;
 }
 
@@ -303,7 +301,7 @@ void TvxSkinEngine::ReleaseWindow(TvxSkinWindow& window) {
   std::shared_ptr<TvxSkinWindow> going(own->release());
   ownWindows_.erase(own);
   WindowGone(window);
-  ReleaseWhenIdle([going]() mutable { going.reset(); });
+  win::ReleaseWhenIdle([going]() mutable { going.reset(); });
 }
 
 bool TvxSkinEngine::AnswersSkinned(HWND window) const {

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include "skinning/engine/deferred_release.h"
 #include "skinning/engine/skin_engine.h"
-#include "ui/application.h"
+#include "win/entry_guard.h"
 
 namespace skinning {
 
@@ -14,22 +13,23 @@ HHOOK creationHook = nullptr;
 HHOOK messageHook = nullptr;
 TvxSkinEngine* hookingEngine = nullptr;
 
+// True when the engine refuses the window's creation.
+bool TellEngine(int code, WPARAM wParam, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_CREATEWND) {
+    const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+    return hookingEngine->WindowCreating(window, *create->lpcs);
+  }
+  if (code == HCBT_ACTIVATE) {
+    hookingEngine->WindowActivating(window);
+  }
+  return false;
+}
+
 LRESULT CALLBACK CreationHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
-  if (code >= 0 && hookingEngine) {
-    MessageScope scope;
-    try {
-      HWND window = reinterpret_cast<HWND>(wParam);
-      if (code == HCBT_CREATEWND) {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        if (hookingEngine->WindowCreating(window, *create->lpcs)) {
-          return 1;
-        }
-      } else if (code == HCBT_ACTIVATE) {
-        hookingEngine->WindowActivating(window);
-      }
-    } catch (...) {
-      ui::Application().HandleException();
-    }
+  if (code >= 0 && hookingEngine &&
+      win::Guarded(false, [&] { return TellEngine(code, wParam, lParam); })) {
+    return 1;
   }
   return CallNextHookEx(creationHook, code, wParam, lParam);
 }
@@ -37,7 +37,7 @@ LRESULT CALLBACK CreationHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
 // Sees each message as it leaves the queue, before the loop handles it.
 LRESULT CALLBACK MessageHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0 && wParam == PM_REMOVE && hookingEngine) {
-    hookingEngine->RouteMenuKey(*reinterpret_cast<MSG*>(lParam));
+    win::GuardedCall([&] { hookingEngine->RouteMenuKey(*reinterpret_cast<MSG*>(lParam)); });
   }
   return CallNextHookEx(messageHook, code, wParam, lParam);
 }

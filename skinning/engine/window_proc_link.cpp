@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include "skinning/engine/deferred_release.h"
-#include "ui/application.h"
+#include "win/entry_guard.h"
 
 namespace skinning {
 
@@ -29,7 +28,7 @@ struct ChainEntry {
       current->next(message);
       return;
     }
-    MessageScope scope;
+    win::MessageScope scope;
     ++current->running;
     try {
       current->handler(message, current->next);
@@ -94,15 +93,13 @@ LRESULT CALLBACK SubclassLink::Procedure(HWND window, UINT message, WPARAM wPara
     return DefSubclassProc(window, message, wParam, lParam);
   }
   ui::TMessage current{message, wParam, lParam, 0};
-  MessageScope scope;
+  // Open over the removal too: a release the message asked for may free
+  // the link.
+  win::MessageScope scope;
   const ui::TWndMethod next = [window](ui::TMessage& m) {
     m.Result = DefSubclassProc(window, m.Msg, m.WParam, m.LParam);
   };
-  try {
-    link->handler_(current, next);
-  } catch (...) {
-    ui::Application().HandleException();
-  }
+  win::GuardedCall([&] { link->handler_(current, next); });
   if (message == WM_NCDESTROY) {
     link->Remove();
   }

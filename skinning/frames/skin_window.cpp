@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "skinning/engine/skin_engine.h"
-#include "ui/application.h"
 
 namespace skinning {
 
@@ -33,14 +32,9 @@ void TvxSkinWindow::AddPainter(std::unique_ptr<TvxSkinControl> painter) {
   painters_.push_back(std::move(painter));
 }
 
-// One painter that fails does not keep the others from their look.
 void TvxSkinWindow::UpdatePainters() {
   for (const auto& painter : painters_) {
-    try {
-      painter->UpdateLook();
-      InvalidateRect(painter->GetHandle(), nullptr, TRUE);
-    } catch (...) {
-    }
+    painter->Refresh();
   }
 }
 

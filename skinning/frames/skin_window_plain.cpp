@@ -4,6 +4,7 @@
 #include "skinning/engine/painter_kind.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
+#include "win/window_list.h"
 #include "win/window_text.h"
 
 namespace skinning {
@@ -11,11 +12,6 @@ namespace skinning {
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
-  reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
-  return TRUE;
-}
 
 RECT WindowRectOf(HWND window) {
   RECT rect{};
@@ -59,9 +55,7 @@ CaptionButtonSet TvxSkinWindowWnd::Buttons() const {
 }
 
 void TvxSkinWindowWnd::AttachControls() {
-  std::vector<HWND> children;
-  EnumChildWindows(Handle(), CollectChild, reinterpret_cast<LPARAM>(&children));
-  for (HWND child : children) {
+  for (HWND child : win::ChildWindows(Handle())) {
     if (SendMessageW(child, kMsgIsSkinned, 0, 0) == 0) {
       AttachChild(child);
     }

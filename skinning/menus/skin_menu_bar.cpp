@@ -6,8 +6,9 @@
 #include "skinning/engine/window_messages.h"
 #include "skinning/menus/menu_layout.h"
 #include "win/code_page.h"
+#include "win/entry_guard.h"
 #include "win/gdi.h"
-#include "win/os_error.h"
+#include "win/window_class.h"
 
 namespace skinning {
 
@@ -50,19 +51,7 @@ class MenuFilterHook {
 
 // A window class of our own, whose messages reach the control's chain.
 const wchar_t* TvxSkinMenuBar::WindowClassName() {
-  static const wchar_t* const name = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &TvxSkinMenuBar::WindowTrampoline;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"TvxSkinMenuBar";
-    if (!RegisterClassExW(&windowClass)) {
-      win::RaiseLastOSError();
-    }
-    return L"TvxSkinMenuBar";
-  }();
-  return name;
+  return win::RegisterWindowClass("TvxSkinMenuBar", 0, &TvxSkinMenuBar::WindowTrampoline);
 }
 
 TvxSkinMenuBar::TvxSkinMenuBar(ui::TForm& form, TvxSkinEngine& engine, ui::TMainMenu& menu)
@@ -332,8 +321,9 @@ int TvxSkinMenuBar::Track(int index, bool fromKeyboard) {
 }
 
 LRESULT CALLBACK TvxSkinMenuBar::FilterMenuMessages(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == MSGF_MENU && trackingBar &&
-      trackingBar->FilterMenuMessage(*reinterpret_cast<const MSG*>(lParam))) {
+  if (code == MSGF_MENU && trackingBar && win::Guarded(false, [&] {
+        return trackingBar->FilterMenuMessage(*reinterpret_cast<const MSG*>(lParam));
+      })) {
     return TRUE;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -1,43 +1,24 @@
 #include "skinning/painters/scroll_overlay.h"
 
-#include "skinning/engine/deferred_release.h"
 #include "skinning/engine/window_messages.h"
-#include "ui/application.h"
 #include "win/gdi.h"
 #include "win/os_error.h"
 
 namespace skinning {
 
-const wchar_t* ScrollOverlay::WindowClass() {
-  static const wchar_t* const name = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &ScrollOverlay::Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"TvxSkinInternalScrollBar";
-    if (!RegisterClassExW(&windowClass)) {
-      win::RaiseLastOSError();
-    }
-    return L"TvxSkinInternalScrollBar";
-  }();
-  return name;
-}
-
 ScrollOverlay::ScrollOverlay(HWND parent, PaintHandler paint, MouseHandler mouse)
     : paint_(std::move(paint)), mouse_(std::move(mouse)) {
-  window_ = CreateWindowExW(0, WindowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+  const wchar_t* windowClass = win::RegisterWindowClass("TvxSkinInternalScrollBar", CS_DBLCLKS);
+  window_ = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                            nullptr, GetModuleHandleW(nullptr), static_cast<WindowObject*>(this));
   if (!window_) {
     win::RaiseLastOSError();
   }
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 ScrollOverlay::~ScrollOverlay() {
   if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    Unlink(window_);
     DestroyWindow(window_);
   }
 }
@@ -67,27 +48,11 @@ void ScrollOverlay::Compose() {
   paint_(picture_);
 }
 
-LRESULT CALLBACK ScrollOverlay::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* overlay = reinterpret_cast<ScrollOverlay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!overlay) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  if (message == WM_NCDESTROY) {  // its parent went first
-    overlay->window_ = nullptr;
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  MessageScope scope;
-  try {
-    return overlay->Handle(message, wParam, lParam);
-  } catch (...) {
-    ui::Application().HandleException();
-  }
-  return 0;
-}
-
-LRESULT ScrollOverlay::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ScrollOverlay::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCDESTROY:  // its parent went first
+      window_ = nullptr;
+      break;
     case kMsgIsSkinned:
       return 1;
     case WM_ERASEBKGND:
@@ -105,7 +70,7 @@ LRESULT ScrollOverlay::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       mouse_(message, wParam, lParam);
       return 0;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace skinning

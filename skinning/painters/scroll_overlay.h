@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "skinning/painters/dib_buffer.h"
+#include "win/window_class.h"
 
 namespace skinning {
 
@@ -12,7 +13,7 @@ namespace skinning {
 // parent, above its siblings, that shows the skin's scroll bar and hands
 // the mouse on, so the system still does the scrolling. It paints in its
 // own paint message, through its picture, in one transfer.
-class ScrollOverlay {
+class ScrollOverlay : private win::WindowObject {
  public:
   // Draws the bar on the picture, which is the panel's size.
   using PaintHandler = std::function<void(DibBuffer& picture)>;
@@ -37,9 +38,7 @@ class ScrollOverlay {
   const DibBuffer& Picture() const { return picture_; }
 
  private:
-  static const wchar_t* WindowClass();
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   // The panel's picture, drawn afresh.
   void Compose();
 

@@ -1,8 +1,11 @@
 #include "skinning/painters/skin_control.h"
 
+#include <utility>
+
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "skinning/frames/skin_window.h"
+#include "win/entry_guard.h"
 #include "win/gdi.h"
 
 namespace skinning {
@@ -37,7 +40,7 @@ const skin::TvxSkinReader& TvxSkinControl::Reader() const {
 
 bool TvxSkinControl::Skinning() const {
   const TvxSkinEngine& engine = Engine();
-  return engine.Skinning() && !engine.IsDisabledTag(ControlTag());
+  return !failed_ && engine.Skinning() && !engine.IsDisabledTag(ControlTag());
 }
 
 void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved) {
@@ -51,25 +54,62 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
     return;
   }
   // Messages nest (a paint asks the control to draw itself): each has
-  // its own saved handler and handled flag.
-  const ui::TWndMethod* outerSaved = saved_;
-  const bool outerHandled = handled_;
-  saved_ = &saved;
-  handled_ = false;
+  // its own frame and handled flag.
+  MessageFrame frame{saved};
+  MessageFrame* const outerFrame = std::exchange(frame_, &frame);
+  const bool outerHandled = std::exchange(handled_, false);
   try {
     if (BeforeMessage(message)) {
-      saved(message);
+      CallSaved(message);
     }
     if (!handled_) {
       AfterMessage(message);
     }
   } catch (...) {
-    saved_ = outerSaved;
+    frame_ = outerFrame;
     handled_ = outerHandled;
+    if (frame.savedRaised) {
+      throw;
+    }
+    Fail(std::current_exception());
+    if (!frame.passedOn) {
+      saved(message);
+    }
+    return;
+  }
+  frame_ = outerFrame;
+  handled_ = outerHandled;
+}
+
+void TvxSkinControl::CallSaved(ui::TMessage& message) {
+  MessageFrame& frame = *frame_;
+  frame.passedOn = true;
+  try {
+    frame.saved(message);
+  } catch (...) {
+    frame.savedRaised = true;
     throw;
   }
-  saved_ = outerSaved;
-  handled_ = outerHandled;
+}
+
+// One painter that fails does not keep the others of its window from
+// their look.
+void TvxSkinControl::Refresh() {
+  try {
+    UpdateLook();
+  } catch (...) {
+    Fail(std::current_exception());
+  }
+  InvalidateRect(GetHandle(), nullptr, TRUE);
+}
+
+void TvxSkinControl::Fail(std::exception_ptr error) {
+  if (failed_) {
+    return;
+  }
+  failed_ = true;
+  win::ReportException(error);
+  Refresh();
 }
 
 bool TvxSkinControl::BeforeMessage(ui::TMessage&) {
@@ -266,7 +306,7 @@ void TvxSkinControlVCL::SaveOwnColors() {
 }
 
 void TvxSkinControlVCL::UpdateLook() {
-  const bool skinned = Engine().Skinning() && !Engine().IsDisabledTag(control_.Tag());
+  const bool skinned = Skinning();
   if (WantsParentColor() && control_.Parent()) {
     const ui::TColor wanted = skinned ? control_.Parent()->Color() : ownColor_;
     if (control_.Color() != wanted) {

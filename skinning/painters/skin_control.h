@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 
 #include "image/bitmap.h"
@@ -53,6 +54,11 @@ class TvxSkinControl {
   // Adopts the skin's colours and fonts while the engine skins, and the
   // control's own otherwise.
   virtual void UpdateLook() {}
+  // UpdateLook, then has the control painted again.
+  void Refresh();
+  // A painter whose step raised: it reported the failure once, and the
+  // control has its own look from then on.
+  bool Failed() const { return failed_; }
   // Remembers the control's own colours and fonts; called once, when the
   // painter is attached.
   virtual void SaveOwnColors() {}
@@ -87,7 +93,8 @@ class TvxSkinControl {
   // without erasing; the control's own handler sees neither. True when the message was one
   // of them; it is done with then.
   bool TakePaintMessages(ui::TMessage& message);
-  // The engine skins and the control is not one that keeps its own look.
+  // The engine skins, the control is not one that keeps its own look and
+  // the painter has not failed.
   bool Skinning() const;
   // The control's Tag; plain windows have none.
   virtual int ControlTag() const { return 0; }
@@ -99,7 +106,7 @@ class TvxSkinControl {
   virtual int SkinFontColor() const { return -1; }
   // Passes a message to the control's own handler; only while a message
   // goes through the painter.
-  void CallSaved(ui::TMessage& message) const { (*saved_)(message); }
+  void CallSaved(ui::TMessage& message);
 
   const skin::TvxSkinReader& Reader() const;
   // A skin colour as the system draws it: system colours resolved, a
@@ -122,11 +129,22 @@ class TvxSkinControl {
   DibBuffer picture_;
 
  private:
+  // One message on its way through the painter. What the control's own
+  // handler raises is the control's failure, not the painter's.
+  struct MessageFrame {
+    const ui::TWndMethod& saved;
+    bool passedOn = false;
+    bool savedRaised = false;
+  };
+
   void NoteMouseMove();
   void PaintInPaintMessage(ui::TMessage& message);
+  // Reports the failure, the first time, and gives the control its own look.
+  void Fail(std::exception_ptr error);
 
   TvxSkinWindow& window_;
-  const ui::TWndMethod* saved_ = nullptr;
+  MessageFrame* frame_ = nullptr;
+  bool failed_ = false;
   // The paint's own device context while the control answers WM_PAINT.
   HDC paintDc_ = nullptr;
 };

@@ -78,7 +78,7 @@ Result PlainRead(const std::string& command, DWORD readSize) {
 
 Result ThroughConsoleIO(const std::string& command) {
   Result result;
-  console::TConsoleIO io(nullptr, nullptr);
+  console::TConsoleIO io(nullptr);
   io.SetSplitMode(console::smSplitchar);
   io.SetOnReceiveOutput([&result](console::TConsoleIO*, const std::string& text) {
     if (!text.empty()) {

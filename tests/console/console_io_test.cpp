@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/console/child_command.h"
+#include "tests/support/report_log.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 #include "win/os_error.h"
@@ -37,10 +38,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 20000, HANDLE 
     MsgWaitForMultipleObjects(handle ? 1 : 0, &handle, FALSE,
                               std::min<DWORD>(timeout - elapsed, 50), QS_ALLINPUT);
   }
-}
-
-void ReportToApplication(std::exception_ptr error) {
-  ui::Application().ShowException(error);
 }
 
 // This process's runner windows only: tests running alongside make their own.
@@ -131,9 +128,8 @@ class ConsoleIOTest : public ::testing::Test {
   }
 
   // The texts of the exceptions the component reported.
-  Lines reported;
-  std::unique_ptr<TConsoleIO> io = std::make_unique<TConsoleIO>(
-      nullptr, [this](std::exception_ptr error) { reported.push_back(ui::ExceptionText(error)); });
+  test_support::ReportLog reported;
+  std::unique_ptr<TConsoleIO> io = std::make_unique<TConsoleIO>(nullptr);
   Recorder recorder{*io};
 };
 
@@ -385,7 +381,8 @@ TEST_F(ConsoleIOTest, HandlerExceptionsReachTheApplication) {
   // A raising handler leaves the rest of its chunk for the next chunk.
   RunToEnd(R"(out=bad\n err=SYNC wait out=after\ntail)");
   EXPECT_EQ(texts, (Lines{"bad", "after", "tail"}));
-  EXPECT_EQ(reported, (Lines{"failed on bad", "failed on tail"}));
+  EXPECT_EQ(reported.texts, (Lines{"failed on bad", "failed on tail"}));
+  EXPECT_EQ(reported.threads, std::vector<DWORD>(2, GetCurrentThreadId()));
   // The failing final flush did not keep the component from its end.
   EXPECT_FALSE(io->IsRunning());
   EXPECT_EQ(recorder.log.back(), "status:0");
@@ -523,9 +520,10 @@ TEST_F(ConsoleIOTest, EndWaitsOnlyBrieflyForPipesHeldByAnotherProcess) {
 }
 
 TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
+  test_support::ReportLog reported;
   const int windowsBefore = CountMessageWindows();
   Lines first;
-  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
+  auto io = std::make_unique<TConsoleIO>(nullptr);
   io->SetSplitMode(smSplitchar);
   io->SetStopProcessOnFree(false);
   io->SetOnReceiveOutput([&first](TConsoleIO*, const std::string& text) { first.push_back(text); });
@@ -552,7 +550,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
 
   // A new component, probably with the same window handle, sees nothing of
   // the first one's run.
-  TConsoleIO second(nullptr, ReportToApplication);
+  TConsoleIO second(nullptr);
   second.SetSplitMode(smSplitchar);
   Recorder recorder(second);
   second.Run(ChildCommand("drip=3,10"), "", false);
@@ -568,12 +566,14 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunLeavesNothingBehind) {
   // The first run's workers end with its child; the last one to let go of
   // the run frees the first component's window.
   EXPECT_TRUE(PumpUntil([&] { return CountMessageWindows() == windowsBefore + 1; }));
+  EXPECT_TRUE(reported.texts.empty());
 }
 
 TEST(ConsoleIODestroyTest, DestroyedBeforeTheEndWasHandled) {
+  test_support::ReportLog reported;
   const int windowsBefore = CountMessageWindows();
   Lines log;
-  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
+  auto io = std::make_unique<TConsoleIO>(nullptr);
   io->SetSplitMode(smSplitchar);
   io->SetOnReceiveOutput([&log](TConsoleIO*, const std::string& text) { log.push_back(text); });
   io->SetOnProcessStatusChange(
@@ -590,12 +590,14 @@ TEST(ConsoleIODestroyTest, DestroyedBeforeTheEndWasHandled) {
   EXPECT_EQ(log, (Lines{"status:1", log[1], "status:0"}));
   EXPECT_TRUE(PumpUntil([&] { return CountMessageWindows() == windowsBefore; }));
   EXPECT_EQ(log.size(), 3u);
+  EXPECT_TRUE(reported.texts.empty());
 }
 
 TEST(ConsoleIODestroyTest, DestroyedMidRunStopsTheChildWhenAsked) {
+  test_support::ReportLog reported;
   const int windowsBefore = CountMessageWindows();
   Lines log;
-  auto io = std::make_unique<TConsoleIO>(nullptr, ReportToApplication);
+  auto io = std::make_unique<TConsoleIO>(nullptr);
   io->SetSplitMode(smSplitchar);
   io->SetEnableKill(true);
   io->SetTerminateCommand("");
@@ -614,6 +616,7 @@ TEST(ConsoleIODestroyTest, DestroyedMidRunStopsTheChildWhenAsked) {
   GetExitCodeProcess(child.Get(), &exitCode);
   EXPECT_EQ(exitCode, 4u);
   EXPECT_TRUE(PumpUntil([&] { return CountMessageWindows() == windowsBefore; }));
+  EXPECT_TRUE(reported.texts.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -434,6 +435,74 @@ TEST_F(PainterTest, AControlTaggedDisabledAfterAttachmentIsDrawnByItsOwnHandler)
   form->button->SetTag(0);
   PaintNow(button);
   EXPECT_EQ(FaceCentreColor(1), ScreenPixel(button, kFaceX, kFaceY));
+}
+
+// A button's painter that raises from its paint or from its look once
+// told to.
+class FailingButtonPainter : public skinning::TvxSkinButton {
+ public:
+  using skinning::TvxSkinButton::TvxSkinButtonOf;
+
+  void Paint() override {
+    ++paints;
+    if (failPaint) {
+      throw std::runtime_error("Failed to paint");
+    }
+    skinning::TvxSkinButton::Paint();
+  }
+  void UpdateLook() override {
+    if (failLook) {
+      throw std::runtime_error("Failed to take the look");
+    }
+    skinning::TvxSkinButton::UpdateLook();
+  }
+
+  int paints = 0;
+  bool failPaint = false;
+  bool failLook = false;
+};
+
+// The failure is reported once; then the button draws and clicks as the
+// system's own.
+TEST_F(PainterTest, PainterThatFailsReportsOnceAndLeavesTheControlItsOwnLook) {
+  struct Case {
+    const char* what;
+    bool failPaint;
+    bool failLook;
+    const char* report;
+  };
+  const Case cases[] = {
+      {"paint", true, false, "Failed to paint"},
+      {"look", false, true, "Failed to take the look"},
+  };
+  for (const Case& c : cases) {
+    // Below the group box, which the skinned form moved down under its menu bar.
+    auto* button = new ui::TButton(form.get(), {{205, 175, 70, 25}, "Own"});
+    HWND window = button->Handle();
+    int clicks = 0;
+    button->OnClick = [&clicks](base::TComponent*) { ++clicks; };
+    {
+      FailingButtonPainter painter(Skinned(), *button);
+      PaintNow(window);
+      ASSERT_EQ(FaceCentreColor(1), ScreenPixel(window, kFaceX, kFaceY)) << c.what;
+      painter.failPaint = c.failPaint;
+      painter.failLook = c.failLook;
+      for (int i = 0; i < 3; ++i) {
+        painter.Refresh();
+        PaintNow(window);
+      }
+      EXPECT_EQ(errors, std::vector<std::string>{c.report}) << c.what;
+      EXPECT_TRUE(painter.Failed()) << c.what;
+      const int paints = painter.paints;
+      PaintNow(window);
+      SendMessageW(window, BM_CLICK, 0, 0);
+      EXPECT_EQ(paints, painter.paints) << c.what;
+      EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(window, kFaceX, kFaceY)) << c.what;
+      EXPECT_EQ(1, clicks) << c.what;
+    }
+    delete button;
+    errors.clear();
+  }
 }
 
 TEST_F(PainterTest, EachPaintOfAPaintedControlIsOneTransfer) {

@@ -2,15 +2,15 @@
 
 #include <functional>
 
-namespace skinning {
+namespace win {
 
 // Objects that take window messages are freed only once no message handler
-// of the skin is running on the thread, so a handler up the stack never
+// of ours is running on the thread, so a handler up the stack never
 // returns into freed memory (a dialog box destroyed from inside one of its
 // own messages, a window released while its painter is at work).
 //
-// Every entry point through which the system calls into the skin (window
-// procedures, hooks) opens a scope for the time of the call.
+// Every entry point through which the system calls us opens a scope for
+// the time of the call (see entry_guard.h). Scopes count per thread.
 class MessageScope {
  public:
   MessageScope();
@@ -19,8 +19,8 @@ class MessageScope {
   MessageScope& operator=(const MessageScope&) = delete;
 };
 
-// Runs `release` at once when no scope is open, otherwise when the
-// outermost scope closes. Main thread only.
+// Runs `release` at once when no scope is open on the calling thread,
+// otherwise when the thread's outermost scope closes.
 void ReleaseWhenIdle(std::function<void()> release);
 
-}  // namespace skinning
+}  // namespace win
