@@ -113,8 +113,9 @@ void Keep(std::exception_ptr& failure, Step step) {
 // late SendMessage always meets this live window, never a destroyed one or a
 // later window that reused its handle. Once the component is gone the window
 // ignores the hand-overs but a worker's failure, and the last holder
-// destroys it: at once on the creating thread, else by a posted WM_CLOSE,
-// which the creating thread handles once the window has let go of this.
+// destroys it: at once on the creating thread; else it lets go of the window
+// and posts WM_CLOSE, which the creating thread's default handling answers
+// by destroying the window.
 class TConsoleIO::TMessageWindow : private win::WindowObject {
  public:
   explicit TMessageWindow(TConsoleIO* component)

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace win {
 
 namespace {
@@ -20,8 +22,8 @@ void WriteToErrorOutput(const std::string& text) {
 
 }  // namespace
 
-void SetExceptionReport(ExceptionReport report) {
-  ProcessReport() = std::move(report);
+ExceptionReport SetExceptionReport(ExceptionReport report) {
+  return std::exchange(ProcessReport(), std::move(report));
 }
 
 void ReportException(std::exception_ptr error) noexcept {

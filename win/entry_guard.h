@@ -14,10 +14,10 @@ namespace win {
 // the encoder writes it to its error output.
 using ExceptionReport = std::function<void(std::exception_ptr error)>;
 
-// Makes `report` the process's report; set by the program as it starts,
-// before any thread that may report runs. Empty: the text goes to the
-// standard error output.
-void SetExceptionReport(ExceptionReport report);
+// Makes `report` the process's report and returns the one it replaces; set
+// by the program as it starts, before any thread that may report runs.
+// Empty: the text goes to the standard error output.
+ExceptionReport SetExceptionReport(ExceptionReport report);
 
 // Hands an exception to the process's report, on the calling thread. A
 // report that raises ends the process.

@@ -321,9 +321,9 @@ int TvxSkinMenuBar::Track(int index, bool fromKeyboard) {
 }
 
 LRESULT CALLBACK TvxSkinMenuBar::FilterMenuMessages(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == MSGF_MENU && trackingBar && win::Guarded(false, [&] {
-        return trackingBar->FilterMenuMessage(*reinterpret_cast<const MSG*>(lParam));
-      })) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  const auto filter = [message] { return trackingBar->FilterMenuMessage(*message); };
+  if (code == MSGF_MENU && trackingBar && win::Guarded(false, filter)) {
     return TRUE;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

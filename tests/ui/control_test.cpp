@@ -9,6 +9,7 @@
 #include "ui/combo_box.h"
 #include "ui/form.h"
 #include "ui/std_controls.h"
+#include "win/deferred_release.h"
 
 namespace {
 
@@ -118,6 +119,25 @@ TEST_F(ControlTest, ExceptionInAHandlerReachesTheApplicationAndGoesNoFurther) {
 
   EXPECT_EQ(std::vector<std::string>{"Failed to read skin file!"}, reported);
   EXPECT_EQ(2, clicks);
+}
+
+// The report comes while the message's scope is open: what the handler
+// asked to release goes only once the message is done.
+TEST_F(ControlTest, HandlerFailureIsReportedBeforeItsMessageIsDone) {
+  auto* button = new TButton(&form, {{8, 8, 60, 25}, "Fail"});
+  bool released = false;
+  std::vector<bool> releasedWhenReported;
+  Application().SetOnException(
+      [&](const std::string&) { releasedWhenReported.push_back(released); });
+  button->OnClick = [&](base::TComponent*) {
+    win::ReleaseWhenIdle([&] { released = true; });
+    throw std::runtime_error("Failed");
+  };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  Application().SetOnException(nullptr);
+
+  EXPECT_EQ(std::vector<bool>{false}, releasedWhenReported);
+  EXPECT_TRUE(released);
 }
 
 TEST_F(ControlTest, PropertiesShowOnTheWindow) {
