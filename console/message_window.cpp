@@ -20,6 +20,8 @@ MessageWindow::MessageWindow(Handler handler, Report report)
 }
 
 MessageWindow::~MessageWindow() {
+  // A WM_CLOSE posted here must find the window detached.
+  Detach();
   if (GetCurrentThreadId() == thread_)
     DestroyWindow(handle_);
   else
