@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <exception>
+#include <functional>
+
+namespace console {
+
+// Class name of the runner's hidden message windows (message-only).
+inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
+
+// The runner's hand-overs from its workers to the creating thread; wParam
+// and lParam as noted.
+constexpr UINT CIO_RECEIVE_OUTPUT = 0x1D11;  // chunk address, byte count
+constexpr UINT CIO_RECEIVE_ERROR = 0x1D12;   // chunk address, byte count
+constexpr UINT CIO_ERROR = 0x1D13;           // error text address, its length plus 1
+constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // the run, 0
+
+// The hidden window that carries the hand-overs to the thread that created
+// it, where its window procedure passes each to the handler; an exception
+// the handler raises goes to the report. The component and every run whose
+// workers may still send to it share the window, so a late SendMessage
+// always meets this live window, never a destroyed one or a later window
+// that reused its handle. Once detached the window ignores the hand-overs,
+// and the last holder destroys it: at once on the creating thread, else by
+// a posted WM_CLOSE that the creating thread handles.
+class MessageWindow {
+ public:
+  using Handler = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+  using Report = std::function<void(std::exception_ptr error)>;
+
+  MessageWindow(Handler handler, Report report);
+  ~MessageWindow();
+  MessageWindow(const MessageWindow&) = delete;
+  MessageWindow& operator=(const MessageWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+  // Once the component is gone, the workers stop handing over.
+  bool Attached() const { return attached_.load(); }
+  // On the creating thread, before the handler's target goes.
+  void Detach();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+  Handler handler_;
+  Report report_;
+  HWND handle_;
+  DWORD thread_;
+  std::atomic<bool> attached_{true};
+};
+
+}  // namespace console
