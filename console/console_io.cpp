@@ -6,24 +6,15 @@
 #include <cstring>
 #include <exception>
 #include <thread>
-#include <vector>
 
+#include "win/child_process.h"
 #include "win/code_page.h"
 #include "win/entry_guard.h"
-#include "win/job_object.h"
 #include "win/os_error.h"
-#include "win/window_class.h"
+#include "win/pipe.h"
 
 namespace console {
 namespace {
-
-// Hand-overs from the workers to the message window; wParam and lParam as
-// noted.
-constexpr UINT CIO_RECEIVE_OUTPUT = 0x1D11;  // chunk address, byte count
-constexpr UINT CIO_RECEIVE_ERROR = 0x1D12;   // chunk address, byte count
-constexpr UINT CIO_ERROR = 0x1D13;           // error text address, its length plus 1
-constexpr UINT CIO_PROCESS_ENDED = 0x1D14;   // the run, 0
-constexpr UINT CIO_WORKER_FAILED = 0x1D15;   // the worker's exception_ptr, 0
 
 constexpr DWORD kReadSize = 1025;
 constexpr DWORD kKilledExitCode = 4;
@@ -33,11 +24,6 @@ constexpr DWORD kKilledExitCode = 4;
 // under Wine, a console host left behind by a child killed while its console
 // was being set up.
 constexpr DWORD kDrainTimeout = 1000;
-// How long a forced end waits for the processes of the child's job to be
-// gone; a killed process goes within milliseconds.
-constexpr DWORD kKillTimeout = 5000;
-// The most processes of one job a forced end waits for.
-constexpr DWORD kMostJobProcesses = 32;
 
 [[noreturn]] void AssertionFailure(int line) {
   char text[64];
@@ -49,49 +35,6 @@ constexpr DWORD kMostJobProcesses = 32;
 void CloseField(win::UniqueHandle& field) {
   if (!field.Close())
     win::RaiseLastOSError();
-}
-
-void CreateInheritablePipe(win::UniqueHandle& read, win::UniqueHandle& write) {
-  SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
-  HANDLE readEnd, writeEnd;
-  if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0))
-    win::RaiseLastOSError();
-  read.Reset(readEnd);
-  write.Reset(writeEnd);
-}
-
-// A non-inheritable copy of a handle with the same access.
-win::UniqueHandle PrivateCopy(HANDLE handle) {
-  HANDLE copy;
-  if (!DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, FALSE,
-                       DUPLICATE_SAME_ACCESS))
-    win::RaiseLastOSError();
-  return win::UniqueHandle(copy);
-}
-
-// Ends every process of the job and waits until they are gone, so that the
-// files they held are closed when this returns.
-void EndJob(HANDLE job) {
-  struct {
-    JOBOBJECT_BASIC_PROCESS_ID_LIST list;
-    ULONG_PTR more[kMostJobProcesses];
-  } ids{};
-  std::vector<win::UniqueHandle> processes;
-  if (QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr)) {
-    const DWORD count = std::min<DWORD>(ids.list.NumberOfProcessIdsInList, kMostJobProcesses);
-    for (DWORD i = 0; i < count; ++i) {
-      win::UniqueHandle process(
-          OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(ids.list.ProcessIdList[i])));
-      if (process)
-        processes.push_back(std::move(process));
-    }
-  }
-  TerminateJobObject(job, kKilledExitCode);
-  std::vector<HANDLE> handles;
-  for (const win::UniqueHandle& process : processes)
-    handles.push_back(process.Get());
-  if (!handles.empty())
-    WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, kKillTimeout);
 }
 
 // Runs one step of a sequence that must go on when a step raises; the first
@@ -107,68 +50,6 @@ void Keep(std::exception_ptr& failure, Step step) {
 }
 
 }  // namespace
-
-// The hidden window that carries the hand-overs to the creating thread. The
-// component and every run whose workers may still send to it share it, so a
-// late SendMessage always meets this live window, never a destroyed one or a
-// later window that reused its handle. Once the component is gone the window
-// ignores the hand-overs but a worker's failure, and the last holder
-// destroys it: at once on the creating thread; else it lets go of the window
-// and posts WM_CLOSE, which the creating thread's default handling answers
-// by destroying the window.
-class TConsoleIO::TMessageWindow : private win::WindowObject {
- public:
-  explicit TMessageWindow(TConsoleIO* component)
-      : component_(component), thread_(GetCurrentThreadId()) {
-    handle_ = CreateWindowExW(0, win::RegisterWindowClass(kConsoleIOWindowClass), L"", 0, 0, 0, 0,
-                              0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                              static_cast<WindowObject*>(this));
-    if (!handle_)
-      win::RaiseLastOSError();
-  }
-  ~TMessageWindow() {
-    if (GetCurrentThreadId() == thread_) {
-      DestroyWindow(handle_);
-      return;
-    }
-    Unlink(handle_);
-    PostMessageA(handle_, WM_CLOSE, 0, 0);
-  }
-
-  HWND Handle() const { return handle_; }
-  // Once the component is gone, the workers stop handing over.
-  bool Attached() const { return attached_.load(); }
-  void DetachComponent() {
-    attached_ = false;
-    component_ = nullptr;
-  }
-
- private:
-  // A failure of the component's handling, or a worker's, raised here goes
-  // to the report; the message counts as handled.
-  LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-    switch (message) {
-      case CIO_RECEIVE_OUTPUT:
-      case CIO_RECEIVE_ERROR:
-      case CIO_ERROR:
-      case CIO_PROCESS_ENDED:
-        if (component_)
-          component_->HandleMessage(message, wParam, lParam);
-        return 0;
-      case CIO_WORKER_FAILED:
-        std::rethrow_exception(*reinterpret_cast<const std::exception_ptr*>(wParam));
-      case WM_CLOSE:  // only the window let go of closes
-        return 0;
-      default:
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-  }
-
-  TConsoleIO* component_;  // the creating thread's
-  HWND handle_;
-  DWORD thread_;
-  std::atomic<bool> attached_{true};
-};
 
 // One output pipe and the worker that reads it, with the buffers its
 // hand-overs point into.
@@ -188,15 +69,14 @@ struct TConsoleIO::TReader {
 // noted; the destructor closes whatever is left, the job last, which ends
 // whatever the child left running.
 struct TConsoleIO::TRun {
-  explicit TRun(std::shared_ptr<TMessageWindow> window) : window(std::move(window)) {}
+  explicit TRun(std::shared_ptr<MessageWindow> window) : window(std::move(window)) {}
 
   void Read(TReader& reader);
   void WaitForExit();
   void Send(UINT message, WPARAM wParam, LPARAM lParam);
   void ReaderDone();
-  void HandOverFailure(std::exception_ptr error);
 
-  const std::shared_ptr<TMessageWindow> window;
+  const std::shared_ptr<MessageWindow> window;
   win::UniqueHandle job;  // holds the child and what it starts; may be empty
   // True once the run's end was handled or the component let go of it: a
   // failed read then ends its reader without a report. Output read later
@@ -214,11 +94,6 @@ struct TConsoleIO::TRun {
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
   if (window->Attached())
     SendMessageA(window->Handle(), message, wParam, lParam);
-}
-
-// Also once the component is gone: the failure is the program's to report.
-void TConsoleIO::TRun::HandOverFailure(std::exception_ptr error) {
-  SendMessageA(window->Handle(), CIO_WORKER_FAILED, reinterpret_cast<WPARAM>(&error), 0);
 }
 
 void TConsoleIO::TRun::Read(TReader& reader) {
@@ -260,7 +135,10 @@ void TConsoleIO::TRun::WaitForExit() {
 }
 
 TConsoleIO::TConsoleIO(base::TComponent* owner)
-    : base::TComponent(owner), window_(std::make_shared<TMessageWindow>(this)) {}
+    : base::TComponent(owner),
+      window_(std::make_shared<MessageWindow>([this](UINT message, WPARAM wParam, LPARAM lParam) {
+        HandleMessage(message, wParam, lParam);
+      })) {}
 
 TConsoleIO::~TConsoleIO() {
   try {
@@ -284,28 +162,7 @@ TConsoleIO::~TConsoleIO() {
     run_->inputRead.Reset();
     run_.reset();
   }
-  window_->DetachComponent();
-}
-
-void TConsoleIO::SetSplitMode(TSplitMode mode) {
-  splitMode_ = mode;
-  scanned_ = 0;
-}
-
-void TConsoleIO::SetSplitChar(char value) {
-  splitChar_ = value;
-  scanned_ = 0;
-}
-
-std::string TConsoleIO::Separator() const {
-  switch (splitMode_) {
-    case sm0D0A:
-      return "\r\n";
-    case smSplitchar:
-      return std::string(1, splitChar_);
-    default:
-      return {};
-  }
+  window_->Detach();
 }
 
 void TConsoleIO::Run(const std::string& commandLine, const std::string& currentDir, bool visible) {
@@ -317,73 +174,40 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   run->drained.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!run->drained)
     win::RaiseLastOSError();
-  win::UniqueHandle inputWrite, outputRead, errorRead;  // inheritable originals
-  CreateInheritablePipe(run->inputRead, inputWrite);
-  run->inputWrite = PrivateCopy(inputWrite.Get());
-  CreateInheritablePipe(outputRead, run->output.childEnd);
-  run->output.pipe = PrivateCopy(outputRead.Get());
-  CreateInheritablePipe(errorRead, run->error.childEnd);
-  run->error.pipe = PrivateCopy(errorRead.Get());
-  CloseField(inputWrite);
-  CloseField(outputRead);
-  CloseField(errorRead);
-
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.wShowWindow = visible ? SW_SHOW : SW_HIDE;
-  startup.hStdInput = run->inputRead.Get();
-  startup.hStdOutput = run->output.childEnd.Get();
-  startup.hStdError = run->error.childEnd.Get();
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  std::wstring line = win::Utf8ToWide(commandLine);
-  line.push_back(L'\0');
-  const std::wstring directory = win::Utf8ToWide(currentDir);
+  win::ChildStreams streams = win::CreateChildStreams();
+  win::ChildStart start;
+  start.commandLine = win::Utf8ToWide(commandLine);
+  start.directory = win::Utf8ToWide(currentDir);
   // A hidden child gets no console: a console host of its own would be
   // started for nothing, and under Wine it inherits the child's pipe ends
-  // and holds them for 30 to 110 ms after the child has ended. The child
-  // starts suspended, to be in its job before it can start anything.
-  const DWORD flags = CREATE_SUSPENDED | (visible ? CREATE_NEW_CONSOLE : DETACHED_PROCESS);
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(nullptr, &line[0], &inheritable, nullptr, TRUE, flags, nullptr,
-                      directory.empty() ? nullptr : directory.c_str(), &startup, &created))
-    win::RaiseLastOSError();
-  // The child has its copies of its ends now. Ours must not reach a child
-  // started later, even by another component: its inherited copies would
-  // keep this run's pipes open after this child has ended.
-  for (HANDLE end : {run->inputRead.Get(), run->output.childEnd.Get(), run->error.childEnd.Get()})
-    SetHandleInformation(end, HANDLE_FLAG_INHERIT, 0);
-  win::UniqueHandle process(created.hProcess);
-  win::UniqueHandle thread(created.hThread);
-  // Without a job (the system refuses nested jobs to a program that already
-  // runs in one) a forced end takes only the child.
-  run->job = win::CreateKillOnCloseJob();
-  if (run->job && !AssignProcessToJobObject(run->job.Get(), process.Get()))
-    run->job.Reset();
-  if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
-    const DWORD code = GetLastError();
-    TerminateProcess(process.Get(), kKilledExitCode);
-    win::RaiseOSError(code);
-  }
-  CloseField(thread);
-
-  HANDLE waiterCopy;
-  if (!DuplicateHandle(GetCurrentProcess(), process.Get(), GetCurrentProcess(), &waiterCopy,
-                       SYNCHRONIZE, FALSE, 0)) {
+  // and holds them for 30 to 110 ms after the child has ended.
+  start.console = visible ? CREATE_NEW_CONSOLE : DETACHED_PROCESS;
+  start.show = visible ? SW_SHOW : SW_HIDE;
+  start.inheritableProcessHandle = true;
+  start.failedStartExitCode = kKilledExitCode;
+  win::ChildProcess child = win::StartChild(start, streams);
+  run->job = std::move(child.job);
+  run->inputRead = std::move(streams.input.childs);
+  run->inputWrite = std::move(streams.input.ours);
+  run->output.pipe = std::move(streams.output.ours);
+  run->output.childEnd = std::move(streams.output.childs);
+  run->error.pipe = std::move(streams.error.ours);
+  run->error.childEnd = std::move(streams.error.childs);
+  try {
+    run->process = win::WaitableCopy(child.process.Get());
+  } catch (...) {
     // Without it nobody would ever report this child's end.
-    const DWORD code = GetLastError();
-    TerminateProcess(process.Get(), kKilledExitCode);
-    win::RaiseOSError(code);
+    win::EndChild(child.process.Get(), run->job.Get(), kKilledExitCode);
+    throw;
   }
-  run->process.Reset(waiterCopy);
 
   exitCode_ = STILL_ACTIVE;
-  processId_ = created.dwProcessId;
+  processId_ = child.id;
   run_ = run;
   // The workers start even when the status handler raises, so that the end
   // of this child is still reported.
   std::exception_ptr failure;
-  Keep(failure, [&] { HoldProcess(std::move(process)); });
+  Keep(failure, [&] { HoldProcess(std::move(child.process)); });
   StartWorkers(run);
   if (failure)
     std::rethrow_exception(failure);
@@ -394,7 +218,7 @@ void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
     std::thread([run, work] {
       // Only memory exhaustion can raise in a worker; the worker then ends.
       win::GuardedCall([&] { work(*run); },
-                       [&](std::exception_ptr error) { run->HandOverFailure(error); });
+                       [&](std::exception_ptr error) { run->window->HandOverFailure(error); });
     }).detach();
   };
   start([](TRun& r) { r.Read(r.output); });
@@ -406,7 +230,7 @@ void TConsoleIO::SendLine(const std::string& text) {
   HANDLE input = run_ ? run_->inputWrite.Get() : nullptr;
   if (!input)
     win::RaiseOSError(ERROR_INVALID_HANDLE);
-  const std::string line = splitSend_ ? text + Separator() : text;
+  const std::string line = text + split_.SendSeparator();
   DWORD written = 0;
   if (!WriteFile(input, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
     win::RaiseLastOSError();
@@ -420,14 +244,7 @@ void TConsoleIO::StopProcess() {
   if (enableKill_ &&
       (terminateCommand_.empty() ||
        WaitForSingleObject(process_.Get(), static_cast<DWORD>(waitTimeout_)) != WAIT_OBJECT_0))
-    Kill();
-}
-
-void TConsoleIO::Kill() {
-  if (run_ && run_->job)
-    EndJob(run_->job.Get());
-  else
-    TerminateProcess(process_.Get(), kKilledExitCode);
+    win::EndChild(process_.Get(), run_ ? run_->job.Get() : nullptr, kKilledExitCode);
 }
 
 void TConsoleIO::HoldProcess(win::UniqueHandle process) {
@@ -477,32 +294,9 @@ void TConsoleIO::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TConsoleIO::ReceiveOutput(const char* data, int count) {
-  if (count <= 0)
-    return;
-  receiveBuffer_.append(data, static_cast<size_t>(count));
-  // Each delivered text leaves the buffer before its handler runs, so a
-  // handler that raises does not get it again and one that pumps messages
-  // sees a consistent buffer.
-  while (TReceiveEvent handler = onReceiveOutput_) {
-    const std::string separator = splitReceive_ ? Separator() : std::string();
-    if (separator.empty()) {
-      std::string text;
-      text.swap(receiveBuffer_);
-      scanned_ = 0;
-      handler(this, text);
-      return;
-    }
-    const size_t end = receiveBuffer_.find(separator, scanned_);
-    if (end == std::string::npos) {
-      // A separator may start in the last bytes and end in the next chunk.
-      scanned_ = receiveBuffer_.size() - std::min(receiveBuffer_.size(), separator.size() - 1);
-      return;
-    }
-    std::string text(receiveBuffer_, 0, end);
-    receiveBuffer_.erase(0, end + separator.size());
-    scanned_ = 0;
-    handler(this, text);
-  }
+  if (count > 0)
+    receiveBuffer_.Receive(std::string_view(data, static_cast<size_t>(count)), this,
+                           onReceiveOutput_, split_);
 }
 
 void TConsoleIO::ReceiveError(const char* data, int count) {
@@ -516,9 +310,7 @@ void TConsoleIO::ProcessEnded() {
   // Every step runs even when an event handler raises, so the component
   // always comes back to idle; the first failure is raised at the end.
   std::exception_ptr failure;
-  std::string rest;
-  rest.swap(receiveBuffer_);
-  scanned_ = 0;
+  const std::string rest = receiveBuffer_.TakeRest();
   if (TReceiveEvent handler = onReceiveOutput_)
     Keep(failure, [&] { handler(this, rest); });
   DWORD exitCode = STILL_ACTIVE;

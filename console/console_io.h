@@ -9,16 +9,12 @@
 #include <string>
 
 #include "base/component.h"
+#include "console/message_window.h"
+#include "console/received_output.h"
+#include "console/split_rule.h"
 #include "win/unique.h"
 
 namespace console {
-
-// Separator rule for received output and for sent lines.
-enum TSplitMode : int {
-  smNone = 0,       // no separator
-  sm0D0A = 1,       // carriage return and line feed
-  smSplitchar = 2,  // the single byte SplitChar
-};
 
 class TConsoleIO;
 
@@ -34,9 +30,6 @@ class EAssertionFailed : public std::logic_error {
  public:
   using std::logic_error::logic_error;
 };
-
-// Class name of the component's hidden message windows (message-only).
-inline constexpr char kConsoleIOWindowClass[] = "VexmoorConsoleIO";
 
 // Runs one console program at a time with its standard input, output and
 // error on anonymous pipes. Two reader threads and an exit waiter hand every
@@ -85,14 +78,14 @@ class TConsoleIO : public base::TComponent {
   void SetEnableKill(bool value) { enableKill_ = value; }
   int WaitTimeout() const { return waitTimeout_; }
   void SetWaitTimeout(int milliseconds) { waitTimeout_ = milliseconds; }
-  TSplitMode SplitMode() const { return splitMode_; }
-  void SetSplitMode(TSplitMode mode);
-  char SplitChar() const { return splitChar_; }
-  void SetSplitChar(char value);
-  bool SplitReceive() const { return splitReceive_; }
-  void SetSplitReceive(bool value) { splitReceive_ = value; }
-  bool SplitSend() const { return splitSend_; }
-  void SetSplitSend(bool value) { splitSend_ = value; }
+  TSplitMode SplitMode() const { return split_.splitMode; }
+  void SetSplitMode(TSplitMode mode) { split_.splitMode = mode; }
+  char SplitChar() const { return split_.splitChar; }
+  void SetSplitChar(char value) { split_.splitChar = value; }
+  bool SplitReceive() const { return split_.splitReceive; }
+  void SetSplitReceive(bool value) { split_.splitReceive = value; }
+  bool SplitSend() const { return split_.splitSend; }
+  void SetSplitSend(bool value) { split_.splitSend = value; }
 
   // Starts commandLine (program and arguments, UTF-8, passed on unchanged as
   // a UTF-16 command line) in currentDir (UTF-8; empty: this process's
@@ -117,7 +110,6 @@ class TConsoleIO : public base::TComponent {
   unsigned long ProcessId() const { return processId_; }
 
  private:
-  class TMessageWindow;
   struct TReader;
   struct TRun;
 
@@ -129,12 +121,9 @@ class TConsoleIO : public base::TComponent {
   void ReleaseProcess();
   void FireStatusChange();
   void StartWorkers(const std::shared_ptr<TRun>& run);
-  void Kill();
-  // The separator of the split mode, for received and for sent text.
-  std::string Separator() const;
 
   // Shared with the workers of every run that may still send to it.
-  std::shared_ptr<TMessageWindow> window_;
+  std::shared_ptr<MessageWindow> window_;
   // The run's pipes and its workers' state; held from Run to its end.
   std::shared_ptr<TRun> run_;
   win::UniqueHandle process_;
@@ -149,14 +138,9 @@ class TConsoleIO : public base::TComponent {
   TReceiveEvent onReceiveOutput_;
   TReceiveEvent onError_;
   TProcessStatusChangeEvent onProcessStatusChange_;
-  // Standard output received but not yet delivered; its first scanned_ bytes
-  // are known to hold no separator.
-  std::string receiveBuffer_;
-  size_t scanned_ = 0;
-  bool splitReceive_ = true;
-  bool splitSend_ = true;
-  char splitChar_ = '\n';
-  TSplitMode splitMode_ = sm0D0A;
+  // Standard output received but not yet delivered.
+  ReceivedOutput receiveBuffer_;
+  SplitRule split_;
 };
 
 }  // namespace console

@@ -22,8 +22,12 @@ std::string SystemMessage(DWORD code) {
 
 }  // namespace
 
+void RaiseError(const std::string& what, unsigned long code) {
+  throw EncoderError(what + ": " + SystemMessage(code));
+}
+
 void RaiseLastError(const std::string& what) {
-  throw EncoderError(what + ": " + SystemMessage(GetLastError()));
+  RaiseError(what, GetLastError());
 }
 
 }  // namespace encoder

@@ -12,7 +12,9 @@ class EncoderError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws an EncoderError "<what>: <the system's text for the last error>".
+// Throws an EncoderError "<what>: <the system's text for the error code>".
+[[noreturn]] void RaiseError(const std::string& what, unsigned long code);
+// The same for the last error.
 [[noreturn]] void RaiseLastError(const std::string& what);
 
 }  // namespace encoder

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "win/child_process.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -19,7 +20,7 @@ class FfmpegProcess {
   FfmpegProcess(const FfmpegProcess&) = delete;
   FfmpegProcess& operator=(const FfmpegProcess&) = delete;
 
-  HANDLE Process() const { return process_.Get(); }
+  HANDLE Process() const { return child_.process.Get(); }
   HANDLE Output() const { return output_.Get(); }  // FFmpeg's standard output, read end
   HANDLE Log() const { return log_.Get(); }        // FFmpeg's standard error, read end
 
@@ -30,9 +31,8 @@ class FfmpegProcess {
   DWORD ExitCode() const;
 
  private:
-  void PutIntoJob();
-
-  win::UniqueHandle job_, process_, input_, output_, log_;
+  win::ChildProcess child_;
+  win::UniqueHandle input_, output_, log_;
 };
 
 }  // namespace encoder

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/split_buffer.h"
+
 namespace encoder {
 
 // Cuts a stream that arrives in chunks into lines at line feeds, dropping a
@@ -11,19 +13,16 @@ class LineSplitter {
  public:
   template <typename OnLine>
   void Add(std::string_view chunk, OnLine onLine) {
-    pending_.append(chunk);
-    size_t start = 0;
-    for (size_t end; (end = pending_.find('\n', start)) != std::string::npos; start = end + 1)
-      onLine(WithoutCarriageReturn(std::string_view(pending_).substr(start, end - start)));
-    pending_.erase(0, start);
+    pending_.Append(chunk);
+    while (const auto line = pending_.TakeUntil("\n"))
+      onLine(WithoutCarriageReturn(*line));
   }
 
   // Hands over the unterminated rest at the end of the stream, if any.
   template <typename OnLine>
   void Finish(OnLine onLine) {
-    if (!pending_.empty())
-      onLine(WithoutCarriageReturn(pending_));
-    pending_.clear();
+    if (!pending_.Empty())
+      onLine(WithoutCarriageReturn(pending_.TakeAll()));
   }
 
  private:
@@ -31,7 +30,7 @@ class LineSplitter {
     return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
   }
 
-  std::string pending_;
+  base::SplitBuffer pending_;
 };
 
 }  // namespace encoder

@@ -9,4 +9,9 @@ namespace win {
 // closes when the caller ends. Empty when the system refuses a job.
 UniqueHandle CreateKillOnCloseJob();
 
+// Ends every process of the job with exitCode and waits until they are gone
+// (a few seconds at most), so that the files they held are closed when it
+// returns.
+void EndJob(HANDLE job, UINT exitCode);
+
 }  // namespace win
