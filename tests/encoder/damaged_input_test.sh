@@ -38,8 +38,11 @@ garble "$work/clip.mp4" "$work/garbage.mp4"
 # and format.
 perl -0777 -pe 's/H264/VXMR/g' "$work/clip.avi" >"$work/unknown codec.avi"
 
-# Whether a process still runs that was started on this input.
-left_running() { ps -eo args | grep -qF -- "$(windows_path "$1")"; }
+# Whether a process still runs that was started on this input (Wine shows
+# a Windows process's command line); pgrep never counts itself.
+left_running() {
+  pgrep -f -- "$(windows_path "$1" | sed 's/[][\\.*^$+?(){}|]/\\&/g')" >/dev/null
+}
 
 defaults="-f 3gp -b 120 -r 14.98 -s 176x144 -ar 8000 -ab 32 -ac 1"
 earlier="$work/earlier.3gp"

@@ -36,12 +36,21 @@ duration() { ffprobe -v error -show_entries format=duration -of csv=p=0 "$1"; }
 
 no_partial_files() { ! compgen -G "$(dirname "$1")/*.partial" >/dev/null; }
 
-# check_conversion <name> <input> <output> <video> <audio> <rate>: the
-# output is 3GP with the given streams (an empty <audio> for none), lasts
-# as long as the input, and the encoder said the three texts the converter
-# reads, the input's duration in tenths of a second.
+# The input's duration as the encoder shows it: FFmpeg's, in tenths of a
+# second (H:MM:SS.T), or N/A for a file that carries none.
+duration_text() {
+  awk -v s="$(duration "$1")" 'BEGIN { if (s !~ /^[0-9.]+$/) { print "N/A"; exit }
+    t = int(s * 10 + 0.5)
+    printf "%02d:%02d:%02d\\.%d", t / 36000, t / 600 % 60, t / 10 % 60, t % 10 }'
+}
+
+# check_conversion <name> <input> <output> <video> <audio> <rate> [<seconds>]:
+# the output is 3GP with the given streams (an empty <audio> for none),
+# lasts as long as the input (or <seconds>), and the encoder said the
+# input's duration, the frame rate and the frame count, the texts the
+# converter reads.
 check_conversion() {
-  local name=$1 input=$2 output=$3
+  local name=$1 input=$2 output=$3 length=${7:-$(duration "$2")}
   [[ $status -eq 0 ]] || { fail "$name: exit code $status"; return; }
   [[ $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate) == "$4" ]] ||
     fail "$name: video is $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate), not $4"
@@ -49,15 +58,13 @@ check_conversion() {
     fail "$name: audio is \"$(probe "$output" a:0 stream=codec_name,sample_rate,channels)\", not \"$5\""
   [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||
     fail "$name: not a 3GP file"
-  local in_length out_length
-  in_length=$(duration "$input")
+  local out_length
   out_length=$(duration "$output")
-  awk -v a="$in_length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||
-    fail "$name: lasts $out_length s, the input $in_length s"
-  local tenths
-  tenths=$(awk -v s="$in_length" 'BEGIN { t = int(s * 10 + 0.5)
-    printf "%02d:%02d:%02d\\.%d", t / 36000, t / 600 % 60, t / 10 % 60, t % 10 }')
-  said "Duration: $tenths, start:" || fail "$name: no duration text $tenths"
+  awk -v a="$length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||
+    fail "$name: lasts $out_length s, not $length s"
+  # FFmpeg names the start of the input after its duration when it knows it.
+  said "Duration: $(duration_text "$input"), (start|bitrate):" ||
+    fail "$name: no duration text $(duration_text "$input")"
   said ", $6 fps\\(r\\)" || fail "$name: no frame rate text ($6)"
   said "^frame= *[0-9]+ q=" || fail "$name: no progress text"
   no_partial_files "$output" || fail "$name: a temporary file was left"

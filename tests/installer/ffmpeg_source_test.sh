@@ -14,7 +14,7 @@ top="$scratch/$(basename "$archive" .tar)"
 record="$top/build-record.txt"
 
 # The packages' files: the lines of two words under a "name version" line.
-listed=$(awk 'NF == 2 && $1 ~ /^[0-9a-f]{64}$/ { print $1 "  " $2 }' "$record")
+listed=$(awk 'NF == 2 && length($1) == 64 && $1 ~ /^[0-9a-f]+$/ { print $1 "  " $2 }' "$record")
 [[ $(wc -l <<<"$listed") -ge 12 ]] || { echo "FAIL: the record lists too few files"; exit 1; }
 (cd "$top/debian" && sha256sum --quiet -c <<<"$listed")
 for name in ffmpeg dav1d opencore-amr zlib; do
