@@ -34,7 +34,7 @@ logs=$work/logs
 started=$SECONDS
 
 rm -rf "$work"
-mkdir -p "$debian" "$prefix" "$logs" "$work/apt/lists/partial" "$work/src"
+mkdir -p "$debian" "$prefix" "$logs" "$work/apt/lists/partial" "$work/apt/cache" "$work/src"
 
 step() { printf '==> %s\n' "$*"; }
 
@@ -72,13 +72,14 @@ with_progress() {  # with_progress <log name> <total> <pattern> <command>...
 }
 
 # apt checks the archive's signature on the package lists and every file
-# against the lists' SHA-256. Its own lists and sources leave the
+# against the lists' SHA-256. Its own sources, lists and caches leave the
 # machine's apt set-up alone; it downloads as root into a folder its
 # sandbox user could not reach.
 fetch_packages() {
   step "Fetching the source packages ${source_packages[*]} from Debian"
   local apt=(apt-get -q -o "Dir::Etc::sourcelist=$here/debian-sources.list"
-    -o Dir::Etc::sourceparts=- -o "Dir::State::Lists=$work/apt/lists" -o APT::Sandbox::User=root)
+    -o Dir::Etc::sourceparts=- -o "Dir::State::Lists=$work/apt/lists"
+    -o "Dir::Cache=$work/apt/cache" -o APT::Sandbox::User=root)
   logged fetch "${apt[@]}" update
   (cd "$debian" && logged fetch "${apt[@]}" source --download-only "${source_packages[@]}")
 }
@@ -188,7 +189,8 @@ print_command() {
 }
 
 write_record() {
-  local name file
+  local name file configure
+  mapfile -t configure < <(ffmpeg_configure)
   {
     printf '%s\n' "ffmpeg.exe, which Vexmoor's encoder libm9s.exe carries, was built by" \
       "ffmpeg/build.sh from these Debian source packages (debian/), unpacked with" \
@@ -212,7 +214,7 @@ write_record() {
     printf '  ninja -C build install\n\n'
     printf 'FFmpeg, in its folder, with PKG_CONFIG_LIBDIR=PREFIX/lib/pkgconfig,\n'
     printf 'CPPFLAGS=-IPREFIX/include and LDFLAGS=-LPREFIX/lib:\n'
-    print_command $(ffmpeg_configure)
+    print_command "${configure[@]}"
     printf '  make ffmpeg.exe\n\n'
     printf 'ffmpeg.exe: %s bytes, SHA-256 %s\n' "$(stat -c %s "$work/out/ffmpeg.exe")" \
       "$(sha256sum <"$work/out/ffmpeg.exe" | cut -d' ' -f1)"
