@@ -71,7 +71,7 @@ unknown video codec|unknown codec.avi|1|Decoder \(codec none\) not found for inp
 truncated Matroska, the first half converted|truncated.mkv|0|File ended prematurely
 LIST
 
-# What there was of the truncated Matroska file.
+# The last row's output: what there was of the truncated Matroska file.
 length=$(duration "$earlier")
 awk -v d="$length" 'BEGIN { exit !(d > 0.5 && d < 2.5) }' ||
   fail "truncated Matroska: converted $length s of the 3 s clip"
