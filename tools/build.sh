@@ -19,8 +19,7 @@ for tree in "${trees[@]}"; do
       ;;
     win32)
       [[ -f "$dir/CMakeCache.txt" ]] ||
-        cmake -S "$VEXMOOR_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VEXMOOR_ROOT/cmake/mingw-i686.cmake" \
-          -DVEXMOOR_FFMPEG="$VEXMOOR_FFMPEG" >/dev/null
+        cmake -S "$VEXMOOR_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VEXMOOR_ROOT/cmake/mingw-i686.cmake" >/dev/null
       ;;
     *) echo "unknown tree: $tree" >&2; exit 2 ;;
   esac

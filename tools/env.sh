@@ -3,10 +3,11 @@ VEXMOOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VEXMOOR_BUILD="${VEXMOOR_BUILD:-$VEXMOOR_ROOT/build}"
 VEXMOOR_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/vexmoor"
 
-FFMPEG_PACKAGE_VERSION=4.1.0
-FFMPEG_PACKAGE_SHA256=74f2c6f6de626cbdf694bf4204ef632dfd5b4c151e892131481f19ff2d763d41
-FFMPEG_EXE_SHA256=2d07c49c4b3a77e69cff16605411d3be14aec709ac96797f2206dc856d657700
-VEXMOOR_FFMPEG="$VEXMOOR_CACHE/ffmpeg-$FFMPEG_PACKAGE_VERSION/ffmpeg.exe"
+# The build of the ffmpeg.exe that libm9s.exe carries (ffmpeg/build.sh):
+# its folder is named after the files of ffmpeg/, so that a change to the
+# build script or the configuration builds it again.
+VEXMOOR_FFMPEG_BUILD="$VEXMOOR_CACHE/ffmpeg-$(cd "$VEXMOOR_ROOT/ffmpeg" && sha256sum -- * | sha256sum | cut -c1-16)"
+VEXMOOR_FFMPEG="$VEXMOOR_FFMPEG_BUILD/ffmpeg.exe"
 
 export WINEPREFIX="$VEXMOOR_BUILD/wineprefix"
 export WINEARCH=win32

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the build, the program and the tests need on a Debian 12
-# machine, then prepares the encoder package and the project's Wine prefix.
+# machine, then builds the FFmpeg the encoder carries and prepares the
+# project's Wine prefix.
 # Safe to run again: each step checks first and does nothing when done.
 set -euo pipefail
 
@@ -13,12 +14,13 @@ step() { printf '\n==> %s\n' "$*"; }
 # fp-utils brings chmcmd, which compiles the help files; FreeType and the
 # WenQuanYi font draw the texts of the splash pictures; nsis brings
 # makensis, which builds the Windows installer; locales the zh_CN.UTF-8
-# locale.
+# locale; dpkg-dev, nasm, meson and pkg-config build FFmpeg from Debian's
+# source packages.
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
-  libclang-rt-14-dev nodejs npm ca-certificates xz-utils fonts-wqy-microhei
-  fonts-wine fp-utils libfreetype-dev nsis locales
+  libclang-rt-14-dev ca-certificates xz-utils fonts-wqy-microhei fonts-wine
+  fp-utils libfreetype-dev nsis locales dpkg-dev nasm meson pkg-config
 )
 
 install_packages() {
@@ -31,12 +33,6 @@ install_packages() {
   for p in "${apt_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
   done
-  # npm ships with Debian's nodejs on some images; an installed node is enough.
-  if command -v npm >/dev/null; then
-    local kept=()
-    for p in "${missing[@]}"; do [[ $p == nodejs || $p == npm ]] || kept+=("$p"); done
-    missing=("${kept[@]+"${kept[@]}"}")
-  fi
   [[ ${#missing[@]} -eq 0 ]] && return
   step "Installing ${missing[*]} (this takes a few minutes the first time)"
   export DEBIAN_FRONTEND=noninteractive
@@ -50,21 +46,17 @@ install_packages() {
   echo
 }
 
-fetch_ffmpeg() {
-  if [[ -f "$VEXMOOR_FFMPEG" ]] && echo "$FFMPEG_EXE_SHA256  $VEXMOOR_FFMPEG" | sha256sum -c --status; then
-    return
-  fi
-  step "Fetching the encoder package @ffmpeg-installer/win32-ia32@$FFMPEG_PACKAGE_VERSION"
-  local work
-  work="$(mktemp -d)"
-  (cd "$work" && npm pack --silent "@ffmpeg-installer/win32-ia32@$FFMPEG_PACKAGE_VERSION" >/dev/null)
-  local tgz="$work/ffmpeg-installer-win32-ia32-$FFMPEG_PACKAGE_VERSION.tgz"
-  echo "$FFMPEG_PACKAGE_SHA256  $tgz" | sha256sum -c --quiet
-  tar -xzf "$tgz" -C "$work" package/ffmpeg.exe
-  echo "$FFMPEG_EXE_SHA256  $work/package/ffmpeg.exe" | sha256sum -c --quiet
-  mkdir -p "$(dirname "$VEXMOOR_FFMPEG")"
-  mv "$work/package/ffmpeg.exe" "$VEXMOOR_FFMPEG"
-  rm -rf "$work"
+# Once per machine and configuration: the folder is named after the build's
+# files (tools/env.sh). The lock lets a second checkout wait for the build
+# and then use it.
+build_ffmpeg() {
+  [[ -f "$VEXMOOR_FFMPEG" ]] && return
+  step "Building the encoder's FFmpeg from Debian's source into $VEXMOOR_FFMPEG_BUILD (about 5 minutes, once)"
+  mkdir -p "$VEXMOOR_CACHE"
+  (
+    flock 9
+    [[ -f "$VEXMOOR_FFMPEG" ]] || bash "$here/ffmpeg/build.sh" "$VEXMOOR_FFMPEG_BUILD"
+  ) 9>"$VEXMOOR_FFMPEG_BUILD.lock"
 }
 
 # Wine takes the Windows code page from the locale's name (936 for
@@ -106,7 +98,7 @@ install_wine_fonts() {
 
 install_packages
 generate_chinese_locale
-fetch_ffmpeg
+build_ffmpeg
 create_wine_prefix
 link_cjk_font
 install_wine_fonts

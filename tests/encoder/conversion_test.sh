@@ -5,61 +5,10 @@
 # alone. Usage: conversion_test.sh <bin folder> <samples folder> <run_command_line.exe>
 set -uo pipefail
 bin=$1 samples=$2 runner=$3
-source "$(dirname "${BASH_SOURCE[0]}")/../../tools/env.sh"
-
 work="$samples/conversion"
 rm -rf "$work"
 mkdir -p "$work/out folder"
-failures=0
-fail() {
-  printf 'FAIL: %s\n' "$*"
-  sed 's/^/  stderr: /' "$work/stderr" | tr '\r' '\n'
-  failures=$((failures + 1))
-}
-
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-# Runs one command line exactly as written; sets $status and leaves the
-# encoder's standard error in $work/stderr.
-run_line() {
-  VEXMOOR_COMMAND_LINE="$1" wine "$runner" </dev/null >/dev/null 2>"$work/stderr"
-  status=$?
-}
-
-encode() {  # encode <options> <input> <output>
-  run_line "$(windows_path "$bin")\\libm9s -i $(windows_path "$2")  $1 -y $(windows_path "$3")"
-}
-
-said() { tr '\r' '\n' <"$work/stderr" | grep -qE -- "$1"; }
-
-probe() {  # probe <file> <stream> <entries>
-  ffprobe -v error -select_streams "$2" -show_entries "$3" -of csv=p=0 "$1"
-}
-
-no_partial_files() { ! compgen -G "$(dirname "$1")/*.partial" >/dev/null; }
-
-# check_conversion <name> <input> <output> <video> <audio> <rate>: the
-# output is 3GP with the given streams, lasts as long as the input, and the
-# encoder said the three texts the converter reads.
-check_conversion() {
-  local name=$1 input=$2 output=$3
-  [[ $status -eq 0 ]] || { fail "$name: exit code $status"; return; }
-  [[ $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate) == "$4" ]] ||
-    fail "$name: video is $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate), not $4"
-  [[ $(probe "$output" a:0 stream=codec_name,sample_rate,channels) == "$5" ]] ||
-    fail "$name: audio is $(probe "$output" a:0 stream=codec_name,sample_rate,channels), not $5"
-  [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||
-    fail "$name: not a 3GP file"
-  local in_length out_length
-  in_length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$input")
-  out_length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$output")
-  awk -v a="$in_length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||
-    fail "$name: lasts $out_length s, the input $in_length s"
-  said "Duration: 00:00:05\\.0, start:" || fail "$name: no duration text"
-  said ", $6 fps\\(r\\)" || fail "$name: no frame rate text ($6)"
-  said "^frame= *[0-9]+ q=" || fail "$name: no progress text"
-  no_partial_files "$output" || fail "$name: a temporary file was left"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/encoder_runs.sh"
 
 defaults="-f 3gp -b 120 -r 14.98 -s 176x144 -ar 8000 -ab 32 -ac 1"
 while IFS='|' read -r name input output; do

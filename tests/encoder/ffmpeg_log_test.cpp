@@ -7,29 +7,36 @@
 namespace encoder {
 namespace {
 
-// FFmpeg 4.1's log of a conversion, as written with -loglevel level+info.
+// The log of a conversion by the FFmpeg the encoder carries (5.1), as
+// written with -loglevel level+info.
 constexpr char kConversionLog[] =
     R"([warning] Guessed Channel Layout for Input Stream #0.1 : stereo
 [info] Input #0, avi, from 'Z:\in\clip.avi':
 [info]   Metadata:
-[info]     encoder         : Lavf59.27.100
-[info]   Duration: 00:00:05.00, start: 0.000000, bitrate: 1636 kb/s
-[info]     Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240, 25 fps, 25 tbr, 25 tbn, 25 tbc
-[info]     Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
+[info]     software        : Lavf59.27.100
+[info]   Duration: 00:00:05.00, start: 0.000000, bitrate: 1653 kb/s
+[info]   Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240 [SAR 1:1 DAR 4:3], 214 kb/s, 25 fps, 25 tbr, 25 tbn
+[info]   Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
 [info] Stream mapping:
 [info]   Stream #0:0 -> #0:0 (mpeg4 (native) -> h263 (native))
 [info]   Stream #0:1 -> #0:1 (pcm_s16le (native) -> amr_nb (libopencore_amrnb))
 [info] Press [q] to stop, [?] for help
+[h263 @ 01af0580] [info] impossible bitrate constraints, this will fail
 [info] Output #0, 3gp, to 'Z:\out\clip.3gp.77.partial':
 [info]   Metadata:
-[info]     encoder         : Lavf58.24.101
-[info]     Stream #0:0: Video: h263 (s263 / 0x33363273), yuv420p, 176x144 [SAR 12:11 DAR 4:3], q=2-31, 120 kb/s, 14.99 fps, 15k tbn, 14.99 tbc
+[info]     software        : Lavf59.27.100
+[info]     encoder         : Lavf59.27.100
+[info]   Stream #0:0: Video: h263 (s263 / 0x33363273), yuv420p(tv, progressive), 176x144 [SAR 12:11 DAR 4:3], q=2-31, 120 kb/s, 14.99 fps, 15k tbn
 [info]     Metadata:
-[info]       encoder         : Lavc58.42.102 h263
-[info]     Stream #0:1: Audio: amr_nb (libopencore_amrnb) (samr / 0x726D6173), 8000 Hz, mono, s16, 12 kb/s
-[h263 @ 0501a900] [info] warning, clipping 1 dct coefficients to -127..127
-[info] frame=   77 fps=0.0 q=2.0 Lsize=     127kB time=00:00:05.07 bitrate= 204.5kbits/s dup=0 drop=48 speed=81.3x
-[info] video:116kB audio:8kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: 2.144928%
+[info]       encoder         : Lavc59.37.100 h263
+[info]     Side data:
+[info]       cpb: bitrate max/min/avg: 120000/0/120000 buffer size: 120000 vbv_delay: N/A
+[info]   Stream #0:1: Audio: amr_nb (samr / 0x726D6173), 8000 Hz, mono, s16, 12 kb/s
+[info]     Metadata:
+[info]       encoder         : Lavc59.37.100 libopencore_amrnb
+[h263 @ 01af0580] [info] warning, clipping 1 dct coefficients to -127..127
+[info] frame=   75 fps=0.0 q=8.3 Lsize=      91kB time=00:00:05.01 bitrate= 148.9kbits/s speed=9.51x    
+[info] video:81kB audio:8kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: 2.977662%
 )";
 
 std::string Filtered(FfmpegLog& log, const std::string& text) {
@@ -52,13 +59,13 @@ TEST(FfmpegLog, ShowsInputOutputAndWarningsOnly) {
             R"(Guessed Channel Layout for Input Stream #0.1 : stereo
 Input #0, avi, from 'Z:\in\clip.avi':
   Metadata:
-    encoder         : Lavf59.27.100
-  Duration: 00:00:05.0, start: 0.000000, bitrate: 1636 kb/s
-    Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240, 25 fps, 25 tbr, 25 tbn, 25 tbc
-    Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
+    software        : Lavf59.27.100
+  Duration: 00:00:05.0, start: 0.000000, bitrate: 1653 kb/s
+  Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, 320x240 [SAR 1:1 DAR 4:3], 214 kb/s, 25 fps, 25 tbr, 25 tbn
+  Stream #0:1: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, stereo, s16, 1411 kb/s
 Output #0, 3gp, to 'Z:\out\clip.3gp':
-    Stream #0:0: Video: h263, 176x144, 120 kb/s, 14.985 fps(r)
-    Stream #0:1: Audio: amr_nb, 8000 Hz, mono, 12.2 kb/s
+  Stream #0:0: Video: h263, 176x144, 120 kb/s, 14.985 fps(r)
+  Stream #0:1: Audio: amr_nb, 8000 Hz, mono, 12.2 kb/s
 )");
   EXPECT_EQ(log.LastError(), "");
 }

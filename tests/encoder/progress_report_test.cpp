@@ -8,14 +8,15 @@
 namespace encoder {
 namespace {
 
-// Two blocks as FFmpeg 4.1 writes them with -progress.
+// The first and the last block that the FFmpeg the encoder carries (5.1)
+// writes with -progress for a conversion with AAC.
 constexpr char kProgress[] =
-    "frame=41\nfps=0.00\nstream_0_0_q=3.5\nstream_0_1_q=-1.0\nbitrate= 150.3kbits/s\n"
-    "total_size=51200\nout_time_us=2733333\nout_time_ms=2733333\nout_time=00:00:02.733333\n"
-    "dup_frames=0\ndrop_frames=27\nspeed=5.47x\nprogress=continue\n"
-    "frame=77\nfps=0.00\nstream_0_0_q=2.0\nbitrate= 204.5kbits/s\ntotal_size=129626\n"
-    "out_time_us=5071800\nout_time_ms=5071800\nout_time=00:00:05.071800\ndup_frames=0\n"
-    "drop_frames=48\nspeed=81.3x\nprogress=end\n";
+    "frame=1\nfps=0.00\nstream_0_0_q=4.1\nbitrate=5253.7kbits/s\ntotal_size=44\n"
+    "out_time_us=67\nout_time_ms=67\nout_time=00:00:00.000067\ndup_frames=0\ndrop_frames=0\n"
+    "speed=0.00044x\nprogress=continue\n"
+    "frame=75\nfps=0.00\nstream_0_0_q=8.3\nbitrate= 159.8kbits/s\ntotal_size=102278\n"
+    "out_time_us=5120000\nout_time_ms=5120000\nout_time=00:00:05.120000\ndup_frames=0\n"
+    "drop_frames=0\nspeed=5.16x\nprogress=end\n";
 
 std::vector<std::string> Report(const std::string& text, bool* ended = nullptr) {
   ProgressReport report;
@@ -34,9 +35,10 @@ TEST(ProgressReport, EachBlockGivesOneConsoleLine) {
   const std::vector<std::string> lines = Report(kProgress, &ended);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0],
-            "frame=   41 q=3.5 size=      50kB time=00:00:02.73 bitrate=150.3kbits/s speed=5.47x");
+            "frame=    1 q=4.1 size=       0kB time=00:00:00.00 bitrate=5253.7kbits/s "
+            "speed=0.00044x");
   EXPECT_EQ(lines[1],
-            "frame=   77 q=2.0 size=     126kB time=00:00:05.07 bitrate=204.5kbits/s speed=81.3x");
+            "frame=   75 q=8.3 size=      99kB time=00:00:05.12 bitrate=159.8kbits/s speed=5.16x");
   EXPECT_TRUE(ended);
 }
 
