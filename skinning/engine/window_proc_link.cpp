@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/scoped_value.h"
 #include "skinning/engine/deferred_release.h"
 #include "ui/application.h"
 
@@ -30,14 +31,8 @@ struct ChainEntry {
       return;
     }
     MessageScope scope;
-    ++current->running;
-    try {
-      current->handler(message, current->next);
-    } catch (...) {
-      --current->running;
-      throw;
-    }
-    --current->running;
+    const base::ScopedValue running(current->running, current->running + 1);
+    current->handler(message, current->next);
   }
 };
 

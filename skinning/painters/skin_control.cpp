@@ -1,5 +1,6 @@
 #include "skinning/painters/skin_control.h"
 
+#include "base/scoped_value.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "skinning/frames/skin_window.h"
@@ -14,7 +15,7 @@ constexpr image::ColorRef kMissingColor = 0xFFFFFFFF;
 
 // Colour numbers with 0xFF in the high byte name a system colour.
 COLORREF Resolve(image::ColorRef color, COLORREF fallback) {
-  if ((color >> 24) == 0) {
+  if (image::IsPlainColor(color)) {
     return color;
   }
   if (color != kMissingColor && (color >> 24) == 0xFF && (color & 0xFFFFFF) <= COLOR_MENUBAR) {
@@ -52,24 +53,14 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
   }
   // Messages nest (a paint asks the control to draw itself): each has
   // its own saved handler and handled flag.
-  const ui::TWndMethod* outerSaved = saved_;
-  const bool outerHandled = handled_;
-  saved_ = &saved;
-  handled_ = false;
-  try {
-    if (BeforeMessage(message)) {
-      saved(message);
-    }
-    if (!handled_) {
-      AfterMessage(message);
-    }
-  } catch (...) {
-    saved_ = outerSaved;
-    handled_ = outerHandled;
-    throw;
+  const base::ScopedValue savedScope(saved_, &saved);
+  const base::ScopedValue handledScope(handled_, false);
+  if (BeforeMessage(message)) {
+    saved(message);
   }
-  saved_ = outerSaved;
-  handled_ = outerHandled;
+  if (!handled_) {
+    AfterMessage(message);
+  }
 }
 
 bool TvxSkinControl::BeforeMessage(ui::TMessage&) {
@@ -151,14 +142,8 @@ void TvxSkinControl::RepaintWhole() {
 
 void TvxSkinControl::PaintInPaintMessage(ui::TMessage& message) {
   const win::PaintDC paint(GetHandle());
-  paintDc_ = paint.Get();
-  try {
-    Paint();
-  } catch (...) {
-    paintDc_ = nullptr;
-    throw;
-  }
-  paintDc_ = nullptr;
+  const base::ScopedValue painting(paintDc_, paint.Get());
+  Paint();
   message.Result = 0;
   handled_ = true;
 }
@@ -275,7 +260,7 @@ void TvxSkinControlVCL::UpdateLook() {
   }
   if (SkinFontColor() >= 0) {
     const image::ColorRef skin = Reader().Color(SkinFontColor());
-    const ui::TColor wanted = skinned && (skin >> 24) == 0 ? skin : ownFontColor_;
+    const ui::TColor wanted = skinned && image::IsPlainColor(skin) ? skin : ownFontColor_;
     if (control_.Font().Color() != wanted) {
       control_.Font().SetColor(wanted);
     }
@@ -292,7 +277,7 @@ TvxSkinControlWnd::TvxSkinControlWnd(TvxSkinWindow& window, HWND control)
 
 image::ColorRef TvxSkinControlWnd::ControlColor() const {
   const image::ColorRef form = Engine().Metrics().formColor;
-  return (form >> 24) == 0 ? form : GetSysColor(COLOR_BTNFACE);
+  return image::IsPlainColor(form) ? form : GetSysColor(COLOR_BTNFACE);
 }
 
 }  // namespace skinning

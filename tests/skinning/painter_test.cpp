@@ -64,10 +64,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 // Of the window, non-client area included.
 COLORREF WindowPixel(HWND window, int x, int y) {
   ShowOnScreen();
-  HDC dc = GetWindowDC(window);
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return color;
+  const win::WindowDC dc(window);
+  return GetPixel(dc.Get(), x, y);
 }
 
 void PaintNow(HWND window) {
