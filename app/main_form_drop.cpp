@@ -13,15 +13,6 @@ namespace {
 // The shell's ANSI names are read into a buffer of this many bytes.
 constexpr UINT kDropNameBufferSize = 255;
 
-struct DropTraits {
-  using Handle = HDROP;
-  static bool IsNone(HDROP drop) { return !drop; }
-  static bool Free(HDROP drop) {
-    DragFinish(drop);
-    return true;
-  }
-};
-
 }  // namespace
 
 void TfrmMain::AcceptDroppedFiles() {
@@ -32,7 +23,7 @@ void TfrmMain::AcceptDroppedFiles() {
 // decides. A name too long for the buffer is passed over rather than cut
 // to a path that names something else.
 void TfrmMain::FilesDropped(HDROP drop) {
-  win::Unique<DropTraits> owner(drop);
+  win::UniqueDrop owner(drop);
   JobListBatch batch(*this, *listViewFiles);
   std::vector<char> name(kDropNameBufferSize);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);

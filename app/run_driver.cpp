@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/path_text.h"
+#include "base/scoped_value.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 #include "win/unique.h"
@@ -32,25 +33,13 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-// Clears a flag however the scope is left.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
     : host_(host), folders_(std::move(folders)) {}
 
 void RunDriver::ConvertAll() {
-  FlagScope converting(converting_);
+  const base::ScopedValue converting(converting_, true);
   std::string folder = host_.OutputFolder();
   const int count = host_.EntryCount();
   failedEntries_.clear();

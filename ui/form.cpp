@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/scoped_value.h"
 #include "ui/menu.h"
 #include "win/window_class.h"
 #include "win/window_list.h"
@@ -202,14 +203,8 @@ void TForm::WndProc(TMessage& message) {
       return;
     case WM_SHOWWINDOW:
       if (message.WParam && message.LParam == 0 && OnShow && !showing_) {
-        showing_ = true;
-        try {
-          OnShow(this);
-        } catch (...) {
-          showing_ = false;
-          throw;
-        }
-        showing_ = false;
+        const base::ScopedValue showing(showing_, true);
+        OnShow(this);
       }
       break;
     case WM_ERASEBKGND:

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace win {
 
@@ -83,6 +84,16 @@ struct ImageListTraits {
   static bool Free(HIMAGELIST list) { return ImageList_Destroy(list) != FALSE; }
 };
 
+// The files of a drag-and-drop, as WM_DROPFILES hands them over.
+struct DropTraits {
+  using Handle = HDROP;
+  static bool IsNone(HDROP drop) { return !drop; }
+  static bool Free(HDROP drop) {
+    DragFinish(drop);
+    return true;
+  }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
 using UniqueBrush = Unique<GdiObjectTraits<HBRUSH>>;
@@ -91,5 +102,6 @@ using UniqueRegion = Unique<GdiObjectTraits<HRGN>>;
 using UniqueMenu = Unique<MenuTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
+using UniqueDrop = Unique<DropTraits>;
 
 }  // namespace win
