@@ -28,8 +28,9 @@ void TfrmMain::FilesDropped(HDROP drop) {
   std::vector<char> name(kDropNameBufferSize);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
-    if (DragQueryFileA(drop, index, nullptr, 0) >= kDropNameBufferSize)
+    if (DragQueryFileA(drop, index, nullptr, 0) >= kDropNameBufferSize) {
       continue;
+    }
     const UINT length = DragQueryFileA(drop, index, name.data(), kDropNameBufferSize);
     AddFile(win::AnsiToUtf8(win::AnsiString(name.data(), length)));
     batch.ShowGrowth();

@@ -50,14 +50,16 @@ void RunDriver::ConvertAll() {
     }
     // Between two entries the window is idle for a moment, and the list may
     // have lost entries meanwhile: those are not converted.
-    if (index >= host_.EntryCount())
+    if (index >= host_.EntryCount()) {
       break;
+    }
     folder = base::IncludeTrailingBackslash(folder);
     ConvertEntry(index, folder);
   }
   continueRun_ = true;
-  if (Ending())
+  if (Ending()) {
     return;
+  }
   host_.ResetProgress();
   host_.RunFinished(folder, failedEntries_);
 }
@@ -74,8 +76,9 @@ bool RunDriver::Ending() const {
 void RunDriver::ConvertEntry(int index, const std::string& folder) {
   const std::string input = host_.SelectEntry(index);
   const std::string output = ResolveOutputPath(conversion::MakeOutputPath(folder, input), input);
-  if (output.empty())
+  if (output.empty()) {
     return;
+  }
   const std::string commandLine =
       conversion::BuildCommandLine(host_.Settings(), input, output, folders_);
   encoderMessages_.Clear();
@@ -85,8 +88,9 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
   // An encoder ended by force leaves the file it was writing; whatever ended
   // it, that file is gone when the window has seen the end.
   DeleteFileW(win::Utf8ToWide(conversion::EncoderPartialPath(output, encoderId)).c_str());
-  if (host_.Runner() && continueRun_)
+  if (host_.Runner() && continueRun_) {
     NoteEncoderResult(input, output);
+  }
 }
 
 // Keeps every handler running nested while the encoder works, without
@@ -96,8 +100,9 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
 // command, and the wait goes on until its end was handled.
 void RunDriver::WaitForEncoder() {
   while (console::TConsoleIO* runner = host_.Runner()) {
-    if (!runner->IsRunning())
+    if (!runner->IsRunning()) {
       return;
+    }
     if (ui::Application().Terminated() && continueRun_) {
       RequestStop();
       runner->StopProcess();
@@ -111,12 +116,14 @@ void RunDriver::WaitForEncoder() {
 void RunDriver::NoteEncoderResult(const std::string& input, const std::string& output) {
   encoderMessages_.Finish();  // a last line without its line end
   const unsigned long exitCode = host_.Runner()->ExitCode();
-  if (exitCode == 0 && OutputFileExists(output))
+  if (exitCode == 0 && OutputFileExists(output)) {
     return;
+  }
   std::string reason = encoderMessages_.Last();
-  if (reason.empty())
+  if (reason.empty()) {
     reason = exitCode == 0 ? "no output file was written"
                            : "the encoder ended with code " + std::to_string(exitCode);
+  }
   failedEntries_.push_back({base::ExtractFileName(input), reason});
 }
 

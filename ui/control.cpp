@@ -61,8 +61,9 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
       CreateWindowExW(windowClass.exStyle, windowClass.name, win::Utf8ToWide(caption).c_str(),
                       style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
                       GetModuleHandleW(nullptr), ownClass ? this : nullptr);
-  if (!window)
+  if (!window) {
     win::RaiseLastOSError();
+  }
   if (!ownClass) {
     classProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     handle_ = window;
@@ -77,8 +78,9 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
 // The owned controls go first, while this control is whole; then the window.
 TControl::~TControl() {
   DestroyComponents();
-  if (!handle_)
+  if (!handle_) {
     return;
+  }
   HWND window = handle_;
   LetGo();
   DestroyWindow(window);
@@ -87,10 +89,12 @@ TControl::~TControl() {
 // Our own window classes keep their control in the window's user data, the
 // subclassed windows in their subclass data.
 TControl* TControl::FromHandle(HWND window) {
-  if (!window)
+  if (!window) {
     return nullptr;
-  if (GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&WindowTrampoline))
+  }
+  if (GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&WindowTrampoline)) {
     return reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
   DWORD_PTR control = 0;
   GetWindowSubclass(window, &SubclassProcedure, kSubclassId, &control);
   return reinterpret_cast<TControl*>(control);
@@ -104,10 +108,11 @@ void TControl::Bind(HWND window) {
 
 // The window is being destroyed: it takes nothing further to the control.
 void TControl::Unbind() {
-  if (classProc_)
+  if (classProc_) {
     RemoveWindowSubclass(handle_, &SubclassProcedure, kSubclassId);
-  else
+  } else {
     SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  }
   handle_ = nullptr;
 }
 
@@ -115,10 +120,11 @@ void TControl::Unbind() {
 // is destroyed and passes every message on, so that whoever subclassed the
 // window after us keeps working to the end.
 void TControl::LetGo() {
-  if (classProc_)
+  if (classProc_) {
     SetWindowSubclass(handle_, &SubclassProcedure, kSubclassId, 0);
-  else
+  } else {
     SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  }
   handle_ = nullptr;
 }
 
@@ -129,26 +135,30 @@ LRESULT CALLBACK TControl::WindowTrampoline(HWND window, UINT message, WPARAM wP
     control = static_cast<TControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     control->Bind(window);
   }
-  if (!control)  // before WM_NCCREATE, or let go of by its control
+  if (!control) {  // before WM_NCCREATE, or let go of by its control
     return DefWindowProcW(window, message, wParam, lParam);
+  }
   return control->Deliver(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam, UINT_PTR, DWORD_PTR control) {
-  if (control)
+  if (control) {
     return reinterpret_cast<TControl*>(control)->Deliver(window, message, wParam, lParam);
+  }
   const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY)
+  if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, &SubclassProcedure, kSubclassId);
+  }
   return result;
 }
 
 LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
   win::GuardedCall([&] { windowProc_(current); });
-  if (message == WM_NCDESTROY && handle_ == window)
+  if (message == WM_NCDESTROY && handle_ == window) {
     Unbind();
+  }
   return current.Result;
 }
 
@@ -175,10 +185,12 @@ void TControl::WndProc(TMessage& message) {
   }
   // A reflected notification the control does not handle ends here: the
   // window class never sees our private numbers.
-  if (IsReflectedMessage(message.Msg))
+  if (IsReflectedMessage(message.Msg)) {
     return;
-  if (ReflectToChild(message))
+  }
+  if (ReflectToChild(message)) {
     return;
+  }
   DefaultHandler(message);
 }
 
@@ -213,22 +225,25 @@ bool TControl::ReflectToChild(TMessage& message) {
       break;
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU)
+      if (item->CtlType != ODT_MENU) {
         child = item->hwndItem;
+      }
       break;
     }
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU)
+      if (item->CtlType != ODT_MENU) {
         child = GetDlgItem(handle_, static_cast<int>(item->CtlID));
+      }
       break;
     }
     default:
       return false;
   }
   TControl* target = FromHandle(child);
-  if (!target || target == this)
+  if (!target || target == this) {
     return false;
+  }
   message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
   return true;
 }
@@ -250,16 +265,18 @@ void TControl::ShowPopupMenu(TMessage& message) {
 }
 
 HBRUSH TControl::ColorBrush() {
-  if (!colorBrush_)
+  if (!colorBrush_) {
     colorBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
+  }
   return colorBrush_.Get();
 }
 
 TBounds TControl::Bounds() const {
   RECT rect{};
   GetWindowRect(handle_, &rect);
-  if (parent_)
+  if (parent_) {
     MapWindowPoints(HWND_DESKTOP, parent_->handle_, reinterpret_cast<POINT*>(&rect), 2);
+  }
   return TBounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 

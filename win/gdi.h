@@ -10,8 +10,9 @@ namespace win {
 class BorrowedDC {
  public:
   ~BorrowedDC() {
-    if (dc_)
+    if (dc_) {
       ReleaseDC(window_, dc_);
+    }
   }
   BorrowedDC(const BorrowedDC&) = delete;
   BorrowedDC& operator=(const BorrowedDC&) = delete;
@@ -59,8 +60,9 @@ class MemoryDC {
  public:
   explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
   ~MemoryDC() {
-    if (dc_)
+    if (dc_) {
       DeleteDC(dc_);
+    }
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;

@@ -20,8 +20,9 @@ class Unique {
   ~Unique() { Reset(); }
   Unique(Unique&& other) noexcept : handle_(other.Release()) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other)
+    if (this != &other) {
       Reset(other.Release());
+    }
     return *this;
   }
   Unique(const Unique&) = delete;
@@ -35,8 +36,9 @@ class Unique {
     return handle;
   }
   void Reset(Handle handle = Handle{}) {
-    if (handle_)
+    if (handle_) {
       Traits::Free(handle_);
+    }
     handle_ = Traits::IsNone(handle) ? Handle{} : handle;
   }
   // Empties the owner, then frees the object; false when the system refused
