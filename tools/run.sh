@@ -7,6 +7,7 @@ set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 source "$here/env.sh"
 source "$here/display.sh"
+source "$here/wine-prefix.sh"
 
 bash "$here/setup.sh"
 bash "$here/build.sh" win32
@@ -16,6 +17,10 @@ bin="$VEXMOOR_BUILD/win32/bin"
 had_display="${DISPLAY:-}"
 start_wine_display
 trap stop_wine_display EXIT
+# Wine's desktop, started with the session, puts back its own font links
+# when the session's code page differs from the last one's: linked again,
+# the Chinese texts show whatever the code page.
+link_wine_cjk_font
 
 # The program installs its encoder into the system folder only when none is
 # there: removed first, each run installs the one just built.
