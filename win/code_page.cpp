@@ -36,6 +36,10 @@ std::string FromWide(unsigned codePage, const std::wstring& text) {
   return narrow;
 }
 
+std::string CodePageToUtf8(std::string_view bytes, unsigned codePage) {
+  return WideToUtf8(ToWide(IsValidCodePage(codePage) ? codePage : CP_ACP, bytes));
+}
+
 }  // namespace
 
 std::wstring Utf8ToWide(const std::string& text) {
@@ -48,10 +52,6 @@ std::string WideToUtf8(const std::wstring& text) {
 
 std::string WideToUtf8(const wchar_t* text) {
   return text ? WideToUtf8(std::wstring(text, std::wcslen(text))) : std::string();
-}
-
-std::string CodePageToUtf8(std::string_view bytes, unsigned codePage) {
-  return WideToUtf8(ToWide(IsValidCodePage(codePage) ? codePage : CP_ACP, bytes));
 }
 
 std::string TextFileToUtf8(std::string_view bytes, unsigned codePage) {
