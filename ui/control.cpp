@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 #include "win/code_page.h"
+#include "win/deferred_release.h"
 #include "win/entry_guard.h"
 #include "win/os_error.h"
 #include "win/window_text.h"
@@ -76,7 +77,12 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
 }
 
 // The owned controls go first, while this control is whole; then the window.
+// A control freed by one of its own messages (a click that frees the form)
+// keeps the chain that message runs in until the message is done.
 TControl::~TControl() {
+  if (Watched()) {
+    win::ReleaseWhenIdle([running = std::move(windowProc_)] { (void)running; });
+  }
   DestroyComponents();
   if (!handle_) {
     return;
@@ -155,7 +161,11 @@ LRESULT CALLBACK TControl::SubclassProcedure(HWND window, UINT message, WPARAM w
 
 LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
+  const Watch watch(*this);
   win::GuardedCall([&] { windowProc_(current); });
+  if (watch.Gone()) {
+    return current.Result;
+  }
   if (message == WM_NCDESTROY && handle_ == window) {
     Unbind();
   }
@@ -164,6 +174,7 @@ LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT TControl::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
+  const Watch watch(*this);
   windowProc_(current);
   return current.Result;
 }

@@ -88,6 +88,8 @@ bool TvxSkinWindowWnd::AnswerColor(ui::TMessage& message) {
   }
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   SetBkColor(dc, ui::ColorToRGB(Engine().Metrics().formColor));
+  // On a dark skin the system's black text would not read.
+  SetTextColor(dc, Engine().TextColor());
   message.Result = reinterpret_cast<LRESULT>(Engine().FormBrush());
   return true;
 }

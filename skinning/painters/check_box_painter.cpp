@@ -33,7 +33,7 @@ bool TvxSkinCheckBoxOf<Base>::BeforeMessage(ui::TMessage& message) {
         return true;
       }
       // A radio button's double click is only told to the parent.
-      this->handled_ = true;
+      this->MarkHandled();
       SendMessageW(GetParent(this->GetHandle()), WM_COMMAND,
                    MAKEWPARAM(GetDlgCtrlID(this->GetHandle()), BN_DOUBLECLICKED),
                    reinterpret_cast<LPARAM>(this->GetHandle()));
