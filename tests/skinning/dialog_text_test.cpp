@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
 #include <map>
 #include <string>
@@ -181,7 +180,6 @@ TEST_F(DialogTextTest, TheMessageBoxAndTheOpenDialogReadOnEverySkin) {
       for (const Reading& reading : *readings) {
         EXPECT_GT(reading.textPixels, 10) << reading.what;
         EXPECT_GE(reading.contrast, kReadableContrast) << reading.what;
-        std::printf("%s %s %d %.2f\n", name, reading.what.c_str(), reading.textPixels, reading.contrast);
       }
     }
   }

@@ -586,12 +586,12 @@ TEST_F(PainterTest, EditGetsTheBorderInThePlaceOfTheSunkenEdge) {
 // A tool bar of someone else's dialog may hold any caption; its text is
 // drawn in the skin's text colour, as everything on the skin's backgrounds.
 TEST_F(PainterTest, ToolBarOfADialogDrawsALongButtonTextInTheSkinsTextColour) {
-  HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NORESIZE |
-                                 CCS_NODIVIDER,
-                             10, 120, 280, 24, form->Handle(), nullptr, nullptr, nullptr);
+  HWND bar = CreateWindowExW(
+      0, TOOLBARCLASSNAMEW, L"",
+      WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER, 10, 120,
+      280, 24, form->Handle(), nullptr, nullptr, nullptr);
   SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  const std::wstring caption = L"Long " + std::wstring(600, L'x');
+  const std::wstring caption = L"Long " + std::wstring(5000, L'x');
   TBBUTTON button{};
   button.iBitmap = I_IMAGENONE;
   button.idCommand = 7;
