@@ -2,6 +2,7 @@
 
 #include "skinning/engine/control_painters.h"
 #include "skinning/engine/painter_kind.h"
+#include "skinning/engine/screen_scale.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "win/window_list.h"
@@ -37,12 +38,13 @@ TvxSkinWindowWnd::~TvxSkinWindowWnd() {
   link_.reset();
 }
 
+// As at 96 dots per inch, as the skin's title is drawn (see the forms').
 int TvxSkinWindowWnd::OwnNonClientHeight(HWND window) {
   RECT outer{};
   RECT client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
-  return (outer.bottom - outer.top) - client.bottom;
+  return ToDesignPixels((outer.bottom - outer.top) - client.bottom);
 }
 
 CaptionButtonSet TvxSkinWindowWnd::Buttons() const {

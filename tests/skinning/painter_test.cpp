@@ -48,10 +48,6 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   return GetPixel(dc.Get(), x, y);
 }
 
-void PaintNow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-}
-
 // The test form with a control of each kind the program's windows use,
 // skinned with the plain test skin.
 class PainterTest : public SkinnedFormTest {

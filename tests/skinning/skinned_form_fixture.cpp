@@ -101,6 +101,10 @@ void Pump(DWORD milliseconds) {
   test_support::PumpUntil([] { return false; }, milliseconds);
 }
 
+void PaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
 void ShowOnScreen() {
   MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, 0);
 }

@@ -79,6 +79,9 @@ LPARAM ScreenPoint(HWND window, int x, int y);
 // Dispatches messages for a while.
 void Pump(DWORD milliseconds);
 
+// Paints the window, its frame included, now.
+void PaintNow(HWND window);
+
 // Wine puts what windows draw on the screen when the thread waits for
 // messages; it need not handle any.
 void ShowOnScreen();
