@@ -33,6 +33,13 @@ bool IsOwnWindowClass(const wchar_t* name, WNDPROC trampoline) {
   return GetClassInfoExW(GetModuleHandleW(nullptr), name, &info) && info.lpfnWndProc == trampoline;
 }
 
+// Forms are laid out for 96 dots per inch; with large fonts the texts grow,
+// and so must the room they are given.
+TBounds ForScreen(const TBounds& bounds) {
+  return TBounds{ToScreenPixels(bounds.left), ToScreenPixels(bounds.top),
+                 ToScreenPixels(bounds.width), ToScreenPixels(bounds.height)};
+}
+
 bool IsReflectedMessage(UINT message) {
   return message >= CN_BASE && message < CN_BASE + WM_USER;
 }
@@ -43,6 +50,7 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
                    const std::string& caption, HWND ownerWindow)
     : base::TComponent(parent),
       parent_(parent),
+      scaled_(parent ? parent->scaled_ : true),
       windowProc_([this](TMessage& message) { WndProc(message); }),
       color_(parent ? parent->color_ : clBtnFace),
       font_(parent ? parent->font_ : TFont()) {
@@ -50,7 +58,11 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
   DWORD style = windowClass.style;
   HWND parentWindow = ownerWindow;
   HMENU id = nullptr;
+  TBounds placed = bounds;
   if (parent) {
+    if (scaled_) {
+      placed = ForScreen(bounds);
+    }
     style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     parentWindow = parent->handle_;
     id = NextControlId();
@@ -60,7 +72,7 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
   const bool ownClass = IsOwnWindowClass(windowClass.name, &WindowTrampoline);
   HWND window =
       CreateWindowExW(windowClass.exStyle, windowClass.name, win::Utf8ToWide(caption).c_str(),
-                      style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
+                      style, placed.left, placed.top, placed.width, placed.height, parentWindow, id,
                       GetModuleHandleW(nullptr), ownClass ? this : nullptr);
   if (!window) {
     win::RaiseLastOSError();

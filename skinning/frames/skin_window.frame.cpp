@@ -1,7 +1,7 @@
 // Painting and shaping a skinned window's frame.
 #include <algorithm>
 
-#include "skinning/engine/screen_scale.h"
+#include "ui/graphics.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/frames/caption_text.h"
 #include "skinning/frames/skin_window.h"
@@ -139,7 +139,7 @@ void TvxSkinWindow::DrawCaptionAndIcon(const TitleBarLayout& layout, const std::
   // a larger one keeps its middle where the skin put that one's.
   TEXTMETRICW text{};
   GetTextMetricsW(dc, &text);
-  const int rise = (text.tmHeight - ToDesignPixels(text.tmHeight)) / 2;
+  const int rise = (text.tmHeight - ui::ToDesignPixels(text.tmHeight)) / 2;
   TextOutW(dc, layout.captionLeft, std::max(layout.captionTop - rise, 0), caption.c_str(),
            static_cast<int>(caption.size()));
   GdiFlush();

@@ -1,7 +1,7 @@
 #include "skinning/frames/skin_window_form.h"
 
+#include "ui/graphics.h"
 #include "skinning/engine/control_painters.h"
-#include "skinning/engine/screen_scale.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "skinning/menus/skin_menu_bar.h"
@@ -58,7 +58,7 @@ TvxSkinWindowVCL::~TvxSkinWindowVCL() {
 int TvxSkinWindowVCL::OwnNonClientHeight(const ui::TForm& form) {
   RECT window{};
   GetWindowRect(form.Handle(), &window);
-  const int frame = ToDesignPixels((window.bottom - window.top) - form.ClientHeight());
+  const int frame = ui::ToDesignPixels((window.bottom - window.top) - form.ClientHeight());
   const int menu = form.Menu() ? kMenuBarAllowance : 0;
   return std::max(frame - menu - 4, kMinOwnNonClientHeight);
 }

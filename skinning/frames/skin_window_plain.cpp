@@ -1,8 +1,8 @@
 #include "skinning/frames/skin_window_plain.h"
 
+#include "ui/graphics.h"
 #include "skinning/engine/control_painters.h"
 #include "skinning/engine/painter_kind.h"
-#include "skinning/engine/screen_scale.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "win/window_list.h"
@@ -44,7 +44,7 @@ int TvxSkinWindowWnd::OwnNonClientHeight(HWND window) {
   RECT client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
-  return ToDesignPixels((outer.bottom - outer.top) - client.bottom);
+  return ui::ToDesignPixels((outer.bottom - outer.top) - client.bottom);
 }
 
 CaptionButtonSet TvxSkinWindowWnd::Buttons() const {

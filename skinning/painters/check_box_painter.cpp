@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/skin_keys.h"
-#include "skinning/engine/screen_scale.h"
+#include "ui/graphics.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/pictures/check_box_picture.h"
 
@@ -83,7 +83,7 @@ void TvxSkinCheckBoxOf<Base>::Paint() {
   const image::ColorRef background = this->ControlColor();
   // The box the control drew of its own, where the system puts it, as
   // large as the system draws it: larger with large fonts.
-  const int systemBox = std::max(ToScreenPixels(kMinBoxSize), kMinBoxSize);
+  const int systemBox = std::max(ui::ToScreenPixels(kMinBoxSize), kMinBoxSize);
   picture.Canvas().Fill(
       BoxRect(picture.Width() + (atLeft ? 0 : 1), picture.Height(), systemBox, systemBox, atLeft),
       background);

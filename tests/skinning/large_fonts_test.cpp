@@ -14,8 +14,8 @@
 #include <string>
 
 #include "skinning/engine/control_painters.h"
-#include "skinning/engine/screen_scale.h"
 #include "tests/skinning/skinned_form_fixture.h"
+#include "ui/graphics.h"
 #include "tests/support/window_driver.h"
 #include "ui/dialogs.h"
 #include "win/child_process.h"
@@ -118,7 +118,7 @@ class LargeFontsTest : public SkinnedFormTest {
 // the caption keeps the middle the skin gave it; the check box shows the
 // skin's box and nothing of the system's larger one.
 TEST_F(LargeFontsTest, FramesAndCheckBoxesAtTheScreensSetting) {
-  ASSERT_EQ(std::atoi(std::getenv(kDpiVariable)), skinning::ScreenDpi());
+  ASSERT_EQ(std::atoi(std::getenv(kDpiVariable)), ui::ScreenDpi());
   auto* checkBox = new ui::TCheckBox(form.get(), {{100, 10, 120, 30}, "Check"});
   LoadTestSkin("plain.ssk");
   Pump(50);
@@ -153,7 +153,7 @@ TEST_F(LargeFontsTest, FramesAndCheckBoxesAtTheScreensSetting) {
     win::SelectedObject font(dc.Get(), Engine().CaptionFont());
     GetTextMetricsW(dc.Get(), &text);
   }
-  const double designMiddle = kCaptionTop + skinning::ToDesignPixels(text.tmHeight) / 2.0;
+  const double designMiddle = kCaptionTop + ui::ToDesignPixels(text.tmHeight) / 2.0;
   EXPECT_NEAR(designMiddle, (inkTop + inkBottom) / 2.0, 2.0) << "the caption's middle";
 
   // Where the system draws its box, as large as it draws it.
@@ -162,7 +162,7 @@ TEST_F(LargeFontsTest, FramesAndCheckBoxesAtTheScreensSetting) {
   ASSERT_TRUE(painter);
   painter->Refresh();
   PaintNow(checkBox->Handle());
-  const int system = skinning::ToScreenPixels(13);
+  const int system = ui::ToScreenPixels(13);
   const int top = (checkBox->Height() - system) / 2;
   std::set<image::ColorRef> shown;
   for (int y = top; y < top + system; ++y) {
