@@ -13,13 +13,15 @@ class Clickable : public TComponent {
  public:
   using TComponent::TComponent;
 
-  // Touches the component only while it still exists once the handler is
+  // Runs the handler from a copy, which outlives the component, and
+  // touches the component only while it still exists once the handler is
   // done.
   void Click() {
     const Watch watch(*this);
     const Watch inner(*this);
     if (OnClick) {
-      OnClick();
+      const std::function<void()> handler = OnClick;
+      handler();
     }
     afterwards = inner.Gone() ? "gone" : "still here";
     if (!watch.Gone()) {
