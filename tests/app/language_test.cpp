@@ -136,7 +136,7 @@ TEST(LanguageTest, KeysTheFileLacksShowTheirEnglishText) {
     app::TfrmMain& main = *windows.main;
     EXPECT_EQ(expected["frmMain.msgStatusReady"], main.labelCurrentInfo->Caption());
     EXPECT_EQ("&File", main.N_1->Caption());
-    EXPECT_EQ("Move &Down", main.buttonMoveDown->Caption());
+    EXPECT_EQ("&Down", main.buttonMoveDown->Caption());
     EXPECT_EQ("&Silver", main.N_SkinItems[9]->Caption());
     EXPECT_EQ("&Convert", main.StringStartCaption);
     EXPECT_TRUE(windows.errors.empty());
