@@ -13,6 +13,7 @@
 #include "tests/support/ini_text.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/message_box_log.h"
+#include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 
@@ -139,6 +140,9 @@ TEST(LanguageTest, KeysTheFileLacksShowTheirEnglishText) {
     EXPECT_EQ("&Down", main.buttonMoveDown->Caption());
     EXPECT_EQ("&Silver", main.N_SkinItems[9]->Caption());
     EXPECT_EQ("&Convert", main.StringStartCaption);
+    // The taskbar button carries the title, whatever the main window's caption.
+    EXPECT_EQ(expected["App.Title"],
+              win::WideToUtf8(test_support::WindowText(ui::Application().TaskbarHandle())));
     EXPECT_TRUE(windows.errors.empty());
   }
 }
