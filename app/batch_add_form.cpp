@@ -35,9 +35,9 @@ TFrmBatchAdd::TFrmBatchAdd(TfrmMain& mainForm)
   ShellTreeView = new ui::TShellTreeView(this, tree);
   ShellTreeView->SetName("ShellTreeView");
 
-  labelFileNameExt = new ui::TLabel(this, {{8, 293, 48, 13}, "扩展名"});
+  labelFileNameExt = new ui::TLabel(this, {{8, 293, 56, 13}, "扩展名"});
   labelFileNameExt->SetName("labelFileNameExt");
-  editExt = new ui::TEdit(this, {{60, 289, 81, 21}, "*"});
+  editExt = new ui::TEdit(this, {{68, 289, 81, 21}, "*"});
   editExt->SetName("editExt");
   labelNoticeFileNameExt =
       new ui::TLabel(this, {{8, 316, 321, 13}, "(*为任意，其它请输入，如avi等)"});

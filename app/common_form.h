@@ -45,6 +45,10 @@ class TfrmCommon : public ui::TForm {
   // cannot be read throws the engine's error, and the windows lose their
   // skin.
   void SetSkinPath(const std::string& path) const;
+  // The stored skin, at start-up. One that cannot be read is reported once
+  // and gives way to skin 10 when that loads, else to the ordinary look;
+  // it never throws, so the steps of start-up after it still run.
+  void RestoreSkin() const;
 
   // Asks the shell to open a file, folder, web or mail address; whatever
   // the shell answers, the program goes on without a message.
@@ -62,6 +66,9 @@ class TfrmCommon : public ui::TForm {
   // false on any failure, which it never reports. The destination appears
   // only whole: the bytes go to a temporary file beside it first.
   static bool ExtractAppendedFile(const std::string& carrier, const std::string& destination);
+  // Deletes the temporary files that copies to `destination` cut short
+  // (by a crash or a power cut) left beside it.
+  static void RemoveInterruptedCopies(const std::string& destination);
 
  private:
   void FormCreate(base::TComponent* sender);

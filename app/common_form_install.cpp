@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cwctype>
 #include <optional>
 #include <vector>
 
@@ -52,18 +53,54 @@ bool CopySpan(HANDLE carrier, const base::AppendedFileSpan& span, HANDLE target)
   return FlushFileBuffers(target) != FALSE;
 }
 
-// A new empty file beside the destination, named by the system so that it
-// never meets another one; empty on failure.
-std::wstring TemporaryFileBeside(const std::wstring& destination) {
+// The copy goes to "m9s" + 1 to 4 hexadecimal digits + ".tmp" beside the
+// destination, a name the system makes unique.
+constexpr wchar_t kTemporaryPrefix[] = L"m9s";
+
+std::wstring FolderOf(const std::wstring& destination) {
   const std::wstring folder = win::Utf8ToWide(base::ExtractFilePath(win::WideToUtf8(destination)));
+  return folder.empty() ? L".\\" : folder;
+}
+
+// A new empty file beside the destination; empty on failure.
+std::wstring TemporaryFileBeside(const std::wstring& destination) {
   wchar_t name[MAX_PATH];
-  if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"m9s", 0, name)) {
+  if (!GetTempFileNameW(FolderOf(destination).c_str(), kTemporaryPrefix, 0, name)) {
     return {};
   }
   return name;
 }
 
+bool IsTemporaryCopyName(const std::wstring& name) {
+  const std::size_t prefix = std::size(kTemporaryPrefix) - 1;
+  const std::size_t suffix = 4;  // ".tmp"
+  if (name.size() <= prefix + suffix || name.size() > prefix + 4 + suffix ||
+      _wcsnicmp(name.c_str(), kTemporaryPrefix, prefix) != 0 ||
+      _wcsicmp(name.c_str() + name.size() - suffix, L".tmp") != 0) {
+    return false;
+  }
+  return std::all_of(name.begin() + prefix, name.end() - suffix,
+                     [](wchar_t c) { return std::iswxdigit(c) != 0; });
+}
+
 }  // namespace
+
+// A copy in use by another start is open without sharing and stays.
+void TfrmCommon::RemoveInterruptedCopies(const std::string& destination) {
+  const std::wstring folder = FolderOf(win::Utf8ToWide(destination));
+  WIN32_FIND_DATAW found;
+  const win::UniqueFindHandle search(
+      FindFirstFileW((folder + kTemporaryPrefix + L"*.tmp").c_str(), &found));
+  if (!search) {
+    return;
+  }
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        IsTemporaryCopyName(found.cFileName)) {
+      DeleteFileW((folder + found.cFileName).c_str());
+    }
+  } while (FindNextFileW(search.Get(), &found));
+}
 
 bool TfrmCommon::ExtractAppendedFile(const std::string& carrier, const std::string& destination) {
   const win::UniqueHandle source(CreateFileW(win::Utf8ToWide(carrier).c_str(), GENERIC_READ,

@@ -75,9 +75,7 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
 void ApplyLanguageFile(const std::string& fileName, const LanguageTargets& targets) {
   const settings::IniFile file(fileName, settings::LanguageFileCodePage(fileName));
   for (const settings::LanguageKey& key : settings::LanguageKeys()) {
-    if (const std::optional<std::string> text = file.ReadValue(key.section, key.key)) {
-      Apply(key, *text, targets);
-    }
+    Apply(key, file.ReadValue(key.section, key.key).value_or(key.english), targets);
   }
 }
 

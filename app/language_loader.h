@@ -19,8 +19,9 @@ struct LanguageTargets {
 // Applies the language file to the application title and the windows, key
 // by key in the order of the language table. The file is read once, in
 // its own code page (936 for the Chinese one), whatever the system's. A
-// key the file lacks leaves its target as it was; a key of a window that
-// the program does not have is passed over.
+// key the file lacks (all of them when there is no file) gives its target
+// the key's English text; a key present with an empty value empties it; a
+// key of a window that the program does not have is passed over.
 void ApplyLanguageFile(const std::string& fileName, const LanguageTargets& targets);
 
 }  // namespace app

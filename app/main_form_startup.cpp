@@ -28,11 +28,12 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 // A failed write of config.ini is reported by the application's handler
-// as the field changes; the steps after it still run. A stored skin that
-// cannot be read ends the steps with its error, shown by the handler.
+// as the field changes; the steps after it still run. So do they after a
+// stored skin that cannot be read: a damaged skin file must not leave the
+// output folder unrestored and the encoder missing at every start.
 void TfrmMain::FormShow(base::TComponent*) {
   LoadLanguage(frmCommon->LanguageFile);
-  frmCommon->ApplySkin(frmCommon->ReadSkinIndex());
+  frmCommon->RestoreSkin();
   RestoreOutputFolder();
   InstallEncoder();
 }
@@ -82,8 +83,10 @@ void TfrmMain::RestoreOutputFolder() {
 
 // An encoder that is there already is used as it is. A failed copy leaves
 // it missing, and the conversion reports that when it starts the encoder.
+// What an interrupted copy left in the system folder goes first.
 void TfrmMain::InstallEncoder() {
   const std::string encoderPath = runDriver_.Folders().systemFolder + settings::kEncoderFileName;
+  TfrmCommon::RemoveInterruptedCopies(encoderPath);
   if (!FileExists(encoderPath)) {
     TfrmCommon::ExtractAppendedFile(frmCommon->AppPath + settings::kCarrierFileName, encoderPath);
   }

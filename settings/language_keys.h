@@ -30,6 +30,10 @@ struct LanguageKey {
   TextTarget target;
   // The component the text goes to; empty for the title and the caption.
   std::string component;
+  // The text the target shows when the file lacks the key (or there is no
+  // file): the program's own English, so that a lost or partial language
+  // file never leaves placeholder names or the windows' built-in texts.
+  std::string english;
 };
 
 // Every key of the language files, in the order they are applied.

@@ -6,6 +6,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/taskbar_window.h"
 #include "win/code_page.h"
 #include "win/entry_guard.h"
 #include "win/os_error.h"
@@ -15,6 +16,39 @@ namespace ui {
 TApplication& Application() {
   static TApplication application;
   return application;
+}
+
+TApplication::TApplication() = default;
+TApplication::~TApplication() = default;
+
+void TApplication::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (taskbarWindow_) {
+    taskbarWindow_->SetText(title_);
+  }
+}
+
+void TApplication::SetMainForm(TForm* form) {
+  mainForm_ = form;
+  if (!form) {
+    return;
+  }
+  if (!taskbarWindow_) {
+    taskbarWindow_ = std::make_unique<TaskbarWindow>();
+  }
+  // Owned, the form has no taskbar button of its own.
+  SetWindowLongPtrW(form->Handle(), GWLP_HWNDPARENT,
+                    reinterpret_cast<LONG_PTR>(taskbarWindow_->Handle()));
+}
+
+HWND TApplication::TaskbarHandle() const {
+  return taskbarWindow_ ? taskbarWindow_->Handle() : nullptr;
+}
+
+void TApplication::MinimizeMainForm() {
+  if (mainForm_ && taskbarWindow_) {
+    taskbarWindow_->Minimize(mainForm_->Handle());
+  }
 }
 
 void TApplication::Initialize() {

@@ -4,11 +4,13 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ui {
 
 class TForm;
+class TaskbarWindow;
 
 // The application object: the message loop, the nested message pump of
 // long operations, and the standard report of an exception that escaped a
@@ -27,12 +29,25 @@ class TApplication {
   // before the first control.
   void Initialize();
 
-  const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
 
-  // The form whose closing ends the program.
+  // The title: the caption of the message boxes and the text of the
+  // program's taskbar button.
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title);
+
+  // The form whose closing ends the program. It is owned by the taskbar
+  // window below, made with the first main form.
   TForm* MainForm() const { return mainForm_; }
-  void SetMainForm(TForm* form) { mainForm_ = form; }
+  void SetMainForm(TForm* form);
+  // The window of the taskbar button (TaskbarWindow); nullptr before the
+  // first main form.
+  HWND TaskbarHandle() const;
+  // Minimizes the program to its taskbar button, the main form hidden.
+  void MinimizeMainForm();
 
   // Dispatches every message waiting in the thread's queue, then returns.
   // WM_QUIT sets Terminated and is posted again for the outer loop.
@@ -65,6 +80,7 @@ class TApplication {
   void Dispatch(MSG& message);
 
   std::string title_ = "Vexmoor";
+  std::unique_ptr<TaskbarWindow> taskbarWindow_;
   ExceptionHandler onException_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

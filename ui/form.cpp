@@ -49,10 +49,13 @@ HWND MainFormWindow() {
   return mainForm ? mainForm->Handle() : nullptr;
 }
 
+// The taskbar window stays enabled: a click on its button then reaches the
+// modal form.
 std::vector<HWND> EnabledThreadWindows() {
   std::vector<HWND> enabled;
   for (HWND window : win::ThreadWindows()) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window) &&
+        window != Application().TaskbarHandle()) {
       enabled.push_back(window);
     }
   }
@@ -154,13 +157,20 @@ void TForm::DoCreate() {
   }
 }
 
+// The main form's taskbar button comes and goes with it.
 void TForm::Show() {
+  if (Application().MainForm() == this) {
+    ShowWindow(Application().TaskbarHandle(), SW_SHOWNA);
+  }
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 }
 
 void TForm::Hide() {
   ShowWindow(Handle(), SW_HIDE);
+  if (Application().MainForm() == this) {
+    ShowWindow(Application().TaskbarHandle(), SW_HIDE);
+  }
 }
 
 bool TForm::CloseQuery() {
@@ -234,6 +244,13 @@ void TForm::WndProc(TMessage& message) {
     case WM_ACTIVATE:
       Activated(message);
       return;
+    case WM_SYSCOMMAND:
+      // The main form goes to the taskbar as the taskbar window.
+      if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
+        Application().MinimizeMainForm();
+        return;
+      }
+      break;
     case DM_GETDEFID:
       if (defaultButton_ && defaultButton_->Enabled()) {
         message.Result = MAKELRESULT(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);

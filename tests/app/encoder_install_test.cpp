@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     }
   } while (FindNextFileW(search, &found));
   FindClose(search);
+  return names;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -56,6 +62,35 @@ TEST(EncoderInstallTest, PresentEncoderIsKeptAsItIs) {
   windows.Show();
   EXPECT_EQ("an older encoder", ReadFile(installation.EncoderPath()));
   EXPECT_TRUE(windows.errors.empty());
+}
+
+// What an interrupted copy left beside the encoder goes at the next start,
+// whether that start installs the encoder or finds it there; files the
+// copy cannot have made stay.
+TEST(EncoderInstallTest, StartRemovesTheLeftoversOfAnInterruptedCopy) {
+  for (const bool present : {false, true}) {
+    SCOPED_TRACE(present ? "encoder present" : "encoder missing");
+    const ScratchInstallation installation;
+    const std::string encoder = installation.InstallFakeEncoderCarrier();
+    if (present) {
+      WriteFile(installation.EncoderPath(), encoder);
+    }
+    const std::string system = installation.SystemFolder();
+    for (const char* leftover : {"m9s1A2B.tmp", "M9Sf.TMP", "m9sbeef.tmp"}) {
+      WriteFile(system + leftover, encoder.substr(0, 100));
+    }
+    for (const char* other : {"m9s.tmp", "m9s12345.tmp", "m9sx1.tmp", "m9s1.tmp.bak", "abc1.tmp"}) {
+      WriteFile(system + other, "not ours");
+    }
+    ProgramWindows windows(installation);
+    windows.Show();
+    EXPECT_EQ((std::vector<std::string>{"abc1.tmp", "libm9s.exe", "m9s.tmp", "m9s1.tmp.bak",
+                                        "m9s12345.tmp", "m9sx1.tmp"}),
+              Sorted(FilesIn(system)));
+    // Compared whole, not printed: the bytes of a program.
+    EXPECT_TRUE(ReadFile(installation.EncoderPath()) == encoder)
+        << "libm9s.exe is not the carried encoder";
+  }
 }
 
 TEST(EncoderInstallTest, CarrierTrailerDecidesWhatIsCopied) {

@@ -1,5 +1,6 @@
 // Language files applied to the windows: every key to its control, a key
-// the file lacks leaving its control as built, and the reader's value rules.
+// the file lacks showing the program's English, and the reader's value
+// rules.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,9 +8,12 @@
 #include <map>
 #include <string>
 
+#include "base/path_text.h"
 #include "settings/ini_file.h"
+#include "tests/support/ini_text.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/message_box_log.h"
+#include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 
@@ -89,9 +93,22 @@ TEST(LanguageTest, ConvertButtonShowsTheKeptTextAfterARun) {
   EXPECT_EQ("Ready", windows.main->labelCurrentInfo->Caption());
 }
 
-// A key the file lacks, or a missing file, leaves the control with the
-// text it was built with; a key present with an empty value empties it.
-TEST(LanguageTest, KeysTheFileLacksLeaveTheirControlsAsBuilt) {
+// The shipped English file's texts, by key: what every control shows on an
+// English start.
+Texts ShippedEnglish() {
+  const test_support::IniText file =
+      test_support::ParseIniText(ReadFile(SourceFolder() + "data\\language\\en.ini"));
+  Texts texts;
+  for (const settings::LanguageKey& key : settings::LanguageKeys()) {
+    texts[Name(key)] = file.sections.at(base::LowerCase(key.section)).Value(key.key).value();
+  }
+  return texts;
+}
+
+// A key the file lacks, or a missing file, shows the program's own English
+// text, the shipped English file's, never a built-in placeholder or Chinese
+// text; a key present with an empty value empties its control.
+TEST(LanguageTest, KeysTheFileLacksShowTheirEnglishText) {
   struct Case {
     const char* name;
     const char* file;  // nullptr: no language file
@@ -111,18 +128,22 @@ TEST(LanguageTest, KeysTheFileLacksLeaveTheirControlsAsBuilt) {
       WriteFile(installation.AppFolder() + "language\\en.ini", c.file);
     }
     ProgramWindows windows(installation);
-    Texts expected = ShownTexts(windows);
-    const std::string status = windows.main->labelCurrentInfo->Caption();
+    Texts expected = ShippedEnglish();
     for (const auto& [key, text] : c.changed) {
       expected[key] = text;
     }
     windows.Show();
     EXPECT_EQ(expected, ShownTexts(windows));
-    // The status line shows a ready text only when the file has one.
-    const auto ready = c.changed.find("frmMain.msgStatusReady");
-    EXPECT_EQ(ready == c.changed.end() ? status : ready->second,
-              windows.main->labelCurrentInfo->Caption());
-    EXPECT_NE("", windows.main->StringStartCaption);
+    app::TfrmMain& main = *windows.main;
+    EXPECT_EQ(expected["frmMain.msgStatusReady"], main.labelCurrentInfo->Caption());
+    EXPECT_EQ("&File", main.N_1->Caption());
+    EXPECT_EQ("&Down", main.buttonMoveDown->Caption());
+    EXPECT_EQ("&Silver", main.N_SkinItems[9]->Caption());
+    EXPECT_EQ("&Convert", main.StringStartCaption);
+    // The taskbar button carries the title, whatever the main window's caption.
+    EXPECT_EQ(expected["App.Title"],
+              win::WideToUtf8(test_support::WindowText(ui::Application().TaskbarHandle())));
+    EXPECT_TRUE(windows.errors.empty());
   }
 }
 

@@ -145,16 +145,45 @@ TEST_F(SkinSelectionTest, AnUnreadableSkinIsReportedAndNotKept) {
   EXPECT_EQ("10", StoredSkin());
 }
 
-TEST_F(SkinSelectionTest, AnUnreadableStoredSkinEndsTheFirstShowingsSteps) {
-  InstallSkins({"Silver"});
-  WriteFile(SkinPath("MacOS"), "SK damaged");
-  installation.WriteConfig("[skin]\r\nskin=6\r\n[setting]\r\noutputFolder=D:\\Videos\r\n");
-  installation.InstallFakeEncoderCarrier();
-  auto windows = Start();
-  EXPECT_EQ(std::vector<std::string>{"Failed to read skin file!"}, windows->errors);
-  EXPECT_EQ("C:\\", windows->main->editOutputFolder->Text());
-  EXPECT_FALSE(FileExists(installation.EncoderPath()));
-  EXPECT_FALSE(Engine(*windows).Ready());
+// A stored skin that cannot be read is reported once; Silver takes its
+// place when it loads, and the output folder and the encoder are restored
+// all the same.
+TEST_F(SkinSelectionTest, AnUnreadableStoredSkinIsReportedOnceAndStartUpGoesOn) {
+  struct Case {
+    const char* name;
+    int stored;
+    bool silverDamaged;
+    const char* shown;  // the skin the windows wear; nullptr: none
+  };
+  const Case cases[] = {
+      {"Silver loads instead", 6, false, "Silver"},
+      {"every skin damaged", 6, true, nullptr},
+      {"Silver itself damaged", 10, true, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InstallSkins({"Silver"});
+    WriteFile(SkinPath("MacOS"), "SK damaged");
+    if (c.silverDamaged) {
+      WriteFile(SkinPath("Silver"), "SK damaged too");
+    }
+    installation.WriteConfig("[skin]\r\nskin=" + std::to_string(c.stored) +
+                             "\r\n[setting]\r\noutputFolder=C:\\aud_out\\\r\n");
+    const std::string encoder = installation.InstallFakeEncoderCarrier();
+    DeleteFileW(win::Utf8ToWide(installation.EncoderPath()).c_str());
+    auto windows = Start();
+    EXPECT_EQ(std::vector<std::string>{"Failed to read skin file!"}, windows->errors);
+    EXPECT_EQ("C:\\aud_out\\", windows->main->editOutputFolder->Text());
+    // Compared whole, not printed: the bytes of a program.
+    EXPECT_TRUE(ReadFile(installation.EncoderPath()) == encoder)
+        << "libm9s.exe is not the carried encoder";
+    EXPECT_EQ(c.shown != nullptr, Engine(*windows).Ready());
+    EXPECT_EQ(c.shown ? SkinPath(c.shown) : "", Engine(*windows).SkinFile());
+    EXPECT_EQ(c.shown != nullptr,
+              Engine(*windows).FindSkinWindow(windows->main->Handle())->FrameOn());
+    // The stored choice stays for the user to change.
+    EXPECT_EQ(std::to_string(c.stored), StoredSkin());
+  }
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ EnabledStates Reachable(app::TfrmMain& form) {
 // output folder are out of reach; Convert (now Stop), Exit and the Skin,
 // Tools and Help menus stay. Everything comes back when it ends.
 TEST_F(BusyStateTest, RunningEncoderLocksTheListAndSettingsButNotConvertOrExit) {
-  EXPECT_EQ("ConvertNow", form->buttonConvert->Caption());
+  EXPECT_EQ("&Convert", form->buttonConvert->Caption());
   AddEntry("clip.avi", "wait");
   EnabledStates busy;
   std::string busyCaption, busyMenuCaption;

@@ -63,6 +63,10 @@ void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   prompt->DoCreate();
   form->SetOverwriteForm(prompt.get());
 
+  // Shown first: the first showing restores the output folder of config.ini,
+  // and the program's English texts, there being no language file.
+  form->Show();
+  form->editOutputFolder->SetText(folders.Path() + "out");
   form->StringStartCaption = "Convert";
   form->StringStopCaption = "Stop";
   form->msgStatusReady = "Ready";
@@ -70,9 +74,6 @@ void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form->msgClearAll = "Clear the list?";
   form->msgFolderView = "All done.";
   form->msgFinishInfo = "Open the output folder?";
-  // Shown first: the first showing restores the output folder of config.ini.
-  form->Show();
-  form->editOutputFolder->SetText(folders.Path() + "out");
 }
 
 std::string MainWindowTest::AddEntry(const std::string& name, const std::string& behaviour) {

@@ -81,7 +81,7 @@ TEST_F(RunDriverTest, FailingEncoderStartEndsTheRunAndTheNextConvertStartsAgain)
   EXPECT_TRUE(EncoderStarts().empty());
   EXPECT_TRUE(boxes.Texts().empty());
   // The encoder never ran, so the window never turned busy.
-  EXPECT_EQ("ConvertNow", form->buttonConvert->Caption());
+  EXPECT_EQ("&Convert", form->buttonConvert->Caption());
   EXPECT_TRUE(form->listViewFiles->Enabled());
 
   ASSERT_TRUE(CopyFileA((FakeEncoderFolder() + "libm9s.exe").c_str(),

@@ -3,12 +3,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/window_driver.h"
 #include "ui/buttons.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/std_controls.h"
+#include "win/window_list.h"
 
 namespace {
 
@@ -240,6 +242,51 @@ TEST(FormTest, MessageBoxIsOwnedCaptionedAndAnswered) {
     EXPECT_EQ(owner.Handle(), boxOwner);
     EXPECT_EQ(L"Vexmoor test", caption);
   }
+}
+
+// The windows of this thread that get a taskbar button: shown, top-level,
+// owned by no window, and no tool window (or marked as an application's).
+std::vector<HWND> TaskbarWindows() {
+  std::vector<HWND> windows;
+  for (HWND window : win::ThreadWindows()) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    const bool ownButton = (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW)) ||
+                           (exStyle & WS_EX_APPWINDOW);
+    if (IsWindowVisible(window) && ownButton) {
+      windows.push_back(window);
+    }
+  }
+  return windows;
+}
+
+// The taskbar button names the program by the application's title, not by
+// the main form's caption, and it comes, goes, minimizes and restores with
+// the main form.
+TEST(FormTest, TaskbarButtonCarriesTheTitleAndFollowsTheMainForm) {
+  Application().SetTitle("Title of the program");
+  auto form = CreateForm<TForm>(TFormOptions{"Caption of the form", 10, 10, 200, 100});
+  ASSERT_EQ(form.get(), Application().MainForm());
+  form->Show();
+  HWND taskbar = Application().TaskbarHandle();
+  EXPECT_EQ(std::vector<HWND>{taskbar}, TaskbarWindows());
+  EXPECT_EQ(L"Title of the program", test_support::WindowText(taskbar));
+  EXPECT_EQ(L"Caption of the form", test_support::WindowText(form->Handle()));
+  Application().SetTitle("Another title");
+  EXPECT_EQ(L"Another title", test_support::WindowText(taskbar));
+
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(taskbar));
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  ShowWindow(taskbar, SW_RESTORE);
+  EXPECT_FALSE(IsIconic(taskbar));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_FALSE(IsIconic(form->Handle()));
+
+  form->Hide();
+  EXPECT_TRUE(TaskbarWindows().empty());
+  // Not the main form any more: closing that would end the test program.
+  Application().SetMainForm(nullptr);
+  Application().SetTitle("Vexmoor");
 }
 
 }  // namespace
