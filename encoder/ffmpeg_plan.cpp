@@ -58,7 +58,8 @@ std::string ChannelsText(int channels) {
   return std::to_string(channels) + " channels";
 }
 
-void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
+void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tuning,
+               FfmpegPlan& plan) {
   const std::string rate = ExactFrameRate(request.frameRate);
   // The bitrate alone is only a goal, which the H.263 encoder overshoots by
   // half on busy pictures. Phones and message limits rely on the figure, so
@@ -68,6 +69,7 @@ void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
                                                "-bufsize", bitrate, "-vf", "fps=" + rate});
   if (!request.frameSize.empty())
     plan.arguments.insert(plan.arguments.end(), {"-s", request.frameSize});
+  plan.arguments.insert(plan.arguments.end(), tuning.begin(), tuning.end());
 
   const size_t slash = rate.find('/');
   const double rateValue = slash == std::string::npos
@@ -121,15 +123,16 @@ std::string ExactFrameRate(const std::string& frameRate) {
 }
 
 FfmpegPlan PlanConversion(const EncoderRequest& request, const std::string& ffmpegInput,
-                          const std::string& ffmpegOutput) {
+                          const std::string& ffmpegOutput, const FfmpegTuning& tuning) {
   CheckFormatAndSize(request);
   FfmpegPlan plan;
   // "level" tags every log line with its severity, which is how warnings
   // and errors are told from the rest; -progress gives machine-readable
   // progress on standard output.
-  plan.arguments = {"-hide_banner", "-nostats", "-loglevel", "level+info", "-progress",
-                    "pipe:1",       "-i",       ffmpegInput, "-sn",        "-dn"};
-  PlanVideo(request, plan);
+  plan.arguments = {"-hide_banner", "-nostats", "-loglevel", "level+info", "-progress", "pipe:1"};
+  plan.arguments.insert(plan.arguments.end(), tuning.decoding.begin(), tuning.decoding.end());
+  plan.arguments.insert(plan.arguments.end(), {"-i", ffmpegInput, "-sn", "-dn"});
+  PlanVideo(request, tuning.video, plan);
   PlanAudio(request, plan);
   plan.arguments.insert(plan.arguments.end(), {"-f", "3gp", "-y", ffmpegOutput});
   return plan;

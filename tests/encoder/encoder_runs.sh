@@ -44,8 +44,19 @@ duration_text() {
     printf "%02d:%02d:%02d\\.%d", t / 36000, t / 600 % 60, t / 10 % 60, t % 10 }'
 }
 
+# Whether every picture of the file's video is baseline H.263: FFmpeg's
+# decoder, asked to debug pictures, names the H.263+ annexes a picture uses
+# (AP, UMV, AIC, LOOP and the like) between "rnd:" and the frame rate.
+baseline_h263() {
+  local pictures
+  pictures=$(ffprobe -v info -debug pict -select_streams v:0 -show_entries frame=pict_type \
+    -of csv=p=0 "$1" 2>&1 >/dev/null | grep ' qp:')
+  [[ -n $pictures ]] && ! grep -qvE 'rnd:[01] [0-9]+/[0-9]+$' <<<"$pictures"
+}
+
 # check_conversion <name> <input> <output> <video> <audio> <rate> [<seconds>]:
-# the output is 3GP with the given streams (an empty <audio> for none),
+# the output is 3GP with the given streams (an empty <audio> for none), its
+# video baseline H.263,
 # lasts as long as the input (or <seconds>), and the encoder said the
 # input's duration, the frame rate and the frame count, the texts the
 # converter reads.
@@ -54,6 +65,7 @@ check_conversion() {
   [[ $status -eq 0 ]] || { fail "$name: exit code $status"; return; }
   [[ $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate) == "$4" ]] ||
     fail "$name: video is $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate), not $4"
+  baseline_h263 "$output" || fail "$name: the video is not baseline H.263"
   [[ $(probe "$output" a:0 stream=codec_name,sample_rate,channels) == "$5" ]] ||
     fail "$name: audio is \"$(probe "$output" a:0 stream=codec_name,sample_rate,channels)\", not \"$5\""
   [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||

@@ -44,6 +44,18 @@ TEST(FfmpegPlan, DefaultRequestGivesH263AndAac) {
   EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 32 kb/s");
 }
 
+TEST(FfmpegPlan, TuningGoesBeforeTheInputAndAfterTheVideoSize) {
+  const FfmpegTuning tuning{{"-lowres:v", "1"}, {"-g", "75"}};
+  const std::vector<std::string> arguments =
+      PlanConversion(DefaultRequest(), "in.avi", "out", tuning).arguments;
+  const auto at = [&](const char* word) {
+    return std::find(arguments.begin(), arguments.end(), word) - arguments.begin();
+  };
+  EXPECT_EQ(at("-lowres:v") + 2, at("-i"));
+  EXPECT_EQ(at("-s") + 2, at("-g"));
+  EXPECT_EQ(at("-g") + 2, at("-c:a"));
+}
+
 TEST(FfmpegPlan, FrameRatesBecomeExactRates) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"14.98", "fps=15000/1001", "14.985 fps(r)"},

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "encoder/command_arguments.h"
+#include "encoder/input_video.h"
+
+namespace encoder {
+
+// What FFmpeg is asked beyond the plain conversion, chosen from what the
+// input's header says and what the request asks for.
+struct FfmpegTuning {
+  // Decoder options, which go before the input: they spare the decoder
+  // work that an output much smaller than the input cannot show.
+  std::vector<std::string> decoding;
+  // Scaler and video encoder options, which go with the output: the scaler
+  // fastest for the job, and an H.263 encoder that spends its bits better
+  // while its stream stays baseline H.263 (no annex), at the same bitrate.
+  std::vector<std::string> video;
+};
+
+// An input of no size gets no decoder or scaler option, and neither does a
+// request without a frame size.
+FfmpegTuning ChooseTuning(const InputVideo& input, const EncoderRequest& request);
+
+}  // namespace encoder
