@@ -65,8 +65,9 @@ TFrmBatchAdd::TFrmBatchAdd(TfrmMain& mainForm)
 // a virtual one such as My Computer, the form stays as it is.
 void TFrmBatchAdd::buttonOKClick(base::TComponent*) {
   const std::string folder = ShellTreeView->SelectedPath();
-  if (folder.empty())
+  if (folder.empty()) {
     return;
+  }
   Hide();
   mainForm_.AddFolder(folder, checkBoxIsSubDirectorie->Checked(),
                       joblist::TrimSearchExtension(editExt->Text()));

@@ -25,16 +25,19 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
-  if (!file || !GetFileSizeEx(file.Get(), &size))
+  if (!file || !GetFileSizeEx(file.Get(), &size)) {
     RaiseOpenError(path);
+  }
   // A picture file of more than a few megabytes is no picture of ours.
-  if (size.QuadPart > (64 << 20))
+  if (size.QuadPart > (64 << 20)) {
     image::FailInvalidBitmap();
+  }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
   DWORD read = 0;
   if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-      read != bytes.size())
+      read != bytes.size()) {
     RaiseOpenError(path);
+  }
   return bytes;
 }
 
@@ -49,11 +52,13 @@ win::UniqueBitmap ToDibSection(const image::Bitmap& picture) {
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   win::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap)
+  if (!bitmap) {
     win::RaiseLastOSError();
+  }
   const std::size_t rowBytes = static_cast<std::size_t>(picture.Width()) * 4;
-  for (int y = 0; y < picture.Height(); ++y)
+  for (int y = 0; y < picture.Height(); ++y) {
     std::memcpy(static_cast<std::uint8_t*>(bits) + y * rowBytes, picture.Row(y), rowBytes);
+  }
   return bitmap;
 }
 

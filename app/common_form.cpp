@@ -29,8 +29,9 @@ TfrmCommon::TfrmCommon(std::string executablePath)
 }
 
 TfrmCommon::~TfrmCommon() {
-  if (frmCommon == this)
+  if (frmCommon == this) {
     frmCommon = nullptr;
+  }
 }
 
 void TfrmCommon::FormCreate(base::TComponent*) {

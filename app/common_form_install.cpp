@@ -33,8 +33,9 @@ std::optional<base::AppendedFileSpan> LocateInCarrier(HANDLE carrier) {
   LARGE_INTEGER size;
   std::uint8_t trailer[4];
   if (!GetFileSizeEx(carrier, &size) || size.QuadPart < 4 ||
-      !ReadAt(carrier, static_cast<std::uint64_t>(size.QuadPart) - 4, trailer, sizeof trailer))
+      !ReadAt(carrier, static_cast<std::uint64_t>(size.QuadPart) - 4, trailer, sizeof trailer)) {
     return std::nullopt;
+  }
   return base::LocateAppendedFile(static_cast<std::uint64_t>(size.QuadPart), trailer);
 }
 
@@ -43,8 +44,9 @@ bool CopySpan(HANDLE carrier, const base::AppendedFileSpan& span, HANDLE target)
   for (std::uint64_t done = 0; done < span.size;) {
     const auto chunk = static_cast<DWORD>(std::min<std::uint64_t>(buffer.size(), span.size - done));
     if (!ReadAt(carrier, span.offset + done, buffer.data(), chunk) ||
-        !WriteAll(target, buffer.data(), chunk))
+        !WriteAll(target, buffer.data(), chunk)) {
       return false;
+    }
     done += chunk;
   }
   return FlushFileBuffers(target) != FALSE;
@@ -55,8 +57,9 @@ bool CopySpan(HANDLE carrier, const base::AppendedFileSpan& span, HANDLE target)
 std::wstring TemporaryFileBeside(const std::wstring& destination) {
   const std::wstring folder = win::Utf8ToWide(base::ExtractFilePath(win::WideToUtf8(destination)));
   wchar_t name[MAX_PATH];
-  if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"m9s", 0, name))
+  if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"m9s", 0, name)) {
     return {};
+  }
   return name;
 }
 
@@ -66,21 +69,25 @@ bool TfrmCommon::ExtractAppendedFile(const std::string& carrier, const std::stri
   const win::UniqueHandle source(CreateFileW(win::Utf8ToWide(carrier).c_str(), GENERIC_READ,
                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!source)
+  if (!source) {
     return false;
+  }
   const std::optional<base::AppendedFileSpan> span = LocateInCarrier(source.Get());
-  if (!span)
+  if (!span) {
     return false;
+  }
 
   const std::wstring target = win::Utf8ToWide(destination);
   const std::wstring temporary = TemporaryFileBeside(target);
-  if (temporary.empty())
+  if (temporary.empty()) {
     return false;
+  }
   win::UniqueHandle output(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
   const bool copied = output && CopySpan(source.Get(), *span, output.Get()) && output.Close();
-  if (copied && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+  if (copied && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     return true;
+  }
   output.Reset();
   DeleteFileW(temporary.c_str());
   return false;

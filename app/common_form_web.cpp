@@ -52,10 +52,11 @@ void TfrmCommon::OpenProductPage(int entry) const {
 // goes.
 void TfrmCommon::RunUpdater() const {
   OpenUrl(AppPath + settings::kUpdaterFileName);
-  if (ui::TForm* mainForm = ui::Application().MainForm())
+  if (ui::TForm* mainForm = ui::Application().MainForm()) {
     mainForm->Close();
-  else
+  } else {
     ui::Application().Terminate();
+  }
 }
 
 }  // namespace app

@@ -49,8 +49,9 @@ TFrmDirectory::TFrmDirectory() : ui::TForm(DirectoryFormOptions()) {
 // form.
 void TFrmDirectory::ButtonOKClick(base::TComponent*) {
   const std::string path = ShellTreeView1->SelectedPath();
-  if (path.empty())
+  if (path.empty()) {
     return;
+  }
   SelectedPath = path;
   SetModalResult(ui::mrOk);
 }

@@ -22,8 +22,9 @@ JobListBatch::~JobListBatch() {
 }
 
 void JobListBatch::ShowGrowth() {
-  if (GetTickCount() - lastShown_ < kGrowthInterval)
+  if (GetTickCount() - lastShown_ < kGrowthInterval) {
     return;
+  }
   list_.EndUpdate();
   UpdateWindow(list_.Handle());
   list_.BeginUpdate();

@@ -15,19 +15,22 @@ namespace app {
 namespace {
 
 ui::TForm* WindowForSection(const LanguageTargets& targets, const std::string& section) {
-  for (ui::TForm* window : targets.windows)
-    if (window && base::EqualIgnoringAsciiCase(window->Name(), section))
+  for (ui::TForm* window : targets.windows) {
+    if (window && base::EqualIgnoringAsciiCase(window->Name(), section)) {
       return window;
+    }
+  }
   return nullptr;
 }
 
 void SetComponentCaption(base::TComponent* component, const std::string& text) {
-  if (auto* action = dynamic_cast<ui::TAction*>(component))
+  if (auto* action = dynamic_cast<ui::TAction*>(component)) {
     action->SetCaption(text);
-  else if (auto* item = dynamic_cast<ui::TMenuItem*>(component))
+  } else if (auto* item = dynamic_cast<ui::TMenuItem*>(component)) {
     item->SetCaption(text);
-  else if (auto* control = dynamic_cast<ui::TControl*>(component))
+  } else if (auto* control = dynamic_cast<ui::TControl*>(component)) {
     control->SetCaption(text);
+  }
 }
 
 void Apply(const settings::LanguageKey& key, const std::string& text,
@@ -38,8 +41,9 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
     return;
   }
   ui::TForm* window = WindowForSection(targets, key.section);
-  if (!window)
+  if (!window) {
     return;
+  }
   base::TComponent* component =
       key.component.empty() ? nullptr : window->FindNestedComponent(key.component);
   switch (key.target) {
@@ -50,12 +54,14 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
       SetComponentCaption(component, text);
       break;
     case TextTarget::kColumnHeader:
-      if (auto* list = dynamic_cast<ui::TListView*>(component))
+      if (auto* list = dynamic_cast<ui::TListView*>(component)) {
         list->SetColumnCaption(0, text);
+      }
       break;
     case TextTarget::kKeptText:
-      if (std::string* kept = targets.keptText ? targets.keptText(key.key) : nullptr)
+      if (std::string* kept = targets.keptText ? targets.keptText(key.key) : nullptr) {
         *kept = text;
+      }
       SetComponentCaption(component, text);
       break;
     case TextTarget::kApplicationTitle:
@@ -67,9 +73,11 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
 
 void ApplyLanguageFile(const std::string& fileName, const LanguageTargets& targets) {
   const settings::IniFile file(fileName);
-  for (const settings::LanguageKey& key : settings::LanguageKeys())
-    if (const std::optional<std::string> text = file.ReadValue(key.section, key.key))
+  for (const settings::LanguageKey& key : settings::LanguageKeys()) {
+    if (const std::optional<std::string> text = file.ReadValue(key.section, key.key)) {
       Apply(key, *text, targets);
+    }
+  }
 }
 
 }  // namespace app

@@ -13,8 +13,9 @@ std::string ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length;
   while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) ==
-         path.size())
+         path.size()) {
     path.resize(path.size() * 2);
+  }
   path.resize(length);
   return win::WideToUtf8(path);
 }

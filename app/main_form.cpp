@@ -71,8 +71,9 @@ void TfrmMain::CreateActions() {
                      void (TfrmMain::*execute)(base::TComponent*)) {
     auto* action = Named(new ui::TAction(ActionList), name);
     action->SetCaption(caption);
-    if (execute)
+    if (execute) {
       action->OnExecute = [this, execute](base::TComponent* sender) { (this->*execute)(sender); };
+    }
     return action;
   };
   ActionFileAdd = make("ActionFileAdd", "Add", &TfrmMain::ActionFileAddExecute);
@@ -224,8 +225,9 @@ void TfrmMain::CreateSkinEngine() {
 // shell.
 void TfrmMain::WndProc(ui::TMessage& message) {
   ui::TForm::WndProc(message);
-  if (message.Msg == WM_DROPFILES)
+  if (message.Msg == WM_DROPFILES) {
     FilesDropped(reinterpret_cast<HDROP>(message.WParam));
+  }
 }
 
 void TfrmMain::SetControlsEnabled(bool enabled) {
@@ -233,14 +235,17 @@ void TfrmMain::SetControlsEnabled(bool enabled) {
   for (ui::TControl* control :
        {static_cast<ui::TControl*>(buttonAdd), static_cast<ui::TControl*>(buttonDelete),
         static_cast<ui::TControl*>(buttonClearAll), static_cast<ui::TControl*>(buttonMoveUp),
-        static_cast<ui::TControl*>(buttonMoveDown)})
+        static_cast<ui::TControl*>(buttonMoveDown)}) {
     control->SetEnabled(enabled);
+  }
   for (ui::TComboBox* list : {comboBoxVideoBitrate, comboBoxFrameRate, comboBoxVideoSize,
-                              comboBoxAudioBitrate, comboBoxSampleRate, comboBoxChannel})
+                              comboBoxAudioBitrate, comboBoxSampleRate, comboBoxChannel}) {
     list->SetEnabled(enabled);
+  }
   for (ui::TAction* action : {ActionFileAdd, ActionFileDelete, ActionFileClearAll, ActionFileMoveUp,
-                              ActionFileMoveDown, ActionSetDirectory, ActionFileBatchAdd})
+                              ActionFileMoveDown, ActionSetDirectory, ActionFileBatchAdd}) {
     action->SetEnabled(enabled);
+  }
   editOutputFolder->SetEnabled(enabled);
   ActionConvertNow->SetCaption(enabled ? StringStartCaption : StringStopCaption);
 }
@@ -262,12 +267,14 @@ void TfrmMain::ConsoleIOReceiveError(console::TConsoleIO*, const std::string& cm
 // ever reported: a text that does not parse leaves the display as it is.
 void TfrmMain::ParseEncoderOutput(const std::string& text) {
   const auto progress = conversion::ParseEncoderOutput(text, progressState_);
-  if (!progress)
+  if (!progress) {
     return;
+  }
   progressBarCurrent->SetPosition(progress->position);
   const int selected = listViewFiles->SelectedIndex();
-  if (selected < 0)
+  if (selected < 0) {
     return;
+  }
   const std::string name = base::ExtractFileName(listViewFiles->Item(selected).Caption());
   labelCurrentInfo->SetCaption(conversion::FormatProgressStatus(
       msgStatusRun, selected, listViewFiles->ItemCount(), name, *progress));

@@ -35,8 +35,9 @@ class JobListSearch : public joblist::FolderSearchHandler {
 }  // namespace
 
 void TfrmMain::ActionFileBatchAddExecute(base::TComponent*) {
-  if (frmBatchAdd_)
+  if (frmBatchAdd_) {
     frmBatchAdd_->Show();
+  }
 }
 
 void TfrmMain::AddFolder(const std::string& folder, bool includeSubfolders,

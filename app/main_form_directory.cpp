@@ -5,8 +5,9 @@
 namespace app {
 
 void TfrmMain::ActionSetDirectoryExecute(base::TComponent*) {
-  if (frmDirectory_ && frmDirectory_->ShowModal() == ui::mrOk)
+  if (frmDirectory_ && frmDirectory_->ShowModal() == ui::mrOk) {
     editOutputFolder->SetText(frmDirectory_->SelectedPath);
+  }
 }
 
 }  // namespace app

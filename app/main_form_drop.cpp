@@ -13,15 +13,6 @@ namespace {
 // The shell's ANSI names are read into a buffer of this many bytes.
 constexpr UINT kDropNameBufferSize = 255;
 
-struct DropTraits {
-  using Handle = HDROP;
-  static bool IsNone(HDROP drop) { return !drop; }
-  static bool Free(HDROP drop) {
-    DragFinish(drop);
-    return true;
-  }
-};
-
 }  // namespace
 
 void TfrmMain::AcceptDroppedFiles() {
@@ -32,13 +23,14 @@ void TfrmMain::AcceptDroppedFiles() {
 // decides. A name too long for the buffer is passed over rather than cut
 // to a path that names something else.
 void TfrmMain::FilesDropped(HDROP drop) {
-  win::Unique<DropTraits> owner(drop);
+  win::UniqueDrop owner(drop);
   JobListBatch batch(*this, *listViewFiles);
   std::vector<char> name(kDropNameBufferSize);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
-    if (DragQueryFileA(drop, index, nullptr, 0) >= kDropNameBufferSize)
+    if (DragQueryFileA(drop, index, nullptr, 0) >= kDropNameBufferSize) {
       continue;
+    }
     const UINT length = DragQueryFileA(drop, index, name.data(), kDropNameBufferSize);
     AddFile(win::AnsiToUtf8(win::AnsiString(name.data(), length)));
     batch.ShowGrowth();

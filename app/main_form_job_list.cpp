@@ -10,11 +10,13 @@ namespace app {
 // Repaints the window at once unless a batch of additions holds the list's
 // drawing back and shows the list at its own pace.
 void TfrmMain::AddFile(const std::string& path) {
-  if (!joblist::IsSupportedVideoFile(path))
+  if (!joblist::IsSupportedVideoFile(path)) {
     return;
+  }
   listViewFiles->AddItem(path);
-  if (!listViewFiles->Updating())
+  if (!listViewFiles->Updating()) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
 }
 
 void TfrmMain::ActionFileAddExecute(base::TComponent*) {
@@ -29,23 +31,26 @@ void TfrmMain::ActionFileAddExecute(base::TComponent*) {
   OpenDialog->SetOptions(options);
   OpenDialog->Execute(Handle());
   for (const std::string& path : OpenDialog->Files()) {
-    if (path.empty())
+    if (path.empty()) {
       break;
+    }
     AddFile(path);
   }
 }
 
 void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
   const int selected = listViewFiles->SelectedIndex();
-  if (selected < 0)
+  if (selected < 0) {
     return;
+  }
   listViewFiles->DeleteItem(selected);
   UpdateWindow(listViewFiles->Handle());
 }
 
 void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
-  if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK)
+  if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK) {
     listViewFiles->Clear();
+  }
 }
 
 void TfrmMain::ActionFileMoveUpExecute(base::TComponent*) {
@@ -61,8 +66,9 @@ void TfrmMain::ActionFileMoveDownExecute(base::TComponent*) {
 void TfrmMain::MoveSelectedEntry(int step) {
   const int from = listViewFiles->SelectedIndex();
   const int to = from + step;
-  if (from < 0 || to < 0 || to >= listViewFiles->ItemCount())
+  if (from < 0 || to < 0 || to >= listViewFiles->ItemCount()) {
     return;
+  }
   ui::TListItem moved = listViewFiles->Item(from);
   ui::TListItem other = listViewFiles->Item(to);
   const std::string caption = moved.Caption();

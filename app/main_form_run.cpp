@@ -20,10 +20,11 @@ const char kFailedFilesFallback[] = "These files could not be converted:";
 // Between two entries of a run no encoder runs, but the run goes on: the
 // command stops it there too, and so never nests a second run in it.
 void TfrmMain::ActionConvertNowExecute(base::TComponent*) {
-  if ((ConsoleIO && ConsoleIO->IsRunning()) || runDriver_.Converting())
+  if ((ConsoleIO && ConsoleIO->IsRunning()) || runDriver_.Converting()) {
     StopConversion();
-  else
+  } else {
     runDriver_.ConvertAll();
+  }
 }
 
 void TfrmMain::ActionExitExecute(base::TComponent*) {
@@ -32,8 +33,9 @@ void TfrmMain::ActionExitExecute(base::TComponent*) {
 
 void TfrmMain::StopConversion() {
   runDriver_.RequestStop();
-  if (ConsoleIO)
+  if (ConsoleIO) {
     ConsoleIO->StopProcess();
+  }
   ResetProgress();
 }
 
@@ -43,10 +45,11 @@ void TfrmMain::ResetProgress() {
 }
 
 void TfrmMain::OpenFolder(const std::string& folder) {
-  if (ShellOpen)
+  if (ShellOpen) {
     ShellOpen(Handle(), folder);
-  else
+  } else {
     ShellExecuteW(Handle(), L"open", win::Utf8ToWide(folder).c_str(), L"", L"", SW_SHOW);
+  }
 }
 
 int TfrmMain::EntryCount() const {
@@ -84,13 +87,15 @@ void TfrmMain::RunFinished(const std::string& folder, const std::vector<FailedEn
   std::string text;
   if (!failed.empty()) {
     text = (msgFailedFiles.empty() ? kFailedFilesFallback : msgFailedFiles) + "\r\n";
-    for (const FailedEntry& entry : failed)
+    for (const FailedEntry& entry : failed) {
       text += entry.name + ": " + entry.reason + "\r\n";
+    }
     text += "\r\n";
   }
   text += msgFolderView + "\r\n\r\n" + msgFinishInfo;
-  if (ui::ShowMessageBox(this, text, MB_YESNO) == IDYES)
+  if (ui::ShowMessageBox(this, text, MB_YESNO) == IDYES) {
     OpenFolder(folder);
+  }
 }
 
 // Closing during a run ends it as a stop does, without the closing

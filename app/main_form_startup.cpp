@@ -53,9 +53,11 @@ std::string* TfrmMain::KeptText(const std::string& key) {
       {"msgFinishInfo", &msgFinishInfo},
       {"msgFailedFiles", &msgFailedFiles},
   };
-  for (const auto& [name, text] : texts)
-    if (key == name)
+  for (const auto& [name, text] : texts) {
+    if (key == name) {
       return text;
+    }
+  }
   return nullptr;
 }
 
@@ -82,8 +84,9 @@ void TfrmMain::RestoreOutputFolder() {
 // it missing, and the conversion reports that when it starts the encoder.
 void TfrmMain::InstallEncoder() {
   const std::string encoderPath = runDriver_.Folders().systemFolder + settings::kEncoderFileName;
-  if (!FileExists(encoderPath))
+  if (!FileExists(encoderPath)) {
     TfrmCommon::ExtractAppendedFile(frmCommon->AppPath + settings::kCarrierFileName, encoderPath);
+  }
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/path_text.h"
+#include "base/scoped_value.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 #include "win/unique.h"
@@ -32,25 +33,13 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-// Clears a flag however the scope is left.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
     : host_(host), folders_(std::move(folders)) {}
 
 void RunDriver::ConvertAll() {
-  FlagScope converting(converting_);
+  const base::ScopedValue converting(converting_, true);
   std::string folder = host_.OutputFolder();
   const int count = host_.EntryCount();
   failedEntries_.clear();
@@ -61,14 +50,16 @@ void RunDriver::ConvertAll() {
     }
     // Between two entries the window is idle for a moment, and the list may
     // have lost entries meanwhile: those are not converted.
-    if (index >= host_.EntryCount())
+    if (index >= host_.EntryCount()) {
       break;
+    }
     folder = base::IncludeTrailingBackslash(folder);
     ConvertEntry(index, folder);
   }
   continueRun_ = true;
-  if (Ending())
+  if (Ending()) {
     return;
+  }
   host_.ResetProgress();
   host_.RunFinished(folder, failedEntries_);
 }
@@ -85,8 +76,9 @@ bool RunDriver::Ending() const {
 void RunDriver::ConvertEntry(int index, const std::string& folder) {
   const std::string input = host_.SelectEntry(index);
   const std::string output = ResolveOutputPath(conversion::MakeOutputPath(folder, input), input);
-  if (output.empty())
+  if (output.empty()) {
     return;
+  }
   const std::string commandLine =
       conversion::BuildCommandLine(host_.Settings(), input, output, folders_);
   encoderMessages_.Clear();
@@ -96,8 +88,9 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
   // An encoder ended by force leaves the file it was writing; whatever ended
   // it, that file is gone when the window has seen the end.
   DeleteFileW(win::Utf8ToWide(conversion::EncoderPartialPath(output, encoderId)).c_str());
-  if (host_.Runner() && continueRun_)
+  if (host_.Runner() && continueRun_) {
     NoteEncoderResult(input, output);
+  }
 }
 
 // Keeps every handler running nested while the encoder works, without
@@ -107,8 +100,9 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
 // command, and the wait goes on until its end was handled.
 void RunDriver::WaitForEncoder() {
   while (console::TConsoleIO* runner = host_.Runner()) {
-    if (!runner->IsRunning())
+    if (!runner->IsRunning()) {
       return;
+    }
     if (ui::Application().Terminated() && continueRun_) {
       RequestStop();
       runner->StopProcess();
@@ -122,12 +116,14 @@ void RunDriver::WaitForEncoder() {
 void RunDriver::NoteEncoderResult(const std::string& input, const std::string& output) {
   encoderMessages_.Finish();  // a last line without its line end
   const unsigned long exitCode = host_.Runner()->ExitCode();
-  if (exitCode == 0 && OutputFileExists(output))
+  if (exitCode == 0 && OutputFileExists(output)) {
     return;
+  }
   std::string reason = encoderMessages_.Last();
-  if (reason.empty())
+  if (reason.empty()) {
     reason = exitCode == 0 ? "no output file was written"
                            : "the encoder ended with code " + std::to_string(exitCode);
+  }
   failedEntries_.push_back({base::ExtractFileName(input), reason});
 }
 

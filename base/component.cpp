@@ -5,34 +5,41 @@
 namespace base {
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
-  if (owner_)
+  if (owner_) {
     owner_->InsertComponent(this);
+  }
 }
 
 TComponent::~TComponent() {
   DestroyComponents();
-  if (owner_)
+  if (owner_) {
     owner_->RemoveComponent(this);
+  }
 }
 
 void TComponent::DestroyComponents() {
-  while (!components_.empty())
+  while (!components_.empty()) {
     delete components_.back();
+  }
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
-  for (TComponent* component : components_)
-    if (component->Name() == name)
+  for (TComponent* component : components_) {
+    if (component->Name() == name) {
       return component;
+    }
+  }
   return nullptr;
 }
 
 TComponent* TComponent::FindNestedComponent(const std::string& name) const {
   for (TComponent* component : components_) {
-    if (component->Name() == name)
+    if (component->Name() == name) {
       return component;
-    if (TComponent* found = component->FindNestedComponent(name))
+    }
+    if (TComponent* found = component->FindNestedComponent(name)) {
       return found;
+    }
   }
   return nullptr;
 }

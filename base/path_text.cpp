@@ -37,9 +37,11 @@ std::string IncludeTrailingBackslash(const std::string& folder) {
 }
 
 std::string LowerCase(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z')
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') {
       c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
   return text;
 }
 

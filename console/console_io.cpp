@@ -33,8 +33,9 @@ constexpr DWORD kDrainTimeout = 1000;
 
 // Empties a handle field, then closes the handle; a failed close raises.
 void CloseField(win::UniqueHandle& field) {
-  if (!field.Close())
+  if (!field.Close()) {
     win::RaiseLastOSError();
+  }
 }
 
 // Runs one step of a sequence that must go on when a step raises; the first
@@ -44,8 +45,9 @@ void Keep(std::exception_ptr& failure, Step step) {
   try {
     step();
   } catch (...) {
-    if (!failure)
+    if (!failure) {
       failure = std::current_exception();
+    }
   }
 }
 
@@ -92,8 +94,9 @@ struct TConsoleIO::TRun {
 };
 
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (window->Attached())
+  if (window->Attached()) {
     SendMessageA(window->Handle(), message, wParam, lParam);
+  }
 }
 
 void TConsoleIO::TRun::Read(TReader& reader) {
@@ -103,8 +106,9 @@ void TConsoleIO::TRun::Read(TReader& reader) {
       const DWORD code = GetLastError();
       // A broken pipe is the end of the stream: the child and our copy of its
       // end have both let go of the write end.
-      if (code == ERROR_BROKEN_PIPE || ended.load())
+      if (code == ERROR_BROKEN_PIPE || ended.load()) {
         break;
+      }
       const std::string text = win::OSErrorText(code);
       const size_t length = std::min(text.size(), sizeof reader.errorText - 1);
       std::memcpy(reader.errorText, text.data(), length);
@@ -112,20 +116,23 @@ void TConsoleIO::TRun::Read(TReader& reader) {
       Send(CIO_ERROR, reinterpret_cast<WPARAM>(reader.errorText), static_cast<LPARAM>(length + 1));
       continue;
     }
-    if (count > 0)
+    if (count > 0) {
       Send(reader.message, reinterpret_cast<WPARAM>(reader.buffer), static_cast<LPARAM>(count));
+    }
   }
   ReaderDone();
 }
 
 void TConsoleIO::TRun::ReaderDone() {
-  if (readersLeft.fetch_sub(1) == 1)
+  if (readersLeft.fetch_sub(1) == 1) {
     SetEvent(drained.Get());
+  }
 }
 
 void TConsoleIO::TRun::WaitForExit() {
-  if (WaitForSingleObject(process.Get(), INFINITE) != WAIT_OBJECT_0)
+  if (WaitForSingleObject(process.Get(), INFINITE) != WAIT_OBJECT_0) {
     return;
+  }
   // The child's ends were kept open for the whole run so that the readers
   // could never meet the end of a pipe while it ran; now the pipes may end.
   output.childEnd.Reset();
@@ -142,8 +149,9 @@ TConsoleIO::TConsoleIO(base::TComponent* owner)
 
 TConsoleIO::~TConsoleIO() {
   try {
-    if (stopProcessOnFree_)
+    if (stopProcessOnFree_) {
       StopProcess();
+    }
   } catch (...) {
     win::ReportException(std::current_exception());
   }
@@ -167,13 +175,15 @@ TConsoleIO::~TConsoleIO() {
 
 void TConsoleIO::Run(const std::string& commandLine, const std::string& currentDir, bool visible) {
   // Refused before anything is created, so a second child is never started.
-  if (IsRunning())
+  if (IsRunning()) {
     AssertionFailure(__LINE__);
+  }
 
   auto run = std::make_shared<TRun>(window_);
   run->drained.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!run->drained)
+  if (!run->drained) {
     win::RaiseLastOSError();
+  }
   win::ChildStreams streams = win::CreateChildStreams();
   win::ChildStart start;
   start.commandLine = win::Utf8ToWide(commandLine);
@@ -209,8 +219,9 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   std::exception_ptr failure;
   Keep(failure, [&] { HoldProcess(std::move(child.process)); });
   StartWorkers(run);
-  if (failure)
+  if (failure) {
     std::rethrow_exception(failure);
+  }
 }
 
 void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
@@ -228,45 +239,54 @@ void TConsoleIO::StartWorkers(const std::shared_ptr<TRun>& run) {
 
 void TConsoleIO::SendLine(const std::string& text) {
   HANDLE input = run_ ? run_->inputWrite.Get() : nullptr;
-  if (!input)
+  if (!input) {
     win::RaiseOSError(ERROR_INVALID_HANDLE);
+  }
   const std::string line = text + split_.SendSeparator();
   DWORD written = 0;
-  if (!WriteFile(input, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
+  if (!WriteFile(input, line.data(), static_cast<DWORD>(line.size()), &written, nullptr)) {
     win::RaiseLastOSError();
+  }
 }
 
 void TConsoleIO::StopProcess() {
-  if (!IsRunning())
+  if (!IsRunning()) {
     return;
-  if (!terminateCommand_.empty())
+  }
+  if (!terminateCommand_.empty()) {
     SendLine(terminateCommand_);
+  }
   if (enableKill_ &&
       (terminateCommand_.empty() ||
-       WaitForSingleObject(process_.Get(), static_cast<DWORD>(waitTimeout_)) != WAIT_OBJECT_0))
+       WaitForSingleObject(process_.Get(), static_cast<DWORD>(waitTimeout_)) != WAIT_OBJECT_0)) {
     win::EndChild(process_.Get(), run_ ? run_->job.Get() : nullptr, kKilledExitCode);
+  }
 }
 
 void TConsoleIO::HoldProcess(win::UniqueHandle process) {
-  if (process_)
+  if (process_) {
     AssertionFailure(__LINE__);
+  }
   process_ = std::move(process);
   FireStatusChange();
 }
 
 void TConsoleIO::ReleaseProcess() {
-  if (!process_)
+  if (!process_) {
     return;
+  }
   const bool closed = process_.Close();
   const DWORD code = GetLastError();
   FireStatusChange();
-  if (!closed)
+  if (!closed) {
     win::RaiseOSError(code);
+  }
 }
 
 void TConsoleIO::FireStatusChange() {
-  if (TProcessStatusChangeEvent handler = onProcessStatusChange_)
+  if (TProcessStatusChangeEvent handler = onProcessStatusChange_) {
     handler(this, IsRunning());
+  }
 }
 
 // Every hand-over comes from a worker of one of this component's runs,
@@ -283,25 +303,29 @@ void TConsoleIO::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ReceiveError(data, static_cast<int>(lParam));
       break;
     case CIO_ERROR:
-      if (TReceiveEvent handler = onError_)
+      if (TReceiveEvent handler = onError_) {
         handler(this, std::string(data));
+      }
       break;
     case CIO_PROCESS_ENDED:
-      if (run_ && reinterpret_cast<TRun*>(wParam) == run_.get())
+      if (run_ && reinterpret_cast<TRun*>(wParam) == run_.get()) {
         ProcessEnded();
+      }
       break;
   }
 }
 
 void TConsoleIO::ReceiveOutput(const char* data, int count) {
-  if (count > 0)
+  if (count > 0) {
     receiveBuffer_.Receive(std::string_view(data, static_cast<size_t>(count)), this,
                            onReceiveOutput_, split_);
+  }
 }
 
 void TConsoleIO::ReceiveError(const char* data, int count) {
-  if (TReceiveEvent handler = onReceiveError_)
+  if (TReceiveEvent handler = onReceiveError_) {
     handler(this, std::string(data, static_cast<size_t>(std::max(count, 0))));
+  }
 }
 
 void TConsoleIO::ProcessEnded() {
@@ -311,20 +335,24 @@ void TConsoleIO::ProcessEnded() {
   // always comes back to idle; the first failure is raised at the end.
   std::exception_ptr failure;
   const std::string rest = receiveBuffer_.TakeRest();
-  if (TReceiveEvent handler = onReceiveOutput_)
+  if (TReceiveEvent handler = onReceiveOutput_) {
     Keep(failure, [&] { handler(this, rest); });
+  }
   DWORD exitCode = STILL_ACTIVE;
-  if (GetExitCodeProcess(process_.Get(), &exitCode))
+  if (GetExitCodeProcess(process_.Get(), &exitCode)) {
     exitCode_ = exitCode;
+  }
   Keep(failure, [&] { ReleaseProcess(); });
   // A status handler may have started the next run already; only this run's
   // pipes are closed. The readers' ends go with the run when they let go.
-  if (run_ == run)
+  if (run_ == run) {
     run_.reset();
+  }
   Keep(failure, [&] { CloseField(run->inputRead); });
   Keep(failure, [&] { CloseField(run->inputWrite); });
-  if (failure)
+  if (failure) {
     std::rethrow_exception(failure);
+  }
 }
 
 }  // namespace console

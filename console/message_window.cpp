@@ -9,8 +9,9 @@ MessageWindow::MessageWindow(Handler handler)
   handle_ = CreateWindowExW(0, win::RegisterWindowClass(kConsoleIOWindowClass), L"", 0, 0, 0, 0, 0,
                             HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                             static_cast<WindowObject*>(this));
-  if (!handle_)
+  if (!handle_) {
     win::RaiseLastOSError();
+  }
 }
 
 MessageWindow::~MessageWindow() {
@@ -33,8 +34,9 @@ LRESULT MessageWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, L
     case CIO_RECEIVE_ERROR:
     case CIO_ERROR:
     case CIO_PROCESS_ENDED:
-      if (Attached())
+      if (Attached()) {
         handler_(message, wParam, lParam);
+      }
       return 0;
     case CIO_WORKER_FAILED:
       std::rethrow_exception(*reinterpret_cast<const std::exception_ptr*>(wParam));

@@ -31,7 +31,7 @@ constexpr UINT CIO_WORKER_FAILED = 0x1D15;   // the worker's exception_ptr, 0
 // but a worker's failure, and the last holder destroys it: at once on the
 // creating thread; else it lets go of the window and posts WM_CLOSE, which
 // the default handling answers by destroying the window.
-class MessageWindow : private win::WindowObject {
+class MessageWindow final : private win::WindowObject {
  public:
   using Handler = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
 

@@ -24,8 +24,9 @@ class ReceivedOutput {
   template <typename Sender, typename Event>
   void Receive(std::string_view chunk, Sender* sender, const Event& onReceive,
                const SplitRule& rule) {
-    if (chunk.empty())
+    if (chunk.empty()) {
       return;
+    }
     buffer_.Append(chunk);
     // A copy: a handler may replace itself.
     while (Event handler = onReceive) {
@@ -35,8 +36,9 @@ class ReceivedOutput {
         return;
       }
       const std::optional<std::string> text = buffer_.TakeUntil(separator);
-      if (!text)
+      if (!text) {
         return;
+      }
       handler(sender, *text);
     }
   }

@@ -123,8 +123,9 @@ std::string FormatFrameRate(double rate) {
   if (exponent >= 0) {
     const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
     std::string digits = mantissa;
-    if (digits.size() < integerDigits + 3)
+    if (digits.size() < integerDigits + 3) {
       digits.append(integerDigits + 3 - digits.size(), '0');
+    }
     integerPart = digits.substr(0, integerDigits);
     fraction = digits.substr(integerDigits);
   } else {
@@ -133,8 +134,9 @@ std::string FormatFrameRate(double rate) {
   }
 
   std::string kept = integerPart + fraction.substr(0, 2);
-  if (fraction[2] >= '5')
+  if (fraction[2] >= '5') {
     IncrementDigits(kept);
+  }
   std::string formatted = kept.substr(0, kept.size() - 2) + "." + kept.substr(kept.size() - 2);
   return (rate < 0 ? "-" : "") + formatted;
 }
@@ -155,14 +157,17 @@ void WriteScript(const std::string& scriptPath, const std::string& inputPath) {
   };
   // A UTF-8 path opens the file under its Unicode name on Windows too.
   std::ofstream file(std::filesystem::u8path(scriptPath), std::ios::binary | std::ios::trunc);
-  if (!file)
+  if (!file) {
     fail();
+  }
   const std::string line = ScriptLine(inputPath);
-  if (!file.write(line.data(), static_cast<std::streamsize>(line.size())))
+  if (!file.write(line.data(), static_cast<std::streamsize>(line.size()))) {
     fail();
+  }
   file.close();
-  if (!file)
+  if (!file) {
     fail();
+  }
 }
 
 std::string ScriptPath(const CommandLineFolders& folders) {
@@ -179,8 +184,9 @@ std::string BuildCommandLine(const ConversionSettings& settings, const std::stri
   const long videoBitrate = std::lround(std::stod(GetVideoBitrate(settings.videoBitrate)));
   const double frameRate = std::stod(GetFrameRate(settings.frameRate));
   std::string sizeSlot = GetVideoSize(settings.videoSize);
-  if (!sizeSlot.empty())
+  if (!sizeSlot.empty()) {
     sizeSlot = "-s " + sizeSlot;
+  }
 
   std::string line = folders.systemFolder + "libm9s -i " + input;
   line += "  -f " + GetOutputFormat();

@@ -12,11 +12,13 @@ bool IsContinuationByte(char c) {
 
 // The text cut to at most size bytes without splitting a UTF-8 character.
 void CutAtCharacter(std::string& text, std::size_t size) {
-  if (text.size() <= size)
+  if (text.size() <= size) {
     return;
+  }
   std::size_t end = size;
-  while (end > 0 && IsContinuationByte(text[end]))
+  while (end > 0 && IsContinuationByte(text[end])) {
     --end;
+  }
   text.resize(end);
 }
 
@@ -34,8 +36,9 @@ void EncoderMessages::Add(const std::string& chunk) {
         lineCut_ = true;
       }
     }
-    if (end == std::string::npos)
+    if (end == std::string::npos) {
       return;
+    }
     TakeLine();
     start = end + 1;
   }
@@ -52,8 +55,9 @@ void EncoderMessages::Clear() {
 }
 
 void EncoderMessages::TakeLine() {
-  if (line_.compare(0, kPrefix.size(), kPrefix) == 0)
+  if (line_.compare(0, kPrefix.size(), kPrefix) == 0) {
     last_ = line_.substr(kPrefix.size());
+  }
   line_.clear();
   lineCut_ = false;
 }

@@ -38,9 +38,11 @@ std::string AutoRenamePath(const std::string& path, const FileExists& exists) {
 
 bool SamePath(const std::string& a, const std::string& b) {
   auto normal = [](std::string path) {
-    for (char& c : path)
-      if (c == '/')
+    for (char& c : path) {
+      if (c == '/') {
         c = '\\';
+      }
+    }
     return base::LowerCase(path);
   };
   return normal(a) == normal(b);
@@ -49,17 +51,20 @@ bool SamePath(const std::string& a, const std::string& b) {
 std::string ResolveOutputPath(const std::string& path, const std::string& inputPath,
                               OverwriteChoice& policy, const FileExists& exists,
                               const AskOverwrite& ask) {
-  if (!exists(path))
+  if (!exists(path)) {
     return path;
-  if (policy == OverwriteChoice::IgnoreThis)
+  }
+  if (policy == OverwriteChoice::IgnoreThis) {
     policy = ask();
+  }
 
   const OverwriteChoice answer = policy;
   const bool standing = answer == OverwriteChoice::IgnoreAll ||
                         answer == OverwriteChoice::OverwriteAll ||
                         answer == OverwriteChoice::AutoNameAll;
-  if (!standing)
+  if (!standing) {
     policy = OverwriteChoice::IgnoreThis;
+  }
 
   switch (answer) {
     case OverwriteChoice::IgnoreThis:
@@ -67,8 +72,9 @@ std::string ResolveOutputPath(const std::string& path, const std::string& inputP
       return "";
     case OverwriteChoice::OverwriteThis:
     case OverwriteChoice::OverwriteAll:
-      if (!SamePath(path, inputPath))
+      if (!SamePath(path, inputPath)) {
         return path;
+      }
       break;
     case OverwriteChoice::AutoNameThis:
     case OverwriteChoice::AutoNameAll:

@@ -3,8 +3,9 @@
 namespace encoder {
 
 std::string QuoteArgument(const std::string& argument) {
-  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) {
     return argument;
+  }
   std::string quoted = "\"";
   size_t backslashes = 0;
   for (char c : argument) {
@@ -26,8 +27,9 @@ std::string QuoteArgument(const std::string& argument) {
 std::string JoinArguments(const std::vector<std::string>& arguments) {
   std::string line;
   for (const std::string& argument : arguments) {
-    if (!line.empty())
+    if (!line.empty()) {
       line += ' ';
+    }
     line += QuoteArgument(argument);
   }
   return line;

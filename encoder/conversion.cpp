@@ -41,8 +41,9 @@ void CheckReadable(const std::string& path, const std::string& what) {
   win::UniqueHandle file(CreateFileW(win::Utf8ToWide(path).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file)
+  if (!file) {
     RaiseLastError("cannot read " + what + " " + path);
+  }
 }
 
 std::string ReadScript(const std::string& path) {
@@ -57,11 +58,13 @@ std::string ReadScript(const std::string& path) {
 // DirectShowSource script names.
 std::string FfmpegInput(const std::string& inputPath) {
   CheckReadable(inputPath, "the input");
-  if (!IsAviSynthScript(inputPath))
+  if (!IsAviSynthScript(inputPath)) {
     return inputPath;
+  }
   const std::optional<std::string> named = DirectShowSourcePath(ReadScript(inputPath));
-  if (!named)
+  if (!named) {
     return inputPath;
+  }
   CheckReadable(*named, "the file named in " + inputPath + ",");
   return *named;
 }
@@ -75,16 +78,18 @@ void Relay(HANDLE pipe, const std::function<void(std::string_view)>& onLine) {
   char buffer[4096];
   DWORD count = 0;
   while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0) {
-    if (failure)
+    if (failure) {
       continue;
+    }
     try {
       lines.Add(std::string_view(buffer, count), onLine);
     } catch (...) {
       failure = std::current_exception();
     }
   }
-  if (failure)
+  if (failure) {
     std::rethrow_exception(failure);
+  }
   lines.Finish(onLine);
 }
 
@@ -104,8 +109,9 @@ bool WaitForEnd(FfmpegProcess& ffmpeg, const StopSignal& stop) {
   const bool stopped = WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
   if (stopped) {
     ffmpeg.AskToQuit();
-    if (WaitForSingleObject(ffmpeg.Process(), kQuitGraceMilliseconds) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(ffmpeg.Process(), kQuitGraceMilliseconds) != WAIT_OBJECT_0) {
       ffmpeg.Terminate();
+    }
   }
   WaitForSingleObject(ffmpeg.Process(), INFINITE);
   return stopped;
@@ -125,17 +131,20 @@ FfmpegResult RunFfmpeg(const std::string& ffmpegPath, const FfmpegPlan& plan,
   std::thread progressRelay, logRelay;
   try {
     progressRelay = StartRelay(ffmpeg.Output(), [&progress](std::string_view line) {
-      if (const auto text = progress.Add(line))
+      if (const auto text = progress.Add(line)) {
         WriteError(*text + (progress.Ended() ? "\n" : "\r"));
+      }
     });
     logRelay = StartRelay(ffmpeg.Log(), [&log](std::string_view line) {
-      if (const auto text = log.Filter(line))
+      if (const auto text = log.Filter(line)) {
         WriteError(*text + "\n");
+      }
     });
   } catch (...) {
     ffmpeg.Terminate();
-    if (progressRelay.joinable())
+    if (progressRelay.joinable()) {
       progressRelay.join();
+    }
     throw;
   }
   const bool stopped = WaitForEnd(ffmpeg, stop);
@@ -156,16 +165,18 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   const std::string ffmpegOutput = TemporaryOutput::PathFor(request.outputPath);
   const FfmpegPlan plan = PlanConversion(request, ffmpegInput, ffmpegOutput,
                                          ChooseTuning(ReadInputVideoOf(ffmpegInput), request));
-  for (const std::string& note : plan.notes)
+  for (const std::string& note : plan.notes) {
     WriteError("libm9s: note: " + note + "\n");
+  }
 
   // What an encoder ended by force left of this output goes first.
   RemoveLeftovers(base::ExtractFilePath(request.outputPath),
                   base::ExtractFileName(request.outputPath) + ".", ".partial");
   TemporaryOutput temporary(request.outputPath);
   const std::string ffmpegPath = UnpackEmbeddedFfmpeg();
-  if (stop.Requested())
+  if (stop.Requested()) {
     return Stopped(request);
+  }
   FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
   if (!result.stopped && result.exitCode != 0) {
     // The options chosen for the input may be what failed; the plain
@@ -177,14 +188,17 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
                        request.outputPath, stop);
   }
   // FFmpeg ends with 0 after a stop too, having closed a shortened file.
-  if (result.stopped)
+  if (result.stopped) {
     return Stopped(request);
-  if (result.exitCode != 0)
+  }
+  if (result.exitCode != 0) {
     throw EncoderError("FFmpeg failed: " + (result.lastError.empty()
                                                 ? "exit code " + std::to_string(result.exitCode)
                                                 : result.lastError));
-  if (temporary.Size() == 0)
+  }
+  if (temporary.Size() == 0) {
     throw EncoderError("FFmpeg wrote nothing into " + request.outputPath);
+  }
   temporary.ReplaceOutput();
   return kExitDone;
 }

@@ -25,8 +25,9 @@ const char kPartialSuffix[] = ".partial";
 std::string OwnPath() {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length == MAX_PATH)
+  if (length == 0 || length == MAX_PATH) {
     RaiseLastError("cannot find the path of libm9s.exe");
+  }
   return win::WideToUtf8(std::wstring(path, length));
 }
 
@@ -35,53 +36,62 @@ void ReadAt(HANDLE file, std::uint64_t offset, char* buffer, DWORD count) {
   position.QuadPart = static_cast<LONGLONG>(offset);
   DWORD read = 0;
   if (!SetFilePointerEx(file, position, nullptr, FILE_BEGIN) ||
-      !ReadFile(file, buffer, count, &read, nullptr))
+      !ReadFile(file, buffer, count, &read, nullptr)) {
     RaiseLastError("cannot read libm9s.exe");
-  if (read != count)
+  }
+  if (read != count) {
     throw EncoderError("cannot read libm9s.exe: the file ends early");
+  }
 }
 
 Payload FindPayload(HANDLE self) {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(self, &size))
+  if (!GetFileSizeEx(self, &size)) {
     RaiseLastError("cannot read libm9s.exe");
+  }
   const auto fileSize = static_cast<std::uint64_t>(size.QuadPart);
   char last[kPayloadTrailerSize] = {};
-  if (fileSize >= kPayloadTrailerSize)
+  if (fileSize >= kPayloadTrailerSize) {
     ReadAt(self, fileSize - kPayloadTrailerSize, last, sizeof last);
+  }
   const auto trailer = DecodePayloadTrailer(std::string_view(last, sizeof last), fileSize);
-  if (!trailer)
+  if (!trailer) {
     throw EncoderError("libm9s.exe carries no FFmpeg: the file is damaged or incomplete");
+  }
   return {*trailer, fileSize - kPayloadTrailerSize - trailer->size};
 }
 
 bool HasSize(const std::string& path, std::uint64_t size) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(win::Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return false;
+  }
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) == size;
 }
 
 void CreateFolder(const std::string& folder) {
   if (!CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr) &&
-      GetLastError() != ERROR_ALREADY_EXISTS)
+      GetLastError() != ERROR_ALREADY_EXISTS) {
     RaiseLastError("cannot create the folder " + folder);
+  }
 }
 
 void CopyPayload(HANDLE self, const Payload& payload, const std::string& path) {
   win::UniqueHandle file(CreateFileW(win::Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file)
+  if (!file) {
     RaiseLastError("cannot create " + path);
+  }
   std::vector<char> buffer(1 << 20);
   for (std::uint64_t done = 0; done < payload.trailer.size;) {
     const auto count =
         static_cast<DWORD>(std::min<std::uint64_t>(buffer.size(), payload.trailer.size - done));
     ReadAt(self, payload.offset + done, buffer.data(), count);
     DWORD written = 0;
-    if (!WriteFile(file.Get(), buffer.data(), count, &written, nullptr) || written != count)
+    if (!WriteFile(file.Get(), buffer.data(), count, &written, nullptr) || written != count) {
       RaiseLastError("cannot write " + path);
+    }
     done += count;
   }
 }
@@ -95,8 +105,9 @@ std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payl
   const std::string folder = owner + "\\" + UnpackFolderName(payload.trailer);
   const std::string target = folder + "\\ffmpeg.exe";
   RemoveLeftovers(folder + "\\", kPartialPrefix, kPartialSuffix);
-  if (HasSize(target, payload.trailer.size))
+  if (HasSize(target, payload.trailer.size)) {
     return target;
+  }
 
   CreateFolder(owner);
   CreateFolder(folder);
@@ -107,8 +118,9 @@ std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payl
     CopyPayload(self, payload, partial);
     if (!MoveFileExW(widePartial.c_str(), win::Utf8ToWide(target).c_str(),
                      MOVEFILE_REPLACE_EXISTING) &&
-        !HasSize(target, payload.trailer.size))
+        !HasSize(target, payload.trailer.size)) {
       RaiseLastError("cannot put FFmpeg in place as " + target);
+    }
   } catch (...) {
     DeleteFileW(widePartial.c_str());
     throw;
@@ -121,11 +133,13 @@ std::vector<std::string> UnpackBases() {
   std::vector<std::string> bases;
   wchar_t folder[MAX_PATH];
   DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
-  if (length > 0 && length < MAX_PATH)
+  if (length > 0 && length < MAX_PATH) {
     bases.push_back(win::WideToUtf8(std::wstring(folder, length)) + "\\");
+  }
   length = GetTempPathW(MAX_PATH, folder);
-  if (length > 0 && length < MAX_PATH)
+  if (length > 0 && length < MAX_PATH) {
     bases.push_back(win::WideToUtf8(std::wstring(folder, length)));
+  }
   return bases;
 }
 
@@ -136,8 +150,9 @@ std::string UnpackEmbeddedFfmpeg() {
   win::UniqueHandle self(CreateFileW(win::Utf8ToWide(ownPath).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!self)
+  if (!self) {
     RaiseLastError("cannot open " + ownPath);
+  }
   const Payload payload = FindPayload(self.Get());
 
   std::string reasons;

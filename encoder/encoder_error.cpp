@@ -14,8 +14,9 @@ std::string SystemMessage(DWORD code) {
   wchar_t text[512] = {};
   DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                 code, 0, text, 512, nullptr);
-  while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n'))
+  while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n')) {
     --length;
+  }
   return length > 0 ? win::WideToUtf8(std::wstring(text, length))
                     : "system error " + std::to_string(code);
 }

@@ -25,17 +25,19 @@ TaggedLine SplitTags(std::string_view line) {
   TaggedLine tagged;
   while (StartsWith(line, "[")) {
     const size_t close = line.find("] ");
-    if (close == std::string_view::npos)
+    if (close == std::string_view::npos) {
       break;
+    }
     const std::string_view tag = line.substr(1, close - 1);
     const std::string_view whole = line.substr(0, close + 2);
     line.remove_prefix(close + 2);
-    for (std::string_view level : kLevels)
+    for (std::string_view level : kLevels) {
       if (tag == level) {
         tagged.level = std::string(level);
         tagged.text = line;
         return tagged;
       }
+    }
     tagged.context += whole;
   }
   tagged.text = tagged.context + std::string(line);
@@ -65,15 +67,17 @@ bool ParseClock(const std::string& text, int& hours, int& minutes, double& secon
 std::string DurationInTenths(const std::string& line) {
   constexpr std::string_view kMarker = "Duration: ";
   const size_t start = line.find(kMarker);
-  if (start == std::string::npos)
+  if (start == std::string::npos) {
     return line;
+  }
   const size_t clockStart = start + kMarker.size();
   const size_t clockEnd = line.find(',', clockStart);
   const std::string clock = line.substr(clockStart, clockEnd - clockStart);
   int hours, minutes;
   double seconds;
-  if (!ParseClock(clock, hours, minutes, seconds))
+  if (!ParseClock(clock, hours, minutes, seconds)) {
     return line;
+  }
 
   const long long tenths =
       static_cast<long long>((hours * 3600.0 + minutes * 60.0 + seconds) * 10 + 0.5);
@@ -92,11 +96,13 @@ FfmpegLog::FfmpegLog(std::string outputPath, std::string videoDescription,
 
 std::optional<std::string> FfmpegLog::Filter(std::string_view line) {
   const TaggedLine tagged = SplitTags(line);
-  if (tagged.level)
+  if (tagged.level) {
     droppingRateComplaint_ = IsRateComplaint(tagged.text);
+  }
   if (droppingRateComplaint_) {
-    if (rateComplaintNoted_)
+    if (rateComplaintNoted_) {
       return std::nullopt;
+    }
     rateComplaintNoted_ = true;
     return std::string(kRateNote);
   }
@@ -108,8 +114,9 @@ std::optional<std::string> FfmpegLog::Filter(std::string_view line) {
   }
   switch (lastSeverity_) {
     case Severity::kError:
-      if (!tagged.text.empty())
+      if (!tagged.text.empty()) {
         lastError_ = tagged.text;
+      }
       return tagged.context + tagged.text;
     case Severity::kWarning:
       return tagged.context + tagged.text;
@@ -117,8 +124,9 @@ std::optional<std::string> FfmpegLog::Filter(std::string_view line) {
       break;
   }
   // Information that a codec or a muxer adds about itself is not shown.
-  if (!tagged.context.empty())
+  if (!tagged.context.empty()) {
     return std::nullopt;
+  }
   return FilterInformation(tagged.text);
 }
 
@@ -136,18 +144,21 @@ std::optional<std::string> FfmpegLog::FilterInformation(const std::string& text)
     section_ = Section::kNone;
     return std::nullopt;
   }
-  if (section_ == Section::kInput)
+  if (section_ == Section::kInput) {
     return DurationInTenths(text);
-  if (section_ == Section::kOutput)
+  }
+  if (section_ == Section::kOutput) {
     return OutputStream(text);
+  }
   return std::nullopt;
 }
 
 // "Output #0, 3gp, to '<temporary file>':" names the real output instead.
 std::string FfmpegLog::OutputHeader(const std::string& text) const {
   const size_t quote = text.find(" to '");
-  if (quote == std::string::npos)
+  if (quote == std::string::npos) {
     return text;
+  }
   return text.substr(0, quote) + " to '" + outputPath_ + "':";
 }
 
@@ -155,8 +166,9 @@ std::optional<std::string> FfmpegLog::OutputStream(const std::string& text) cons
   for (const auto& [kind, description] :
        {std::pair{": Video: ", &videoDescription_}, std::pair{": Audio: ", &audioDescription_}}) {
     const size_t at = text.find(kind);
-    if (text.find("Stream #") != std::string::npos && at != std::string::npos)
+    if (text.find("Stream #") != std::string::npos && at != std::string::npos) {
       return text.substr(0, at) + kind + *description;
+    }
   }
   return std::nullopt;
 }

@@ -33,28 +33,34 @@ std::string DecimalRate(double rate) {
   std::snprintf(text, sizeof text, "%.3f", rate);
   std::string decimal = text;
   decimal.erase(decimal.find_last_not_of('0') + 1);
-  if (decimal.back() == '.')
+  if (decimal.back() == '.') {
     decimal.pop_back();
+  }
   return decimal;
 }
 
 void CheckFormatAndSize(const EncoderRequest& request) {
-  if (request.format != "3gp")
+  if (request.format != "3gp") {
     throw CommandLineError("unsupported output format \"" + request.format +
                            "\" (only 3gp is made)");
-  if (request.frameSize.empty())
+  }
+  if (request.frameSize.empty()) {
     return;
+  }
   if (std::find(std::begin(kH263Sizes), std::end(kH263Sizes), request.frameSize) ==
-      std::end(kH263Sizes))
+      std::end(kH263Sizes)) {
     throw CommandLineError("H.263 cannot code the frame size " + request.frameSize +
                            "; it takes 128x96, 176x144, 352x288, 704x576 and 1408x1152");
+  }
 }
 
 std::string ChannelsText(int channels) {
-  if (channels == 1)
+  if (channels == 1) {
     return "mono";
-  if (channels == 2)
+  }
+  if (channels == 2) {
     return "stereo";
+  }
   return std::to_string(channels) + " channels";
 }
 
@@ -67,8 +73,9 @@ void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tu
   const std::string bitrate = std::to_string(request.videoBitrate) + "k";
   plan.arguments.insert(plan.arguments.end(), {"-c:v", "h263", "-b:v", bitrate, "-maxrate", bitrate,
                                                "-bufsize", bitrate, "-vf", "fps=" + rate});
-  if (!request.frameSize.empty())
+  if (!request.frameSize.empty()) {
     plan.arguments.insert(plan.arguments.end(), {"-s", request.frameSize});
+  }
   plan.arguments.insert(plan.arguments.end(), tuning.begin(), tuning.end());
 
   const size_t slash = rate.find('/');
@@ -76,8 +83,9 @@ void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tu
                                ? std::atof(rate.c_str())
                                : std::atof(rate.c_str()) / std::atof(rate.c_str() + slash + 1);
   plan.videoDescription = "h263, ";
-  if (!request.frameSize.empty())
+  if (!request.frameSize.empty()) {
     plan.videoDescription += request.frameSize + ", ";
+  }
   plan.videoDescription +=
       std::to_string(request.videoBitrate) + " kb/s, " + DecimalRate(rateValue) + " fps(r)";
 }
@@ -90,8 +98,9 @@ void PlanAudio(const EncoderRequest& request, FfmpegPlan& plan) {
     plan.arguments.insert(plan.arguments.end(), {"-c:a", "libopencore_amrnb", "-b:a", "12200"});
     plan.audioDescription = "amr_nb, " + layout + ", 12.2 kb/s";
   } else {
-    if (request.audioBitrate <= 12)
+    if (request.audioBitrate <= 12) {
       plan.notes.push_back("AMR-NB takes only 8000 Hz mono, so the audio is AAC-LC");
+    }
     int bitrate = request.audioBitrate;
     const int most = MaxAacBitrate(request.sampleRate, request.channels);
     if (most > 0 && bitrate > most) {
@@ -116,9 +125,11 @@ int MaxAacBitrate(int sampleRate, int channels) {
 
 std::string ExactFrameRate(const std::string& frameRate) {
   const double rate = std::atof(frameRate.c_str());
-  for (const ExactRate& exact : kExactRates)
-    if (std::fabs(rate - exact.value) < kRateTolerance)
+  for (const ExactRate& exact : kExactRates) {
+    if (std::fabs(rate - exact.value) < kRateTolerance) {
       return exact.ratio;
+    }
+  }
   return frameRate;
 }
 

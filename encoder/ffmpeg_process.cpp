@@ -26,8 +26,9 @@ auto Worded(const std::string& what, Step step) {
 // whoever started it; FFmpeg must not hold them open, so they stop being
 // inheritable. Console handles may refuse, which does no harm.
 void KeepOwnStreamsFromChildren() {
-  for (DWORD stream : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE})
+  for (DWORD stream : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
     SetHandleInformation(GetStdHandle(stream), HANDLE_FLAG_INHERIT, 0);
+  }
 }
 
 }  // namespace
@@ -51,10 +52,11 @@ FfmpegProcess::FfmpegProcess(const std::string& commandLine) {
   // Without nested jobs, a process that already is in a job cannot join
   // another. FFmpeg then runs unguarded: a stop still ends it, a forced
   // end of the encoder does not.
-  if (!child_.job)
+  if (!child_.job) {
     WriteError(
         "libm9s: note: FFmpeg could not be put into a job object; ending libm9s by force "
         "would leave it running\n");
+  }
 }
 
 void FfmpegProcess::AskToQuit() {
@@ -68,8 +70,9 @@ void FfmpegProcess::Terminate() {
 
 DWORD FfmpegProcess::ExitCode() const {
   DWORD code = 0;
-  if (!GetExitCodeProcess(child_.process.Get(), &code))
+  if (!GetExitCodeProcess(child_.process.Get(), &code)) {
     RaiseLastError("cannot read FFmpeg's exit code");
+  }
   return code;
 }
 

@@ -17,13 +17,15 @@ bool ProcessRuns(DWORD processId) {
 // The process id that a name the search matched carries, or 0. The search
 // ignores letter case, so the id is read back from the end of the name.
 DWORD ProcessIdIn(const std::string& name, const std::string& prefix, const std::string& suffix) {
-  if (name.size() <= prefix.size() + suffix.size())
+  if (name.size() <= prefix.size() + suffix.size()) {
     return 0;
+  }
   const std::string rest = name.substr(0, name.size() - suffix.size());
   const size_t start = rest.find_last_not_of("0123456789") + 1;
   if (start == 0 || start == rest.size() || rest.size() - start > 9 ||
-      rest[start - 1] != prefix.back())
+      rest[start - 1] != prefix.back()) {
     return 0;
+  }
   return static_cast<DWORD>(std::stoul(rest.substr(start)));
 }
 
@@ -34,14 +36,16 @@ void RemoveLeftovers(const std::string& folder, const std::string& prefix,
   WIN32_FIND_DATAW found;
   const win::UniqueFindHandle search(
       FindFirstFileW(win::Utf8ToWide(folder + prefix + "*" + suffix).c_str(), &found));
-  if (!search)
+  if (!search) {
     return;
+  }
   do {
     const std::string name = win::WideToUtf8(found.cFileName);
     const DWORD processId = ProcessIdIn(name, prefix, suffix);
     if (processId != 0 && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-        !ProcessRuns(processId))
+        !ProcessRuns(processId)) {
       DeleteFileW(win::Utf8ToWide(folder + name).c_str());
+    }
   } while (FindNextFileW(search.Get(), &found));
 }
 

@@ -14,15 +14,17 @@ class LineSplitter {
   template <typename OnLine>
   void Add(std::string_view chunk, OnLine onLine) {
     pending_.Append(chunk);
-    while (const auto line = pending_.TakeUntil("\n"))
+    while (const auto line = pending_.TakeUntil("\n")) {
       onLine(WithoutCarriageReturn(*line));
+    }
   }
 
   // Hands over the unterminated rest at the end of the stream, if any.
   template <typename OnLine>
   void Finish(OnLine onLine) {
-    if (!pending_.Empty())
+    if (!pending_.Empty()) {
       onLine(WithoutCarriageReturn(pending_.TakeAll()));
+    }
   }
 
  private:

@@ -9,14 +9,16 @@ namespace {
 constexpr std::string_view kMagic = "M9SFFMPG";
 
 void AppendLittleEndian(std::string& bytes, std::uint64_t value, int count) {
-  for (int i = 0; i < count; ++i)
+  for (int i = 0; i < count; ++i) {
     bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+  }
 }
 
 std::uint64_t ReadLittleEndian64(std::string_view bytes) {
   std::uint64_t value = 0;
-  for (int i = 7; i >= 0; --i)
+  for (int i = 7; i >= 0; --i) {
     value = value << 8 | static_cast<unsigned char>(bytes[i]);
+  }
   return value;
 }
 
@@ -32,12 +34,14 @@ std::string EncodePayloadTrailer(const PayloadTrailer& trailer) {
 std::optional<PayloadTrailer> DecodePayloadTrailer(std::string_view lastBytes,
                                                    std::uint64_t fileSize) {
   if (lastBytes.size() != kPayloadTrailerSize || lastBytes.substr(16) != kMagic ||
-      fileSize < kPayloadTrailerSize)
+      fileSize < kPayloadTrailerSize) {
     return std::nullopt;
+  }
   const PayloadTrailer trailer{ReadLittleEndian64(lastBytes),
                                ReadLittleEndian64(lastBytes.substr(8))};
-  if (trailer.size == 0 || trailer.size > fileSize - kPayloadTrailerSize)
+  if (trailer.size == 0 || trailer.size > fileSize - kPayloadTrailerSize) {
     return std::nullopt;
+  }
   return trailer;
 }
 

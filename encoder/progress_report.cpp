@@ -18,15 +18,17 @@ bool AllDigits(const std::string& text) {
 // FFmpeg writes microseconds (00:00:05.071800); the console form has
 // hundredths. Before the first packet FFmpeg may write a negative time.
 std::string ShortTime(const std::string& time) {
-  if (time.empty() || time[0] == '-')
+  if (time.empty() || time[0] == '-') {
     return "00:00:00.00";
+  }
   const size_t point = time.find('.');
   return point == std::string::npos ? time : time.substr(0, point + 3);
 }
 
 std::string KilobytesText(const std::string& bytes) {
-  if (!AllDigits(bytes))
+  if (!AllDigits(bytes)) {
     return "N/A";
+  }
   return std::to_string(std::strtoull(bytes.c_str(), nullptr, 10) / 1024) + "kB";
 }
 
@@ -39,8 +41,9 @@ std::string Trimmed(std::string_view text) {
 
 std::optional<std::string> ProgressReport::Add(std::string_view line) {
   const size_t equals = line.find('=');
-  if (equals == std::string_view::npos)
+  if (equals == std::string_view::npos) {
     return std::nullopt;
+  }
   const std::string_view key = line.substr(0, equals);
   const std::string value = Trimmed(line.substr(equals + 1));
 
@@ -50,18 +53,19 @@ std::optional<std::string> ProgressReport::Add(std::string_view line) {
     quantiser_.clear();
     return report;
   }
-  if (key == "frame")
+  if (key == "frame") {
     frame_ = value;
-  else if (EndsWith(key, "_q") && quantiser_.empty())
+  } else if (EndsWith(key, "_q") && quantiser_.empty()) {
     quantiser_ = value;  // the first stream's, which is the video
-  else if (key == "total_size")
+  } else if (key == "total_size") {
     totalSize_ = value;
-  else if (key == "out_time")
+  } else if (key == "out_time") {
     time_ = value;
-  else if (key == "bitrate")
+  } else if (key == "bitrate") {
     bitrate_ = value;
-  else if (key == "speed")
+  } else if (key == "speed") {
     speed_ = value;
+  }
   return std::nullopt;
 }
 

@@ -21,15 +21,17 @@ bool IsStopLine(std::string_view line) {
 }  // namespace
 
 StopSignal::StopSignal() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-  if (!event_)
+  if (!event_) {
     RaiseLastError("cannot create an event");
+  }
 }
 
 std::shared_ptr<StopSignal> StopSignal::WatchStandardInput() {
   auto signal = std::make_shared<StopSignal>();
   const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-  if (input && input != INVALID_HANDLE_VALUE)
+  if (input && input != INVALID_HANDLE_VALUE) {
     std::thread([signal, input] { win::GuardedCall([&] { signal->Watch(input); }); }).detach();
+  }
   return signal;
 }
 
@@ -40,11 +42,13 @@ void StopSignal::Watch(HANDLE input) {
   char buffer[256];
   DWORD count = 0;
   const auto onLine = [this](std::string_view line) {
-    if (IsStopLine(line))
+    if (IsStopLine(line)) {
       SetEvent(event_.Get());
+    }
   };
-  while (ReadFile(input, buffer, sizeof buffer, &count, nullptr) && count > 0)
+  while (ReadFile(input, buffer, sizeof buffer, &count, nullptr) && count > 0) {
     lines.Add(std::string_view(buffer, count), onLine);
+  }
   lines.Finish(onLine);
 }
 

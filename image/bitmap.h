@@ -58,6 +58,13 @@ class Bitmap {
   bool transparent_ = false;
 };
 
+// A colour number with a high byte is no colour of its own: a skin names a
+// system colour with 0xFF there, and kInvalidColor says "none". Only a
+// plain colour can be drawn as it stands.
+constexpr bool IsPlainColor(ColorRef color) {
+  return (color >> 24) == 0;
+}
+
 // Between colour numbers and pixels only red and blue change places.
 constexpr uint32_t PixelFromColor(ColorRef color) {
   return (color & 0xFF) << 16 | (color & 0xFF00) | ((color >> 16) & 0xFF);

@@ -7,10 +7,6 @@ namespace image {
 
 namespace {
 
-bool IsPlainColor(ColorRef color) {
-  return (color >> 24) == 0;
-}
-
 // Where destination offset `offset` of a run `toLength` long samples a run
 // `fromLength` long; 64-bit so that large surfaces cannot overflow.
 int SourceOffset(int offset, int fromLength, int toLength) {

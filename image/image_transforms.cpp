@@ -79,7 +79,7 @@ Bitmap TurnClockwise(const Bitmap& source) {
 
 void ReplaceColor(Bitmap& image, ColorRef from, ColorRef to) {
   image.ConvertTo24BitsPerPixel();
-  if ((from >> 24) != 0) {
+  if (!IsPlainColor(from)) {
     return;
   }
   const uint32_t fromPixel = PixelFromColor(from);

@@ -23,8 +23,9 @@ std::optional<FolderId> DiskFolderReader::Identify(const std::string& folder) {
       win::Utf8ToWide(folder).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!handle || !GetFileInformationByHandle(handle.Get(), &info))
+  if (!handle || !GetFileInformationByHandle(handle.Get(), &info)) {
     return std::nullopt;
+  }
   FolderId id;
   id.volume = info.dwVolumeSerialNumber;
   id.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
@@ -36,16 +37,19 @@ void DiskFolderReader::ReadEntries(const std::string& folder,
   const std::wstring pattern = win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*");
   WIN32_FIND_DATAW found{};
   win::UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
-  if (!search)
+  if (!search) {
     return;
+  }
   do {
-    if (IsDotEntry(found.cFileName))
+    if (IsDotEntry(found.cFileName)) {
       continue;
+    }
     FolderEntry entry;
     entry.name = win::WideToUtf8(found.cFileName);
     entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (!onEntry(entry))
+    if (!onEntry(entry)) {
       return;
+    }
   } while (FindNextFileW(search.Get(), &found));
 }
 

@@ -37,8 +37,9 @@ bool MatchesWildcards(const std::string& text, const std::string& pattern) {
       return false;
     }
   }
-  while (p < pattern.size() && pattern[p] == '*')
+  while (p < pattern.size() && pattern[p] == '*') {
     ++p;
+  }
   return p == pattern.size();
 }
 
@@ -50,18 +51,20 @@ class Search {
   // False once the handler has ended the search.
   bool Folder(const std::string& folder) {
     const std::optional<FolderId> id = reader_.Identify(folder);
-    if (!id || std::find(searching_.begin(), searching_.end(), *id) != searching_.end())
+    if (!id || std::find(searching_.begin(), searching_.end(), *id) != searching_.end()) {
       return true;
+    }
     searching_.push_back(*id);
     bool going = true;
     reader_.ReadEntries(folder, [&](const FolderEntry& entry) {
       const std::string path = base::IncludeTrailingBackslash(folder) + entry.name;
-      if (entry.isFolder && options_.includeSubfolders)
+      if (entry.isFolder && options_.includeSubfolders) {
         going = Folder(path);
-      else if (MatchesSearchPattern(entry.name, options_.extension))
+      } else if (MatchesSearchPattern(entry.name, options_.extension)) {
         handler_.Found(path);
-      else
+      } else {
         return true;
+      }
       going = going && handler_.Continue();
       return going;
     });
@@ -86,8 +89,9 @@ std::string TrimSearchExtension(const std::string& text) {
 }
 
 bool MatchesSearchPattern(const std::string& name, const std::string& extension) {
-  if (extension.empty() || extension == "*")
+  if (extension.empty() || extension == "*") {
     return true;
+  }
   return MatchesWildcards(name, "*." + extension);
 }
 

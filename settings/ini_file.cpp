@@ -19,13 +19,15 @@ std::vector<std::string> SectionLines(const std::wstring& section, const std::ws
     const DWORD size = static_cast<DWORD>(buffer.size());
     const DWORD length =
         GetPrivateProfileSectionW(section.c_str(), &buffer[0], size, fileName.c_str());
-    if (length + 2 < size)
+    if (length + 2 < size) {
       break;
+    }
     buffer.assign(buffer.size() * 2, L'\0');
   }
   std::vector<std::string> lines;
-  for (const wchar_t* line = buffer.c_str(); *line; line += wcslen(line) + 1)
+  for (const wchar_t* line = buffer.c_str(); *line; line += wcslen(line) + 1) {
     lines.push_back(win::WideToUtf8(line));
+  }
   return lines;
 }
 
@@ -58,8 +60,9 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
   if (!WritePrivateProfileStringW(win::Utf8ToWide(section).c_str(), win::Utf8ToWide(key).c_str(),
                                   win::Utf8ToWide(value).c_str(),
-                                  win::Utf8ToWide(fileName_).c_str()))
+                                  win::Utf8ToWide(fileName_).c_str())) {
     throw EIniFileException(fileName_);
+  }
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {

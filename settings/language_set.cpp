@@ -34,11 +34,13 @@ const LanguageSet& ChooseLanguageSet(int languageId) {
 }
 
 std::string ProductPageUrl(int languageId, int entry) {
-  if (entry < 1 || entry > kProductPageCount)
+  if (entry < 1 || entry > kProductPageCount) {
     return {};
+  }
   const LanguageSet& set = ChooseLanguageSet(languageId);
-  if (languageId == kChineseLanguageId)
+  if (languageId == kChineseLanguageId) {
     return set.homePageUrl;
+  }
   switch (entry) {
     case 1:
     case 7:

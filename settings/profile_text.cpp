@@ -11,10 +11,12 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
+  while (!text.empty() && IsBlank(text.front())) {
     text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
+  }
+  while (!text.empty() && IsBlank(text.back())) {
     text.remove_suffix(1);
+  }
   return text;
 }
 
@@ -24,8 +26,9 @@ std::size_t Utf8Prefix(std::string_view text, std::size_t count) {
   std::size_t characters = 0;
   for (std::size_t index = 0; index < text.size(); ++index) {
     const bool continuation = (static_cast<unsigned char>(text[index]) & 0xC0) == 0x80;
-    if (!continuation && characters++ == count)
+    if (!continuation && characters++ == count) {
       return index;
+    }
   }
   return text.size();
 }
@@ -35,8 +38,9 @@ std::size_t Utf8Prefix(std::string_view text, std::size_t count) {
 std::string ProfileValueText(std::string_view raw) {
   std::string_view value = Trimmed(raw);
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front())
+      value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
+  }
   return std::string(value.substr(0, Utf8Prefix(value, kMaxProfileValueLength)));
 }
 
@@ -44,16 +48,19 @@ ProfileSection::ProfileSection(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     const std::size_t equals = line.find('=');
     const std::string_view key = Trimmed(std::string_view(line).substr(0, equals));
-    if (equals == std::string::npos || key.empty() || key.front() == ';')
+    if (equals == std::string::npos || key.empty() || key.front() == ';') {
       continue;
+    }
     entries_.emplace_back(std::string(key), line.substr(equals + 1));
   }
 }
 
 std::optional<std::string> ProfileSection::Value(std::string_view key) const {
-  for (const auto& [name, value] : entries_)
-    if (base::EqualIgnoringAsciiCase(name, key))
+  for (const auto& [name, value] : entries_) {
+    if (base::EqualIgnoringAsciiCase(name, key)) {
       return ProfileValueText(value);
+    }
+  }
   return std::nullopt;
 }
 

@@ -19,7 +19,7 @@ step() { printf '\n==> %s\n' "$*"; }
 apt_packages=(
   wine wine32:i386 g++-mingw-w64-i686 cmake make googletest libgtest-dev
   libbenchmark-dev xvfb x11-apps imagemagick ffmpeg zlib1g-dev clang
-  libclang-rt-14-dev ca-certificates xz-utils fonts-wqy-microhei fonts-wine
+  libclang-rt-14-dev clang-tidy ca-certificates xz-utils fonts-wqy-microhei fonts-wine
   fp-utils libfreetype-dev nsis locales dpkg-dev nasm meson pkg-config
 )
 

@@ -17,8 +17,9 @@ void TActionLink::SetAction(TAction* action) {
 }
 
 TAction::~TAction() {
-  for (TActionLink* link : links_)
+  for (TActionLink* link : links_) {
     link->action_ = nullptr;
+  }
 }
 
 void TAction::SetCaption(std::string caption) {
@@ -32,15 +33,17 @@ void TAction::SetEnabled(bool enabled) {
 }
 
 bool TAction::Execute() {
-  if (!enabled_ || !OnExecute)
+  if (!enabled_ || !OnExecute) {
     return false;
+  }
   OnExecute(this);
   return true;
 }
 
 void TAction::Changed() {
-  for (TActionLink* link : links_)
+  for (TActionLink* link : links_) {
     link->onChange_(*this);
+  }
 }
 
 }  // namespace ui

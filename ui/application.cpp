@@ -44,8 +44,9 @@ void TApplication::ProcessMessages() {
 void TApplication::HandleMessage() {
   MSG message;
   const BOOL received = GetMessageW(&message, nullptr, 0, 0);
-  if (received == -1)
+  if (received == -1) {
     win::RaiseLastOSError();
+  }
   if (received) {
     Dispatch(message);
     return;
@@ -57,8 +58,9 @@ void TApplication::HandleMessage() {
 
 void TApplication::Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (dynamic_cast<TForm*>(TControl::FromHandle(root)) && IsDialogMessageW(root, &message))
+  if (dynamic_cast<TForm*>(TControl::FromHandle(root)) && IsDialogMessageW(root, &message)) {
     return;
+  }
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
@@ -70,10 +72,12 @@ TApplication::WaitResult TApplication::WaitForMessageOrHandle(HANDLE handle, DWO
   // seen but left in the queue would not end the wait.
   const DWORD result =
       MsgWaitForMultipleObjectsEx(count, handles, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  if (result == WAIT_FAILED)
+  if (result == WAIT_FAILED) {
     win::RaiseLastOSError();
-  if (result == WAIT_TIMEOUT)
+  }
+  if (result == WAIT_TIMEOUT) {
     return WaitResult::Timeout;
+  }
   return result == WAIT_OBJECT_0 + count ? WaitResult::Message : WaitResult::Signalled;
 }
 
@@ -92,8 +96,9 @@ void TApplication::ShowException(std::exception_ptr error) {
 }
 
 int TApplication::Run() {
-  while (!terminated_)
+  while (!terminated_) {
     HandleMessage();
+  }
   return exitCode_;
 }
 

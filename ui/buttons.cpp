@@ -11,24 +11,30 @@ TButton::TButton(TControl* parent, const TButtonOptions& options)
       actionLink_([this](const TAction& action) {
         // A button repaints at once when given a text, even its own: a
         // change of the action's enabled state alone leaves the text be.
-        if (Caption() != action.Caption())
+        if (Caption() != action.Caption()) {
           SetCaption(action.Caption());
+        }
         SetEnabled(action.Enabled());
       }) {
   OnClick = options.onClick;
-  if (options.action)
+  if (options.action) {
     SetAction(options.action);
-  if (options.isDefault)
+  }
+  if (options.isDefault) {
     SetDefault(true);
-  if (options.isCancel)
+  }
+  if (options.isCancel) {
     SetCancel(true);
+  }
 }
 
 TButton::~TButton() {
-  if (Default())
+  if (Default()) {
     SetDefault(false);
-  if (Cancel())
+  }
+  if (Cancel()) {
     SetCancel(false);
+  }
 }
 
 bool TButton::Default() const {
@@ -38,15 +44,18 @@ bool TButton::Default() const {
 
 void TButton::SetDefault(bool isDefault) {
   TForm* form = GetParentForm(*this);
-  if (!form)
+  if (!form) {
     return;
-  if (isDefault)
+  }
+  if (isDefault) {
     form->SetDefaultButton(this);
-  else if (form->DefaultButton() == this)
+  } else if (form->DefaultButton() == this) {
     form->SetDefaultButton(nullptr);
+  }
   const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
-  if ((style & BS_TYPEMASK) == BS_PUSHBUTTON || (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+  if ((style & BS_TYPEMASK) == BS_PUSHBUTTON || (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
     SendMessageW(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
 }
 
 bool TButton::Cancel() const {
@@ -56,22 +65,27 @@ bool TButton::Cancel() const {
 
 void TButton::SetCancel(bool isCancel) {
   TForm* form = GetParentForm(*this);
-  if (!form)
+  if (!form) {
     return;
-  if (isCancel)
+  }
+  if (isCancel) {
     form->SetCancelButton(this);
-  else if (form->CancelButton() == this)
+  } else if (form->CancelButton() == this) {
     form->SetCancelButton(nullptr);
+  }
 }
 
 void TButton::Click() {
-  if (TAction* action = Action())
+  if (TAction* action = Action()) {
     action->Execute();
-  else if (OnClick)
+  } else if (OnClick) {
     OnClick(this);
-  if (modalResult_ != mrNone)
-    if (TForm* form = GetParentForm(*this))
+  }
+  if (modalResult_ != mrNone) {
+    if (TForm* form = GetParentForm(*this)) {
       form->SetModalResult(modalResult_);
+    }
+  }
 }
 
 void TButton::WndProc(TMessage& message) {
@@ -162,8 +176,9 @@ void TCheckBox::SetChecked(bool checked) {
 
 void TCheckBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
-    if (OnClick)
+    if (OnClick) {
       OnClick(this);
+    }
     return;
   }
   TControl::WndProc(message);

@@ -19,8 +19,9 @@ TComboBox::TComboBox(TControl* parent, const TComboBoxOptions& options)
     : TControl(parent, TWindowClass{L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
                DroppedBounds(options), "") {
   SetColor(clWindow);
-  for (const std::string& item : options.items)
+  for (const std::string& item : options.items) {
     AddItem(item);
+  }
   SetItemIndex(options.itemIndex);
   OnChange = options.onChange;
 }
@@ -31,8 +32,9 @@ int TComboBox::ItemCount() const {
 
 std::string TComboBox::Item(int index) const {
   const LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, index, 0);
-  if (length == CB_ERR)
+  if (length == CB_ERR) {
     return {};
+  }
   std::wstring text(length + 1, L'\0');
   SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(length);
@@ -58,8 +60,9 @@ std::string TComboBox::Text() const {
 
 void TComboBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == CBN_SELCHANGE) {
-    if (OnChange)
+    if (OnChange) {
       OnChange(this);
+    }
     return;
   }
   TControl::WndProc(message);

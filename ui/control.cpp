@@ -1,5 +1,6 @@
 #include "ui/control.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "ui/application.h"
@@ -12,7 +13,8 @@
 namespace ui {
 namespace {
 
-const wchar_t kControlProperty[] = L"Vexmoor.Control";
+// Our subclass among any others of a window of a system class.
+constexpr UINT_PTR kSubclassId = 1;
 
 // Child-window ids are unique in the process, so a parent can find any
 // child by id (WM_MEASUREITEM names the control only by its id) and a
@@ -59,12 +61,13 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
       CreateWindowExW(windowClass.exStyle, windowClass.name, win::Utf8ToWide(caption).c_str(),
                       style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
                       GetModuleHandleW(nullptr), ownClass ? this : nullptr);
-  if (!window)
+  if (!window) {
     win::RaiseLastOSError();
+  }
   if (!ownClass) {
     classProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    Bind(window);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowTrampoline));
+    handle_ = window;
+    SetWindowSubclass(window, &SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   }
   font_.SetOnChange([this] {
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
@@ -75,57 +78,87 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
 // The owned controls go first, while this control is whole; then the window.
 TControl::~TControl() {
   DestroyComponents();
-  if (!handle_)
+  if (!handle_) {
     return;
+  }
   HWND window = handle_;
-  Unbind();
+  LetGo();
   DestroyWindow(window);
 }
 
-// Asked for every message: while our trampoline is the window's procedure,
-// the window's user data says it at once; a window property, which Wine
-// keeps in its server, says it otherwise.
+// Our own window classes keep their control in the window's user data, the
+// subclassed windows in their subclass data.
 TControl* TControl::FromHandle(HWND window) {
-  if (!window)
+  if (!window) {
     return nullptr;
-  if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowTrampoline))
+  }
+  if (GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&WindowTrampoline)) {
     return reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return static_cast<TControl*>(GetPropW(window, kControlProperty));
+  }
+  DWORD_PTR control = 0;
+  GetWindowSubclass(window, &SubclassProcedure, kSubclassId, &control);
+  return reinterpret_cast<TControl*>(control);
 }
 
+// A window of our own class, at WM_NCCREATE.
 void TControl::Bind(HWND window) {
   handle_ = window;
-  SetPropW(window, kControlProperty, this);
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
+// The window is being destroyed: it takes nothing further to the control.
 void TControl::Unbind() {
-  if (classProc_ &&
-      GetWindowLongPtrW(handle_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowTrampoline))
-    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
-  RemovePropW(handle_, kControlProperty);
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  if (classProc_) {
+    RemoveWindowSubclass(handle_, &SubclassProcedure, kSubclassId);
+  } else {
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  }
+  handle_ = nullptr;
+}
+
+// The control goes before its window. Our subclass stays until the window
+// is destroyed and passes every message on, so that whoever subclassed the
+// window after us keeps working to the end.
+void TControl::LetGo() {
+  if (classProc_) {
+    SetWindowSubclass(handle_, &SubclassProcedure, kSubclassId, 0);
+  } else {
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  }
   handle_ = nullptr;
 }
 
 LRESULT CALLBACK TControl::WindowTrampoline(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  TControl* control = FromHandle(window);
+  auto* control = reinterpret_cast<TControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!control && message == WM_NCCREATE) {
     control = static_cast<TControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     control->Bind(window);
   }
-  if (!control) {
-    // A window let go of while someone else's procedure still calls ours.
-    auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    if (classProc == &WindowTrampoline)
-      return DefWindowProcW(window, message, wParam, lParam);
-    return CallWindowProcW(classProc, window, message, wParam, lParam);
+  if (!control) {  // before WM_NCCREATE, or let go of by its control
+    return DefWindowProcW(window, message, wParam, lParam);
   }
+  return control->Deliver(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR control) {
+  if (control) {
+    return reinterpret_cast<TControl*>(control)->Deliver(window, message, wParam, lParam);
+  }
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, &SubclassProcedure, kSubclassId);
+  }
+  return result;
+}
+
+LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
-  win::GuardedCall([&] { control->windowProc_(current); });
-  if (message == WM_NCDESTROY && control->handle_ == window)
-    control->Unbind();
+  win::GuardedCall([&] { windowProc_(current); });
+  if (message == WM_NCDESTROY && handle_ == window) {
+    Unbind();
+  }
   return current.Result;
 }
 
@@ -152,13 +185,19 @@ void TControl::WndProc(TMessage& message) {
   }
   // A reflected notification the control does not handle ends here: the
   // window class never sees our private numbers.
-  if (IsReflectedMessage(message.Msg))
+  if (IsReflectedMessage(message.Msg)) {
     return;
-  if (ReflectToChild(message))
+  }
+  if (ReflectToChild(message)) {
     return;
+  }
   DefaultHandler(message);
 }
 
+// Ours is the first subclass of a subclassed window, so the class's
+// procedure comes next: called directly, it spares every message the
+// common controls' look-up of their subclass data, a window property that
+// Wine keeps in its server.
 void TControl::DefaultHandler(TMessage& message) {
   WNDPROC proc = classProc_ ? classProc_ : DefWindowProcW;
   message.Result = CallWindowProcW(proc, handle_, message.Msg, message.WParam, message.LParam);
@@ -186,22 +225,25 @@ bool TControl::ReflectToChild(TMessage& message) {
       break;
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU)
+      if (item->CtlType != ODT_MENU) {
         child = item->hwndItem;
+      }
       break;
     }
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU)
+      if (item->CtlType != ODT_MENU) {
         child = GetDlgItem(handle_, static_cast<int>(item->CtlID));
+      }
       break;
     }
     default:
       return false;
   }
   TControl* target = FromHandle(child);
-  if (!target || target == this)
+  if (!target || target == this) {
     return false;
+  }
   message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
   return true;
 }
@@ -223,16 +265,18 @@ void TControl::ShowPopupMenu(TMessage& message) {
 }
 
 HBRUSH TControl::ColorBrush() {
-  if (!colorBrush_)
+  if (!colorBrush_) {
     colorBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
+  }
   return colorBrush_.Get();
 }
 
 TBounds TControl::Bounds() const {
   RECT rect{};
   GetWindowRect(handle_, &rect);
-  if (parent_)
+  if (parent_) {
     MapWindowPoints(HWND_DESKTOP, parent_->handle_, reinterpret_cast<POINT*>(&rect), 2);
+  }
   return TBounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 

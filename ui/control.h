@@ -55,7 +55,9 @@ struct TWindowClass {
 // bounds, caption, enabled and visible state, colour and font. Every message
 // of the window goes through WindowProc, which starts as the control's own
 // WndProc and ends in the procedure of the window class; painters can be put
-// in front of it.
+// in front of it. A window of our own class routes its messages here from
+// WM_NCCREATE on; a window of a system class is subclassed through the
+// common controls right after it is made, the control in the subclass data.
 class TControl : public base::TComponent {
  public:
   ~TControl() override;
@@ -112,14 +114,19 @@ class TControl : public base::TComponent {
   static LRESULT CALLBACK WindowTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR control);
+  LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Bind(HWND window);
   void Unbind();
+  void LetGo();
   bool ReflectToChild(TMessage& message);
   void AnswerControlColor(TMessage& message);
   void ShowPopupMenu(TMessage& message);
 
   TControl* parent_;
   HWND handle_ = nullptr;
+  // For a subclassed window of a system class: the class's procedure.
   WNDPROC classProc_ = nullptr;
   TWndMethod windowProc_;
   TColor color_;

@@ -36,15 +36,18 @@ bool TOpenDialog::Execute(HWND owner) {
                  (options_.enableSizing ? OFN_ENABLESIZING : 0);
   if (!GetOpenFileNameW(&dialog)) {
     const DWORD error = CommDlgExtendedError();
-    if (error == FNERR_BUFFERTOOSMALL)
+    if (error == FNERR_BUFFERTOOSMALL) {
       throw std::runtime_error("Too many files were selected at once.");
-    if (error != 0)
+    }
+    if (error != 0) {
       throw std::runtime_error("The open dialog failed (error " + std::to_string(error) + ").");
+    }
     return false;
   }
   filterIndex_ = static_cast<int>(dialog.nFilterIndex);
-  for (const std::wstring& path : SplitOpenDialogResult(buffer.data(), buffer.size()))
+  for (const std::wstring& path : SplitOpenDialogResult(buffer.data(), buffer.size())) {
     files_.push_back(win::WideToUtf8(path));
+  }
   fileName_ = files_.empty() ? std::string() : files_.front();
   return true;
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/scoped_value.h"
 #include "ui/menu.h"
 #include "win/window_class.h"
 #include "win/window_list.h"
@@ -37,8 +38,9 @@ DWORD FormStyle(const TFormOptions& options) {
 
 DWORD FormExStyle(const TFormOptions& options) {
   DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (options.borderStyle == TBorderStyle::bsDialog)
+  if (options.borderStyle == TBorderStyle::bsDialog) {
     exStyle |= WS_EX_DLGMODALFRAME;
+  }
   return exStyle;
 }
 
@@ -49,9 +51,11 @@ HWND MainFormWindow() {
 
 std::vector<HWND> EnabledThreadWindows() {
   std::vector<HWND> enabled;
-  for (HWND window : win::ThreadWindows())
-    if (IsWindowVisible(window) && IsWindowEnabled(window))
+  for (HWND window : win::ThreadWindows()) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
       enabled.push_back(window);
+    }
+  }
   return enabled;
 }
 
@@ -64,19 +68,23 @@ class TForm::ModalScope {
  public:
   explicit ModalScope(TForm& form)
       : form_(form), previous_(GetActiveWindow()), disabled_(EnabledThreadWindows()) {
-    for (HWND window : disabled_)
+    for (HWND window : disabled_) {
       EnableWindow(window, FALSE);
+    }
     form_.modal_ = true;
     form_.modalResult_ = mrNone;
   }
   ~ModalScope() {
-    for (HWND window : disabled_)
-      if (IsWindow(window))
+    for (HWND window : disabled_) {
+      if (IsWindow(window)) {
         EnableWindow(window, TRUE);
+      }
+    }
     form_.Hide();
     form_.modal_ = false;
-    if (previous_ && IsWindow(previous_))
+    if (previous_ && IsWindow(previous_)) {
       SetActiveWindow(previous_);
+    }
   }
   ModalScope(const ModalScope&) = delete;
   ModalScope& operator=(const ModalScope&) = delete;
@@ -101,8 +109,9 @@ TForm::TForm(const TFormOptions& options)
 // menu bar off the window as it goes.
 TForm::~TForm() {
   DestroyComponents();
-  if (Application().MainForm() == this)
+  if (Application().MainForm() == this) {
     Application().SetMainForm(nullptr);
+  }
 }
 
 int TForm::ClientWidth() const {
@@ -126,8 +135,9 @@ void TForm::SetClientSize(int width, int height) {
   RECT client{};
   GetWindowRect(Handle(), &window);
   GetClientRect(Handle(), &client);
-  if (client.right == width && client.bottom == height)
+  if (client.right == width && client.bottom == height) {
     return;
+  }
   const int frameWidth = (window.right - window.left) - client.right;
   const int frameHeight = (window.bottom - window.top) - client.bottom;
   SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
@@ -135,8 +145,9 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 void TForm::DoCreate() {
-  if (OnCreate)
+  if (OnCreate) {
     OnCreate(this);
+  }
 }
 
 void TForm::Show() {
@@ -150,13 +161,16 @@ void TForm::Hide() {
 
 bool TForm::CloseQuery() {
   bool canClose = true;
-  if (OnCloseQuery)
+  if (OnCloseQuery) {
     OnCloseQuery(this, canClose);
-  if (!canClose)
+  }
+  if (!canClose) {
     return false;
+  }
   TCloseAction action = TCloseAction::caHide;
-  if (OnClose)
+  if (OnClose) {
     OnClose(this, action);
+  }
   return action != TCloseAction::caNone;
 }
 
@@ -165,16 +179,19 @@ void TForm::Close() {
     modalResult_ = mrCancel;
     return;
   }
-  if (!CloseQuery())
+  if (!CloseQuery()) {
     return;
+  }
   Hide();
-  if (Application().MainForm() == this)
+  if (Application().MainForm() == this) {
     Application().Terminate();
+  }
 }
 
 int TForm::ShowModal() {
-  if (modal_ || Visible())
+  if (modal_ || Visible()) {
     throw std::logic_error("Cannot make a visible window modal");
+  }
   ModalScope scope(*this);
   Show();
   while (modalResult_ == mrNone) {
@@ -183,8 +200,9 @@ int TForm::ShowModal() {
       break;
     }
     Application().HandleMessage();
-    if (modalResult_ != mrNone && !CloseQuery())
+    if (modalResult_ != mrNone && !CloseQuery()) {
       modalResult_ = mrNone;
+    }
   }
   return modalResult_;
 }
@@ -202,14 +220,8 @@ void TForm::WndProc(TMessage& message) {
       return;
     case WM_SHOWWINDOW:
       if (message.WParam && message.LParam == 0 && OnShow && !showing_) {
-        showing_ = true;
-        try {
-          OnShow(this);
-        } catch (...) {
-          showing_ = false;
-          throw;
-        }
-        showing_ = false;
+        const base::ScopedValue showing(showing_, true);
+        OnShow(this);
       }
       break;
     case WM_ERASEBKGND:
@@ -219,8 +231,9 @@ void TForm::WndProc(TMessage& message) {
       Activated(message);
       return;
     case DM_GETDEFID:
-      if (defaultButton_ && defaultButton_->Enabled())
+      if (defaultButton_ && defaultButton_->Enabled()) {
         message.Result = MAKELRESULT(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);
+      }
       return;
     case WM_COMMAND:
       if (message.LParam == 0) {
@@ -244,14 +257,17 @@ void TForm::WndProc(TMessage& message) {
 void TForm::Activated(TMessage& message) {
   if (LOWORD(message.WParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
-    if (focus && IsChild(Handle(), focus))
+    if (focus && IsChild(Handle(), focus)) {
       focused_ = focus;
+    }
     return;
   }
-  if (HIWORD(message.WParam))  // minimised
+  if (HIWORD(message.WParam)) {  // minimised
     return;
-  if (!focused_ || !IsWindow(focused_) || !IsChild(Handle(), focused_))
+  }
+  if (!focused_ || !IsWindow(focused_) || !IsChild(Handle(), focused_)) {
     focused_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  }
   SetFocus(focused_ ? focused_ : Handle());
 }
 
@@ -269,8 +285,9 @@ void TForm::RouteMenuMessage(TMessage& message) {
         return;
       }
     }
-    if (TMenuItem* item = TMenuItem::FromCommand(command))
+    if (TMenuItem* item = TMenuItem::FromCommand(command)) {
       item->Click();
+    }
     return;
   }
   if (message.Msg == WM_MEASUREITEM) {
@@ -289,9 +306,11 @@ void TForm::RouteMenuMessage(TMessage& message) {
 }
 
 TForm* GetParentForm(const TControl& control) {
-  for (const TControl* current = &control; current; current = current->Parent())
-    if (auto* form = dynamic_cast<const TForm*>(current))
+  for (const TControl* current = &control; current; current = current->Parent()) {
+    if (auto* form = dynamic_cast<const TForm*>(current)) {
       return const_cast<TForm*>(form);
+    }
+  }
   return nullptr;
 }
 

@@ -137,8 +137,9 @@ TForm* GetParentForm(const TControl& control);
 template <class T, class... Args>
 std::unique_ptr<T> CreateForm(Args&&... args) {
   auto form = std::make_unique<T>(std::forward<Args>(args)...);
-  if (!Application().MainForm())
+  if (!Application().MainForm()) {
     Application().SetMainForm(form.get());
+  }
   form->DoCreate();
   return form;
 }

@@ -5,8 +5,9 @@
 namespace ui {
 
 COLORREF ColorToRGB(TColor color) {
-  if ((color >> 24) == 0xFF)
+  if ((color >> 24) == 0xFF) {
     return GetSysColor(static_cast<int>(color & 0xFF));
+  }
   return color & 0xFFFFFF;
 }
 
@@ -60,8 +61,9 @@ HFONT TFont::Handle() const {
 
 void TFont::Changed() {
   handle_.Reset();
-  if (onChange_)
+  if (onChange_) {
     onChange_();
+  }
 }
 
 }  // namespace ui

@@ -82,8 +82,9 @@ TListView::TListView(TControl* parent, const TListViewOptions& options)
   DWORD extended =
       (options.gridLines ? LVS_EX_GRIDLINES : 0u) | (options.rowSelect ? LVS_EX_FULLROWSELECT : 0u);
   SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
-  for (size_t index = 0; index < options.columns.size(); ++index)
+  for (size_t index = 0; index < options.columns.size(); ++index) {
     AddColumn(static_cast<int>(index), options.columns[index]);
+  }
 }
 
 void TListView::AddColumn(int index, const TListColumn& column) {
@@ -123,13 +124,15 @@ int TListView::SelectedIndex() const {
 }
 
 void TListView::BeginUpdate() {
-  if (updateCount_++ == 0)
+  if (updateCount_++ == 0) {
     SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  }
 }
 
 void TListView::EndUpdate() {
-  if (updateCount_ == 0 || --updateCount_ > 0)
+  if (updateCount_ == 0 || --updateCount_ > 0) {
     return;
+  }
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Handle(), nullptr, TRUE);
 }

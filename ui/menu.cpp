@@ -20,15 +20,17 @@ std::map<UINT, TMenuItem*>& Commands() {
 UINT NewCommand(TMenuItem* item) {
   static UINT next = 100;
   auto& commands = Commands();
-  while (commands.count(next))
+  while (commands.count(next)) {
     next = next >= 0xFFFF ? 100 : next + 1;
+  }
   commands[next] = item;
   return next;
 }
 
 HMENU CheckedMenu(HMENU menu) {
-  if (!menu)
+  if (!menu) {
     win::RaiseLastOSError();
+  }
   return menu;
 }
 
@@ -48,8 +50,9 @@ TMenuItem::TMenuItem(TMenuItem* parent, const TMenuItemOptions& options)
   SetName(options.name);
   OnClick = options.onClick;
   parent_->AddItem(this);
-  if (options.action)
+  if (options.action) {
     SetAction(options.action);
+  }
 }
 
 TMenuItem::TMenuItem(TMenu* menu, HMENU handle)
@@ -61,12 +64,15 @@ TMenuItem::TMenuItem(TMenu* menu, HMENU handle)
 // The items go first, each taking its entry out of this item's menu, so no
 // menu handle is destroyed twice.
 TMenuItem::~TMenuItem() {
-  while (!items_.empty())
+  while (!items_.empty()) {
     delete items_.back();
-  if (parent_)
+  }
+  if (parent_) {
     parent_->RemoveItem(this);
-  if (command_)
+  }
+  if (command_) {
     Commands().erase(command_);
+  }
 }
 
 void TMenuItem::AddItem(TMenuItem* item) {
@@ -78,8 +84,9 @@ void TMenuItem::AddItem(TMenuItem* item) {
   MENUITEMINFOW info{};
   std::wstring text;
   item->FillItemInfo(info, text);
-  if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info))
+  if (!InsertMenuItemW(submenu_.Get(), static_cast<UINT>(items_.size() - 1), TRUE, &info)) {
     win::RaiseLastOSError();
+  }
   menu_->Changed();
 }
 
@@ -102,14 +109,16 @@ void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
 }
 
 void TMenuItem::Update() {
-  if (!parent_)
+  if (!parent_) {
     return;
+  }
   ApplyItemInfo();
   // A submenu is drawn afresh each time it opens; only the menu's own
   // entries show at once. Redrawing the menu bar for every entry of a
   // submenu made enabling a handful of actions cost tens of milliseconds.
-  if (parent_ == menu_->items_)
+  if (parent_ == menu_->items_) {
     menu_->Changed();
+  }
 }
 
 void TMenuItem::ApplyItemInfo() {
@@ -130,22 +139,26 @@ void TMenuItem::SetEnabled(bool enabled) {
 }
 
 void TMenuItem::Click() {
-  if (!enabled_)
+  if (!enabled_) {
     return;
-  if (TAction* action = Action())
+  }
+  if (TAction* action = Action()) {
     action->Execute();
-  else if (OnClick)
+  } else if (OnClick) {
     OnClick(this);
+  }
 }
 
 void TMenuItem::MeasureItem(MEASUREITEMSTRUCT& measure) {
-  if (OnMeasureItem)
+  if (OnMeasureItem) {
     OnMeasureItem(*this, measure);
+  }
 }
 
 void TMenuItem::DrawItem(const DRAWITEMSTRUCT& draw) {
-  if (OnDrawItem)
+  if (OnDrawItem) {
     OnDrawItem(*this, draw);
+  }
 }
 
 TMenuItem* TMenuItem::FromCommand(UINT command) {
@@ -156,9 +169,11 @@ TMenuItem* TMenuItem::FromCommand(UINT command) {
 // Item data of a menu entry is only trusted when it names a live item.
 TMenuItem* TMenuItem::FromItemData(ULONG_PTR itemData) {
   auto* item = reinterpret_cast<TMenuItem*>(itemData);
-  for (const auto& entry : Commands())
-    if (entry.second == item)
+  for (const auto& entry : Commands()) {
+    if (entry.second == item) {
       return item;
+    }
+  }
   return nullptr;
 }
 
@@ -167,8 +182,9 @@ TMenu::TMenu(base::TComponent* owner, HMENU handle)
 
 void TMenu::Changed() {
   ItemsChanged();
-  if (OnChange)
+  if (OnChange) {
     OnChange(*this);
+  }
 }
 
 // One change for the whole menu: a menu bar lays itself out once.
@@ -205,8 +221,9 @@ void TPopupMenu::Popup(int x, int y, HWND window) {
   HWND owner = GetAncestor(window, GA_ROOT);
   const UINT command = TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x,
                                       y, 0, owner, nullptr);
-  if (TMenuItem* item = TMenuItem::FromCommand(command))
+  if (TMenuItem* item = TMenuItem::FromCommand(command)) {
     item->Click();
+  }
 }
 
 }  // namespace ui

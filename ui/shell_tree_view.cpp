@@ -47,8 +47,9 @@ win::UniqueIdList RootIdList(TShellRoot root) {
   LPITEMIDLIST idList = nullptr;
   const int folder = root == TShellRoot::rfMyComputer ? CSIDL_DRIVES : CSIDL_DESKTOP;
   const HRESULT result = SHGetSpecialFolderLocation(nullptr, folder, &idList);
-  if (FAILED(result))
+  if (FAILED(result)) {
     win::RaiseOSError(result);
+  }
   return win::UniqueIdList(idList);
 }
 
@@ -84,8 +85,9 @@ int PlainFolderIcon(UINT openFlag) {
 std::wstring DisplayName(IShellFolder& folder, LPCITEMIDLIST child) {
   STRRET name{};
   wchar_t text[MAX_PATH] = {};
-  if (SUCCEEDED(folder.GetDisplayNameOf(child, SHGDN_INFOLDER, &name)))
+  if (SUCCEEDED(folder.GetDisplayNameOf(child, SHGDN_INFOLDER, &name))) {
     StrRetToBufW(&name, child, text, MAX_PATH);
+  }
   return text;
 }
 
@@ -99,8 +101,9 @@ TShellTreeView::TShellTreeView(TControl* parent, const TShellTreeViewOptions& op
       openFolderIcon_(PlainFolderIcon(SHGFI_OPENICON)) {
   SetColor(clWindow);
   const HRESULT result = SHGetDesktopFolder(desktop_.Put());
-  if (FAILED(result))
+  if (FAILED(result)) {
     win::RaiseOSError(result);
+  }
   win::UniqueIdList rootIdList = RootIdList(options.root);
   SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
                reinterpret_cast<LPARAM>(SystemSmallIcons(rootIdList.Get())));
@@ -120,13 +123,15 @@ HTREEITEM TShellTreeView::Selected() const {
 }
 
 TShellTreeView::Node* TShellTreeView::NodeOf(HTREEITEM item) const {
-  if (!item)
+  if (!item) {
     return nullptr;
+  }
   TVITEMW info{};
   info.mask = TVIF_PARAM;
   info.hItem = item;
-  if (!SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info)))
+  if (!SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info))) {
     return nullptr;
+  }
   return reinterpret_cast<Node*>(info.lParam);
 }
 
@@ -138,8 +143,9 @@ LPCITEMIDLIST TShellTreeView::IdList(HTREEITEM item) const {
 std::string TShellTreeView::Path(HTREEITEM item) const {
   const LPCITEMIDLIST idList = IdList(item);
   wchar_t path[MAX_PATH] = {};
-  if (!idList || !SHGetPathFromIDListW(idList, path))
+  if (!idList || !SHGetPathFromIDListW(idList, path)) {
     return std::string();
+  }
   return win::WideToUtf8(path);
 }
 
@@ -171,24 +177,28 @@ HTREEITEM TShellTreeView::Insert(HTREEITEM parent, Node* parentNode, win::Unique
 void TShellTreeView::Describe(NMTVDISPINFOW& request) {
   TVITEMW& item = request.item;
   Node* node = reinterpret_cast<Node*>(item.lParam);
-  if (!node)
+  if (!node) {
     return;
+  }
   if (item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) {
-    if (node->icon < 0)
+    if (node->icon < 0) {
       QueueIcons(item.hItem, *node);
+    }
     item.iImage = node->icon < 0 ? folderIcon_ : node->icon;
     item.iSelectedImage = node->openIcon < 0 ? openFolderIcon_ : node->openIcon;
   }
-  if (item.mask & TVIF_CHILDREN)
+  if (item.mask & TVIF_CHILDREN) {
     item.cChildren = HasSubfolders(*node) ? 1 : 0;
+  }
 }
 
 // Asked of the folder above, which was bound when it was expanded.
 bool TShellTreeView::HasSubfolders(const Node& node) const {
   const LPCITEMIDLIST idList = node.idList.Get();
   IShellFolder* above = node.parent ? node.parent->folder.Get() : desktop_.Get();
-  if (IsDesktop(idList) || !above)
+  if (IsDesktop(idList) || !above) {
     return true;
+  }
   LPCITEMIDLIST child = ILFindLastID(idList);
   SFGAOF attributes = SFGAO_HASSUBFOLDER;
   return SUCCEEDED(above->GetAttributesOf(1, &child, &attributes)) &&
@@ -196,17 +206,20 @@ bool TShellTreeView::HasSubfolders(const Node& node) const {
 }
 
 void TShellTreeView::QueueIcons(HTREEITEM item, Node& node) {
-  if (node.iconsQueued)
+  if (node.iconsQueued) {
     return;
+  }
   node.iconsQueued = true;
   iconQueue_.push_back(item);
-  if (iconQueue_.size() == 1)
+  if (iconQueue_.size() == 1) {
     PostMessageW(Handle(), kFetchIconsMessage, 0, 0);
+  }
 }
 
 void TShellTreeView::FetchNextIcons() {
-  if (iconQueue_.empty())
+  if (iconQueue_.empty()) {
     return;
+  }
   const HTREEITEM item = iconQueue_.front();
   iconQueue_.pop_front();
   if (Node* node = NodeOf(item)) {
@@ -214,19 +227,22 @@ void TShellTreeView::FetchNextIcons() {
     node->icon = FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON).iIcon;
     node->openIcon = FileInfo(idList, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON).iIcon;
     RECT row{};
-    if (TreeView_GetItemRect(Handle(), item, &row, FALSE))
+    if (TreeView_GetItemRect(Handle(), item, &row, FALSE)) {
       InvalidateRect(Handle(), &row, FALSE);
+    }
   }
-  if (!iconQueue_.empty())
+  if (!iconQueue_.empty()) {
     PostMessageW(Handle(), kFetchIconsMessage, 0, 0);
+  }
 }
 
 IShellFolder* TShellTreeView::BindFolder(Node& node) {
   if (!node.folder) {
-    if (IsDesktop(node.idList.Get()))
+    if (IsDesktop(node.idList.Get())) {
       desktop_->QueryInterface(IID_IShellFolder, node.folder.PutVoid());
-    else
+    } else {
       desktop_->BindToObject(node.idList.Get(), nullptr, IID_IShellFolder, node.folder.PutVoid());
+    }
   }
   return node.folder.Get();
 }
@@ -235,16 +251,18 @@ IShellFolder* TShellTreeView::BindFolder(Node& node) {
 // held back. A folder that cannot be read shows as having none.
 void TShellTreeView::ReadChildren(HTREEITEM item) {
   Node* node = NodeOf(item);
-  if (!node || node->childrenRead)
+  if (!node || node->childrenRead) {
     return;
+  }
   node->childrenRead = true;
   IShellFolder* folder = BindFolder(*node);
   win::ComPtr<IEnumIDList> list;
   std::vector<win::UniqueIdList> children;
   if (folder && folder->EnumObjects(Handle(), enumFlags_, list.Put()) == S_OK && list) {
     LPITEMIDLIST child = nullptr;
-    while (list->Next(1, &child, nullptr) == S_OK)
+    while (list->Next(1, &child, nullptr) == S_OK) {
       children.emplace_back(child);
+    }
   }
   std::stable_sort(children.begin(), children.end(),
                    [folder](const win::UniqueIdList& a, const win::UniqueIdList& b) {
@@ -252,13 +270,15 @@ void TShellTreeView::ReadChildren(HTREEITEM item) {
                      return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
                    });
   SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
-  for (const win::UniqueIdList& child : children)
+  for (const win::UniqueIdList& child : children) {
     Insert(item, node, win::UniqueIdList(ILCombine(node->idList.Get(), child.Get())),
            DisplayName(*folder, child.Get()));
+  }
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Handle(), nullptr, TRUE);
-  if (children.empty())
+  if (children.empty()) {
     SetHasChildren(item, false);
+  }
 }
 
 void TShellTreeView::SetHasChildren(HTREEITEM item, bool hasChildren) {
@@ -274,8 +294,9 @@ void TShellTreeView::SelectItemAt(POINT point) {
   hit.pt = point;
   const auto item = reinterpret_cast<HTREEITEM>(
       SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  if (item && (hit.flags & TVHT_ONITEM))
+  if (item && (hit.flags & TVHT_ONITEM)) {
     SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  }
 }
 
 void TShellTreeView::WndProc(TMessage& message) {
@@ -287,8 +308,9 @@ void TShellTreeView::WndProc(TMessage& message) {
         return;
       case TVN_ITEMEXPANDINGW: {
         const auto* change = reinterpret_cast<NMTREEVIEWW*>(header);
-        if (change->action & TVE_EXPAND)
+        if (change->action & TVE_EXPAND) {
           ReadChildren(change->itemNew.hItem);
+        }
         message.Result = FALSE;
         return;
       }
@@ -298,8 +320,9 @@ void TShellTreeView::WndProc(TMessage& message) {
     FetchNextIcons();
     return;
   }
-  if (message.Msg == WM_RBUTTONDOWN)
+  if (message.Msg == WM_RBUTTONDOWN) {
     SelectItemAt(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+  }
   TControl::WndProc(message);
 }
 

@@ -23,8 +23,9 @@ TLabel::TLabel(TControl* parent, const TLabelOptions& options)
     : TControl(parent, TWindowClass{L"STATIC", AlignmentStyle(options.alignment)}, options.bounds,
                options.caption),
       transparent_(options.transparent) {
-  if (options.bold)
+  if (options.bold) {
     Font().SetBold(true);
+  }
 }
 
 void TLabel::WndProc(TMessage& message) {
@@ -49,8 +50,9 @@ TEdit::TEdit(TControl* parent, const TEditOptions& options)
 }
 
 void TEdit::SetText(const std::string& text) {
-  if (text != Text())
+  if (text != Text()) {
     SetCaption(text);
+  }
 }
 
 bool TEdit::ReadOnly() const {
@@ -63,8 +65,9 @@ void TEdit::SetReadOnly(bool readOnly) {
 
 void TEdit::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE) {
-    if (OnChange)
+    if (OnChange) {
       OnChange(this);
+    }
     return;
   }
   TControl::WndProc(message);

@@ -16,7 +16,7 @@ UpdateNotice NoticeFor(const std::string& applicationFolder) {
   const int languageId = settings::IniFile(applicationFolder + settings::kConfigFileName)
                              .ReadInteger("common", "language", settings::kDefaultLanguageId);
   const std::string page = settings::ChooseLanguageSet(languageId).downloadPageUrl;
-  if (languageId == settings::kChineseLanguageId)
+  if (languageId == settings::kChineseLanguageId) {
     return {"Vexmoor 更新",
             "您正在使用 Vexmoor " VEXMOOR_VERSION_TEXT
             "。\r\n\r\n"
@@ -24,6 +24,7 @@ UpdateNotice NoticeFor(const std::string& applicationFolder) {
             "新版本发布在 Vexmoor 的下载页面：\r\n\r\n" +
                 page + "\r\n\r\n现在打开这个页面吗？",
             page};
+  }
   return {"Vexmoor Update",
           "This is Vexmoor " VEXMOOR_VERSION_TEXT
           ".\r\n\r\n"
@@ -37,8 +38,9 @@ void ShowUpdateNotice(const UpdateNotice& notice) {
   const int answer =
       MessageBoxW(nullptr, win::Utf8ToWide(notice.text).c_str(),
                   win::Utf8ToWide(notice.caption).c_str(), MB_YESNO | MB_ICONINFORMATION);
-  if (answer == IDYES)
+  if (answer == IDYES) {
     ShellExecuteW(nullptr, L"open", win::Utf8ToWide(notice.pageUrl).c_str(), L"", L"", SW_SHOW);
+  }
 }
 
 }  // namespace updater

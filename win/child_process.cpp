@@ -28,8 +28,9 @@ class InheritedWhileStarting {
 
  private:
   void Withdraw() {
-    for (HANDLE end : ends_)
+    for (HANDLE end : ends_) {
       SetHandleInformation(end, HANDLE_FLAG_INHERIT, 0);
+    }
   }
 
   HANDLE ends_[3];
@@ -58,10 +59,12 @@ PROCESS_INFORMATION CreateSuspended(const ChildStart& start, const ChildStreams&
   };
   const InheritedWhileStarting inherited(streams);
   bool started = create(start.breakAwayFromJob ? CREATE_BREAKAWAY_FROM_JOB : 0);
-  if (!started && start.breakAwayFromJob && GetLastError() == ERROR_ACCESS_DENIED)
+  if (!started && start.breakAwayFromJob && GetLastError() == ERROR_ACCESS_DENIED) {
     started = create(0);
-  if (!started)
+  }
+  if (!started) {
     RaiseLastOSError();
+  }
   return created;
 }
 
@@ -74,8 +77,9 @@ ChildProcess StartChild(const ChildStart& start, const ChildStreams& streams) {
   child.id = created.dwProcessId;
   UniqueHandle thread(created.hThread);
   child.job = CreateKillOnCloseJob();
-  if (child.job && !AssignProcessToJobObject(child.job.Get(), child.process.Get()))
+  if (child.job && !AssignProcessToJobObject(child.job.Get(), child.process.Get())) {
     child.job.Reset();
+  }
   if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1) || !thread.Close()) {
     const DWORD code = GetLastError();
     TerminateProcess(child.process.Get(), start.failedStartExitCode);
@@ -85,17 +89,19 @@ ChildProcess StartChild(const ChildStart& start, const ChildStreams& streams) {
 }
 
 void EndChild(HANDLE process, HANDLE job, UINT exitCode) {
-  if (job)
+  if (job) {
     EndJob(job, exitCode);
-  else
+  } else {
     TerminateProcess(process, exitCode);
+  }
 }
 
 UniqueHandle WaitableCopy(HANDLE process) {
   HANDLE copy;
   if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE,
-                       0))
+                       0)) {
     RaiseLastOSError();
+  }
   return UniqueHandle(copy);
 }
 

@@ -7,8 +7,9 @@
 namespace win {
 
 std::wstring Utf8ToWide(const std::string& text) {
-  if (text.empty())
+  if (text.empty()) {
     return {};
+  }
   const int size = static_cast<int>(text.size());
   const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
   std::wstring wide(length, L'\0');
@@ -17,8 +18,9 @@ std::wstring Utf8ToWide(const std::string& text) {
 }
 
 std::string WideToUtf8(const std::wstring& text) {
-  if (text.empty())
+  if (text.empty()) {
     return {};
+  }
   const int size = static_cast<int>(text.size());
   const int length =
       WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
@@ -33,8 +35,9 @@ std::string WideToUtf8(const wchar_t* text) {
 
 AnsiString Utf8ToAnsi(const std::string& text) {
   const std::wstring wide = Utf8ToWide(text);
-  if (wide.empty())
+  if (wide.empty()) {
     return {};
+  }
   const int size = static_cast<int>(wide.size());
   const int length =
       WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
@@ -44,8 +47,9 @@ AnsiString Utf8ToAnsi(const std::string& text) {
 }
 
 std::string AnsiToUtf8(const AnsiString& text) {
-  if (text.empty())
+  if (text.empty()) {
     return {};
+  }
   const int size = static_cast<int>(text.size());
   const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
   std::wstring wide(length, L'\0');

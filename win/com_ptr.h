@@ -38,8 +38,9 @@ class ComPtr {
   void** PutVoid() { return reinterpret_cast<void**>(Put()); }
 
   void Reset() {
-    if (object_)
+    if (object_) {
       object_->Release();
+    }
     object_ = nullptr;
   }
 
@@ -54,8 +55,9 @@ class ComApartment {
  public:
   ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
   ~ComApartment() {
-    if (initialized_)
+    if (initialized_) {
       CoUninitialize();
+    }
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;

@@ -27,16 +27,18 @@ ExceptionReport SetExceptionReport(ExceptionReport report) {
 }
 
 void ReportException(std::exception_ptr error) noexcept {
-  if (const ExceptionReport& report = ProcessReport())
+  if (const ExceptionReport& report = ProcessReport()) {
     report(error);
-  else
+  } else {
     WriteToErrorOutput(ExceptionText(error));
+  }
 }
 
 std::string ExceptionText(std::exception_ptr error) {
   constexpr char kNoText[] = "Unknown error";
-  if (!error)
+  if (!error) {
     return kNoText;
+  }
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {

@@ -6,23 +6,37 @@
 
 namespace win {
 
-// The device context of a window's client area (or of the screen for
-// nullptr), released when it goes.
-class ClientDC {
+// A device context lent by a window, given back to it when it goes.
+class BorrowedDC {
  public:
-  explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~ClientDC() {
-    if (dc_)
+  ~BorrowedDC() {
+    if (dc_) {
       ReleaseDC(window_, dc_);
+    }
   }
-  ClientDC(const ClientDC&) = delete;
-  ClientDC& operator=(const ClientDC&) = delete;
+  BorrowedDC(const BorrowedDC&) = delete;
+  BorrowedDC& operator=(const BorrowedDC&) = delete;
 
   HDC Get() const { return dc_; }
+
+ protected:
+  BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
 
  private:
   HWND window_;
   HDC dc_;
+};
+
+// Of a window's client area (or of the screen for nullptr).
+class ClientDC : public BorrowedDC {
+ public:
+  explicit ClientDC(HWND window) : BorrowedDC(window, GetDC(window)) {}
+};
+
+// Of a whole window, its frame included.
+class WindowDC : public BorrowedDC {
+ public:
+  explicit WindowDC(HWND window) : BorrowedDC(window, GetWindowDC(window)) {}
 };
 
 // A window's paint in answer to WM_PAINT, from BeginPaint to EndPaint. Its
@@ -46,8 +60,9 @@ class MemoryDC {
  public:
   explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
   ~MemoryDC() {
-    if (dc_)
+    if (dc_) {
       DeleteDC(dc_);
+    }
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;

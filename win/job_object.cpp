@@ -22,14 +22,16 @@ std::vector<UniqueHandle> JobProcesses(HANDLE job) {
     ULONG_PTR more[kMostJobProcesses];
   } ids{};
   std::vector<UniqueHandle> processes;
-  if (!QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr))
+  if (!QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr)) {
     return processes;
+  }
   const DWORD count = std::min<DWORD>(ids.list.NumberOfProcessIdsInList, kMostJobProcesses);
   for (DWORD i = 0; i < count; ++i) {
     UniqueHandle process(
         OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(ids.list.ProcessIdList[i])));
-    if (process)
+    if (process) {
       processes.push_back(std::move(process));
+    }
   }
   return processes;
 }
@@ -41,8 +43,9 @@ UniqueHandle CreateKillOnCloseJob() {
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
-                                      sizeof limits))
+                                      sizeof limits)) {
     job.Reset();
+  }
   return job;
 }
 
@@ -50,10 +53,12 @@ void EndJob(HANDLE job, UINT exitCode) {
   const std::vector<UniqueHandle> processes = JobProcesses(job);
   TerminateJobObject(job, exitCode);
   std::vector<HANDLE> handles;
-  for (const UniqueHandle& process : processes)
+  for (const UniqueHandle& process : processes) {
     handles.push_back(process.Get());
-  if (!handles.empty())
+  }
+  if (!handles.empty()) {
     WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, kEndTimeout);
+  }
 }
 
 }  // namespace win

@@ -8,8 +8,9 @@ namespace win {
 
 ChildPipe CreateChildPipe(PipeFlow flow) {
   HANDLE read = nullptr, write = nullptr;
-  if (!CreatePipe(&read, &write, nullptr, 0))
+  if (!CreatePipe(&read, &write, nullptr, 0)) {
     RaiseLastOSError();
+  }
   ChildPipe pipe;
   pipe.ours.Reset(flow == PipeFlow::kToChild ? write : read);
   pipe.childs.Reset(flow == PipeFlow::kToChild ? read : write);

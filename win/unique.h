@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace win {
 
@@ -19,8 +20,9 @@ class Unique {
   ~Unique() { Reset(); }
   Unique(Unique&& other) noexcept : handle_(other.Release()) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other)
+    if (this != &other) {
       Reset(other.Release());
+    }
     return *this;
   }
   Unique(const Unique&) = delete;
@@ -34,8 +36,9 @@ class Unique {
     return handle;
   }
   void Reset(Handle handle = Handle{}) {
-    if (handle_)
+    if (handle_) {
       Traits::Free(handle_);
+    }
     handle_ = Traits::IsNone(handle) ? Handle{} : handle;
   }
   // Empties the owner, then frees the object; false when the system refused
@@ -83,6 +86,16 @@ struct ImageListTraits {
   static bool Free(HIMAGELIST list) { return ImageList_Destroy(list) != FALSE; }
 };
 
+// The files of a drag-and-drop, as WM_DROPFILES hands them over.
+struct DropTraits {
+  using Handle = HDROP;
+  static bool IsNone(HDROP drop) { return !drop; }
+  static bool Free(HDROP drop) {
+    DragFinish(drop);
+    return true;
+  }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
 using UniqueBrush = Unique<GdiObjectTraits<HBRUSH>>;
@@ -91,5 +104,6 @@ using UniqueRegion = Unique<GdiObjectTraits<HRGN>>;
 using UniqueMenu = Unique<MenuTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
+using UniqueDrop = Unique<DropTraits>;
 
 }  // namespace win

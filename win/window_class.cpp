@@ -16,12 +16,14 @@ LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wPara
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
   auto* object = reinterpret_cast<WindowObject*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!object)
+  if (!object) {
     return DefWindowProcW(window, message, wParam, lParam);
+  }
   const LRESULT result =
       Guarded<LRESULT>(0, [&] { return object->WindowMessage(window, message, wParam, lParam); });
-  if (message == WM_NCDESTROY)
+  if (message == WM_NCDESTROY) {
     Unlink(window);
+  }
   return result;
 }
 
@@ -40,8 +42,9 @@ const wchar_t* RegisterWindowClass(const std::string& name, UINT style, WNDPROC 
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (GetClassInfoExW(instance, wide, &windowClass)) {
-    if (windowClass.lpfnWndProc != procedure)
+    if (windowClass.lpfnWndProc != procedure) {
       throw std::logic_error("The window class " + name + " belongs to another window procedure");
+    }
     return wide;
   }
   windowClass.style = style;
@@ -49,8 +52,9 @@ const wchar_t* RegisterWindowClass(const std::string& name, UINT style, WNDPROC 
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpszClassName = wide;
-  if (!RegisterClassExW(&windowClass))
+  if (!RegisterClassExW(&windowClass)) {
     RaiseLastOSError();
+  }
   return wide;
 }
 

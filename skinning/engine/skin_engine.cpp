@@ -222,7 +222,8 @@ void TvxSkinEngine::SetSkinAllForms(bool skinAll) {
 
 void TvxSkinEngine::SkinChanged() {
   metrics_ = ReadSkinMetrics(reader_);
-  formBrush_ = SolidBrush((metrics_.formColor >> 24) == 0 ? metrics_.formColor : ui::clBtnFace);
+  formBrush_ =
+      SolidBrush(image::IsPlainColor(metrics_.formColor) ? metrics_.formColor : ui::clBtnFace);
   scrollButtons_.SetReader(&reader_);
   progressBars_.SetReader(&reader_);
   tabs_.SetReader(&reader_);

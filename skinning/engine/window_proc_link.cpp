@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/scoped_value.h"
 #include "win/entry_guard.h"
 
 namespace skinning {
@@ -29,14 +30,8 @@ struct ChainEntry {
       return;
     }
     win::MessageScope scope;
-    ++current->running;
-    try {
-      current->handler(message, current->next);
-    } catch (...) {
-      --current->running;
-      throw;
-    }
-    --current->running;
+    const base::ScopedValue running(current->running, current->running + 1);
+    current->handler(message, current->next);
   }
 };
 

@@ -144,16 +144,15 @@ void TvxSkinWindow::PutFrameOnScreen() {
   if (!IsWindowVisible(handle_)) {
     return;
   }
-  HDC dc = GetWindowDC(handle_);
-  if (!dc) {
+  const win::WindowDC dc(handle_);
+  if (!dc.Get()) {
     return;
   }
   RECT client{};
   GetClientRect(handle_, &client);
   const POINT origin = ClientOrigin();
-  ExcludeClipRect(dc, origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
-  frame_.CopyTo(dc, 0, 0);
-  ReleaseDC(handle_, dc);
+  ExcludeClipRect(dc.Get(), origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
+  frame_.CopyTo(dc.Get(), 0, 0);
 }
 
 void TvxSkinWindow::Reshape() {

@@ -97,7 +97,7 @@ void TvxSkinWindowVCL::SkinOn() {
   SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
   ownColor_ = form_.Color();
   const image::ColorRef formColor = Engine().Metrics().formColor;
-  if ((formColor >> 24) == 0) {
+  if (image::IsPlainColor(formColor)) {
     form_.SetColor(formColor);
   }
   UpdatePainters();
@@ -142,7 +142,7 @@ void TvxSkinWindowVCL::SkinAgain() {
   const int clientHeight = form_.ClientHeight();
   const int barBefore = MenuBarHeight();
   const image::ColorRef formColor = Engine().Metrics().formColor;
-  form_.SetColor((formColor >> 24) == 0 ? formColor : ownColor_);
+  form_.SetColor(image::IsPlainColor(formColor) ? formColor : ownColor_);
   UpdatePainters();
   if (TvxSkinMenuBar* bar = MenuBar()) {
     bar->Rebuild();

@@ -52,16 +52,15 @@ void TvxSkinComboBoxOf<Base>::FrameDroppedList() const {
       !GetComboBoxInfo(this->GetHandle(), &info) || !info.hwndList) {
     return;
   }
-  HDC dc = GetWindowDC(info.hwndList);
-  if (!dc) {
+  const win::WindowDC dc(info.hwndList);
+  if (!dc.Get()) {
     return;
   }
   RECT window{};
   GetWindowRect(info.hwndList, &window);
   const RECT frame{0, 0, window.right - window.left, window.bottom - window.top};
   win::UniqueBrush border = SolidBrush(this->Reader().Color(skin::kColorControlBorder));
-  FrameRect(dc, &frame, border.Get());
-  ReleaseDC(info.hwndList, dc);
+  FrameRect(dc.Get(), &frame, border.Get());
 }
 
 template <class Base>

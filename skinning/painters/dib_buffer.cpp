@@ -18,12 +18,6 @@ DibBuffer::DibBuffer() : dc_(nullptr) {
   canvas_.emplace(&none, 0, 0);
 }
 
-DibBuffer::~DibBuffer() {
-  if (original_) {
-    SelectObject(dc_.Get(), original_);
-  }
-}
-
 void DibBuffer::Resize(int width, int height) {
   width = std::max(width, 1);
   height = std::max(height, 1);
@@ -42,9 +36,10 @@ void DibBuffer::Resize(int width, int height) {
   if (!bitmap) {
     win::RaiseLastOSError();
   }
-  HGDIOBJ previous = SelectObject(dc_.Get(), bitmap.Get());
-  if (!original_) {
-    original_ = previous;
+  if (selection_) {
+    SelectObject(dc_.Get(), bitmap.Get());
+  } else {
+    selection_.emplace(dc_.Get(), bitmap.Get());
   }
   bitmap_ = std::move(bitmap);
   pixels_ = static_cast<uint32_t*>(bits);

@@ -19,7 +19,6 @@ namespace skinning {
 class DibBuffer {
  public:
   DibBuffer();
-  ~DibBuffer();
   DibBuffer(const DibBuffer&) = delete;
   DibBuffer& operator=(const DibBuffer&) = delete;
 
@@ -46,7 +45,9 @@ class DibBuffer {
  private:
   win::MemoryDC dc_;
   win::UniqueBitmap bitmap_;
-  HGDIOBJ original_ = nullptr;
+  // From the first picture on; puts the device context's own bitmap back
+  // before the picture and the device context go.
+  std::optional<win::SelectedObject> selection_;
   uint32_t* pixels_ = nullptr;
   int width_ = 0;
   int height_ = 0;

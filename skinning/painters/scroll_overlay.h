@@ -13,7 +13,7 @@ namespace skinning {
 // parent, above its siblings, that shows the skin's scroll bar and hands
 // the mouse on, so the system still does the scrolling. It paints in its
 // own paint message, through its picture, in one transfer.
-class ScrollOverlay : private win::WindowObject {
+class ScrollOverlay final : private win::WindowObject {
  public:
   // Draws the bar on the picture, which is the panel's size.
   using PaintHandler = std::function<void(DibBuffer& picture)>;

@@ -8,6 +8,7 @@
 #include "skinning/engine/skin_engine.h"
 #include "skinning/pictures/canvas_shapes.h"
 #include "skinning/pictures/scroll_bar_picture.h"
+#include "win/gdi.h"
 
 namespace skinning {
 
@@ -150,13 +151,12 @@ void TvxSkinBorderWinControl::PaintBorder() {
     win::UniqueRegion cornerRegion(CreateRectRgnIndirect(&corner));
     CombineRgn(shown.Get(), shown.Get(), cornerRegion.Get(), RGN_OR);
   }
-  HDC dc = GetWindowDC(GetHandle());
-  if (!dc) {
+  const win::WindowDC dc(GetHandle());
+  if (!dc.Get()) {
     return;
   }
-  ExtSelectClipRgn(dc, shown.Get(), RGN_AND);
-  picture_.CopyTo(dc, 0, 0);
-  ReleaseDC(GetHandle(), dc);
+  ExtSelectClipRgn(dc.Get(), shown.Get(), RGN_AND);
+  picture_.CopyTo(dc.Get(), 0, 0);
 }
 
 TvxSkinScrollWinControl::TvxSkinScrollWinControl(TvxSkinWindow& window, ui::TControl& control)

@@ -1,7 +1,6 @@
 #include "skinning/painters/skin_control.h"
 
-#include <utility>
-
+#include "base/scoped_value.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
 #include "skinning/frames/skin_window.h"
@@ -17,7 +16,7 @@ constexpr image::ColorRef kMissingColor = 0xFFFFFFFF;
 
 // Colour numbers with 0xFF in the high byte name a system colour.
 COLORREF Resolve(image::ColorRef color, COLORREF fallback) {
-  if ((color >> 24) == 0) {
+  if (image::IsPlainColor(color)) {
     return color;
   }
   if (color != kMissingColor && (color >> 24) == 0xFF && (color & 0xFFFFFF) <= COLOR_MENUBAR) {
@@ -54,11 +53,11 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
     return;
   }
   // Messages nest (a paint asks the control to draw itself): each has
-  // its own frame and handled flag.
+  // its own frame and handled flag, put back before a failure is handled.
   MessageFrame frame{saved};
-  MessageFrame* const outerFrame = std::exchange(frame_, &frame);
-  const bool outerHandled = std::exchange(handled_, false);
   try {
+    const base::ScopedValue frameScope(frame_, &frame);
+    const base::ScopedValue handledScope(handled_, false);
     if (BeforeMessage(message)) {
       CallSaved(message);
     }
@@ -66,8 +65,6 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
       AfterMessage(message);
     }
   } catch (...) {
-    frame_ = outerFrame;
-    handled_ = outerHandled;
     if (frame.savedRaised) {
       throw;
     }
@@ -75,10 +72,7 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
     if (!frame.passedOn) {
       saved(message);
     }
-    return;
   }
-  frame_ = outerFrame;
-  handled_ = outerHandled;
 }
 
 void TvxSkinControl::CallSaved(ui::TMessage& message) {
@@ -191,14 +185,8 @@ void TvxSkinControl::RepaintWhole() {
 
 void TvxSkinControl::PaintInPaintMessage(ui::TMessage& message) {
   const win::PaintDC paint(GetHandle());
-  paintDc_ = paint.Get();
-  try {
-    Paint();
-  } catch (...) {
-    paintDc_ = nullptr;
-    throw;
-  }
-  paintDc_ = nullptr;
+  const base::ScopedValue painting(paintDc_, paint.Get());
+  Paint();
   message.Result = 0;
   handled_ = true;
 }
@@ -315,7 +303,7 @@ void TvxSkinControlVCL::UpdateLook() {
   }
   if (SkinFontColor() >= 0) {
     const image::ColorRef skin = Reader().Color(SkinFontColor());
-    const ui::TColor wanted = skinned && (skin >> 24) == 0 ? skin : ownFontColor_;
+    const ui::TColor wanted = skinned && image::IsPlainColor(skin) ? skin : ownFontColor_;
     if (control_.Font().Color() != wanted) {
       control_.Font().SetColor(wanted);
     }
@@ -332,7 +320,7 @@ TvxSkinControlWnd::TvxSkinControlWnd(TvxSkinWindow& window, HWND control)
 
 image::ColorRef TvxSkinControlWnd::ControlColor() const {
   const image::ColorRef form = Engine().Metrics().formColor;
-  return (form >> 24) == 0 ? form : GetSysColor(COLOR_BTNFACE);
+  return image::IsPlainColor(form) ? form : GetSysColor(COLOR_BTNFACE);
 }
 
 }  // namespace skinning

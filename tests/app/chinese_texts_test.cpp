@@ -40,8 +40,9 @@ TEST(ChineseTextsTest, WindowsShowTheChineseFileReadInCodePage936) {
         source.sections.at(base::LowerCase(key.section)).Value(key.key).value();
     EXPECT_EQ(expected, ShownText(windows, key)) << key.section << "." << key.key;
     ui::TForm* window = WindowOf(windows, key.section);
-    if (!window)  // the application's title
+    if (!window) {  // the application's title
       continue;
+    }
     auto* control = dynamic_cast<ui::TControl*>(key.target == settings::TextTarget::kWindowCaption
                                                     ? window
                                                     : window->FindNestedComponent(key.component));

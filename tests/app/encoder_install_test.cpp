@@ -17,12 +17,14 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(win::Utf8ToWide(folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
+  if (search == INVALID_HANDLE_VALUE) {
     return names;
+  }
   do {
     const std::string name = win::WideToUtf8(found.cFileName);
-    if (name != "." && name != "..")
+    if (name != "." && name != "..") {
       names.push_back(name);
+    }
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
@@ -30,8 +32,9 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 std::string Trailer(std::uint32_t count) {
   std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8)
+  for (int shift = 0; shift < 32; shift += 8) {
     bytes += static_cast<char>((count >> shift) & 0xFF);
+  }
   return bytes;
 }
 
@@ -77,8 +80,9 @@ TEST(EncoderInstallTest, CarrierTrailerDecidesWhatIsCopied) {
     SCOPED_TRACE(c.name);
     const ScratchInstallation installation;
     const std::string carrier = installation.AppFolder() + "plug.exe";
-    if (!c.carrier.empty())
+    if (!c.carrier.empty()) {
       WriteFile(carrier, c.carrier);
+    }
     EXPECT_EQ(c.copied, app::TfrmCommon::ExtractAppendedFile(carrier, installation.EncoderPath()));
     EXPECT_EQ(c.copied ? std::vector<std::string>{"libm9s.exe"} : std::vector<std::string>{},
               FilesIn(installation.SystemFolder()));

@@ -24,18 +24,20 @@ std::string Name(const settings::LanguageKey& key) {
 
 Texts ShownTexts(const ProgramWindows& windows) {
   Texts texts;
-  for (const settings::LanguageKey& key : KeysOfExistingWindows(windows))
+  for (const settings::LanguageKey& key : KeysOfExistingWindows(windows)) {
     texts[Name(key)] = *ShownText(windows, key);
+  }
   return texts;
 }
 
 std::string MenuEntryText(ui::TMenuItem* parent, ui::TAction* action) {
-  for (int index = 0; index < parent->Count(); ++index)
+  for (int index = 0; index < parent->Count(); ++index) {
     if (parent->Item(index)->Action() == action) {
       wchar_t text[128] = {};
       GetMenuStringW(parent->Handle(), parent->Item(index)->Command(), text, 128, MF_BYCOMMAND);
       return win::WideToUtf8(text);
     }
+  }
   return "(no entry)";
 }
 
@@ -46,8 +48,9 @@ TEST(LanguageTest, ShippedEnglishFileReachesEveryControl) {
   windows.Show();
 
   const settings::IniFile file(installation.AppFolder() + "language\\en.ini");
-  for (const settings::LanguageKey& key : KeysOfExistingWindows(windows))
+  for (const settings::LanguageKey& key : KeysOfExistingWindows(windows)) {
     EXPECT_EQ(file.ReadValue(key.section, key.key), ShownText(windows, key)) << Name(key);
+  }
   // What the user sees of the commands and kept texts.
   app::TfrmMain& main = *windows.main;
   EXPECT_EQ("Vexmoor", ui::Application().Title());
@@ -104,13 +107,15 @@ TEST(LanguageTest, KeysTheFileLacksLeaveTheirControlsAsBuilt) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const ScratchInstallation installation;
-    if (c.file)
+    if (c.file) {
       WriteFile(installation.AppFolder() + "language\\en.ini", c.file);
+    }
     ProgramWindows windows(installation);
     Texts expected = ShownTexts(windows);
     const std::string status = windows.main->labelCurrentInfo->Caption();
-    for (const auto& [key, text] : c.changed)
+    for (const auto& [key, text] : c.changed) {
       expected[key] = text;
+    }
     windows.Show();
     EXPECT_EQ(expected, ShownTexts(windows));
     // The status line shows a ready text only when the file has one.

@@ -32,9 +32,10 @@ class AddressLog {
     RegCreateKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
                     nullptr);
     const std::wstring logger = win::Utf8ToWide(kLoggerScript);
-    for (const wchar_t* value : {L"Browsers", L"Mailers"})
+    for (const wchar_t* value : {L"Browsers", L"Mailers"}) {
       RegSetValueExW(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(logger.c_str()),
                      static_cast<DWORD>((logger.size() + 1) * sizeof(wchar_t)));
+    }
     RegCloseKey(key);
   }
   ~AddressLog() { RegDeleteKeyW(HKEY_CURRENT_USER, kBrowserKey); }
@@ -46,8 +47,9 @@ class AddressLog {
   std::vector<std::string> Addresses() const {
     std::istringstream text(ReadFile(BuildMachinePath(kLog)));
     std::vector<std::string> lines;
-    for (std::string line; std::getline(text, line);)
+    for (std::string line; std::getline(text, line);) {
       lines.push_back(line);
+    }
     std::sort(lines.begin(), lines.end());
     return lines;
   }
@@ -98,10 +100,12 @@ TEST(MenuCommandsTest, WebAndMailEntriesOpenTheAddressesOfTheLanguage) {
     ProgramWindows windows(installation);
     windows.Show();
     app::TfrmMain& main = *windows.main;
-    for (ui::TMenuItem* entry : {main.N_HomePage, main.N_Support, main.N_FeedBack})
+    for (ui::TMenuItem* entry : {main.N_HomePage, main.N_Support, main.N_FeedBack}) {
       Choose(windows, entry);
-    for (ui::TMenuItem* entry : main.N_ProductItems)
+    }
+    for (ui::TMenuItem* entry : main.N_ProductItems) {
       Choose(windows, entry);
+    }
     EXPECT_EQ(Sorted(c.addresses), log.WaitForAddresses(c.addresses.size()));
   }
 }

@@ -24,12 +24,15 @@ std::string MenuText(ui::TMenuItem& item) {
 }
 
 std::string ComponentText(base::TComponent* component) {
-  if (!component)
+  if (!component) {
     return "(no such component)";
-  if (auto* action = dynamic_cast<ui::TAction*>(component))
+  }
+  if (auto* action = dynamic_cast<ui::TAction*>(component)) {
     return action->Caption();
-  if (auto* item = dynamic_cast<ui::TMenuItem*>(component))
+  }
+  if (auto* item = dynamic_cast<ui::TMenuItem*>(component)) {
     return MenuText(*item);
+  }
   return dynamic_cast<ui::TControl&>(*component).Caption();
 }
 
@@ -56,9 +59,11 @@ bool CloseWhenShown(const wchar_t* className, const std::string& title, UINT mes
 
 std::string BuildMachinePath(const std::string& path) {
   std::string windows = "Z:" + path;
-  for (char& c : windows)
-    if (c == '/')
+  for (char& c : windows) {
+    if (c == '/') {
       c = '\\';
+    }
+  }
   return windows;
 }
 
@@ -90,15 +95,17 @@ bool FileExists(const std::string& path) {
 std::string CarrierOf(const std::string& carried) {
   const auto count = static_cast<std::uint32_t>(carried.size() + 4);
   std::string trailer;
-  for (int shift = 0; shift < 32; shift += 8)
+  for (int shift = 0; shift < 32; shift += 8) {
     trailer += static_cast<char>((count >> shift) & 0xFF);
+  }
   return "test carrier\r\n" + carried + trailer;
 }
 
 ScratchInstallation::ScratchInstallation() {
   for (const std::string& folder :
-       {AppFolder(), AppFolder() + "language", SystemFolder(), TempFolder()})
+       {AppFolder(), AppFolder() + "language", SystemFolder(), TempFolder()}) {
     CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);
+  }
 }
 
 app::ProgramFolders ScratchInstallation::Folders() const {
@@ -106,10 +113,12 @@ app::ProgramFolders ScratchInstallation::Folders() const {
 }
 
 void ScratchInstallation::Install(std::initializer_list<const char*> names) const {
-  for (const char* name : names)
+  for (const char* name : names) {
     if (!CopyFileW(win::Utf8ToWide(ProgramFolder() + name).c_str(),
-                   win::Utf8ToWide(AppFolder() + name).c_str(), FALSE))
+                   win::Utf8ToWide(AppFolder() + name).c_str(), FALSE)) {
       ADD_FAILURE() << name << " is not in the build's program folder";
+    }
+  }
 }
 
 std::string ScratchInstallation::InstallFakeEncoderCarrier() const {
@@ -153,25 +162,31 @@ void ProgramWindows::Show() {
 }
 
 ui::TForm* WindowOf(const ProgramWindows& windows, const std::string& section) {
-  if (section == "frmMain")
+  if (section == "frmMain") {
     return windows.main.get();
-  if (section == "frmOverWrite")
+  }
+  if (section == "frmOverWrite") {
     return windows.overwrite.get();
-  if (section == "frmBatchAdd")
+  }
+  if (section == "frmBatchAdd") {
     return windows.batchAdd.get();
-  if (section == "frmDirectory")
+  }
+  if (section == "frmDirectory") {
     return windows.directory.get();
+  }
   return nullptr;
 }
 
 std::optional<std::string> ShownText(const ProgramWindows& windows,
                                      const settings::LanguageKey& key) {
   using settings::TextTarget;
-  if (key.target == TextTarget::kApplicationTitle)
+  if (key.target == TextTarget::kApplicationTitle) {
     return ui::Application().Title();
+  }
   ui::TForm* window = WindowOf(windows, key.section);
-  if (!window)
+  if (!window) {
     return std::nullopt;
+  }
   switch (key.target) {
     case TextTarget::kWindowCaption:
       return window->Caption();
@@ -189,9 +204,11 @@ std::optional<std::string> ShownText(const ProgramWindows& windows,
           {"msgFolderView", &main.msgFolderView},
           {"msgFinishInfo", &main.msgFinishInfo},
           {"msgFailedFiles", &main.msgFailedFiles}};
-      for (const auto& [name, text] : texts)
-        if (key.key == name)
+      for (const auto& [name, text] : texts) {
+        if (key.key == name) {
           return *text;
+        }
+      }
       return std::nullopt;
     }
     default:
@@ -201,9 +218,11 @@ std::optional<std::string> ShownText(const ProgramWindows& windows,
 
 std::vector<settings::LanguageKey> KeysOfExistingWindows(const ProgramWindows& windows) {
   std::vector<settings::LanguageKey> keys;
-  for (const settings::LanguageKey& key : settings::LanguageKeys())
-    if (ShownText(windows, key))
+  for (const settings::LanguageKey& key : settings::LanguageKeys()) {
+    if (ShownText(windows, key)) {
       keys.push_back(key);
+    }
+  }
   return keys;
 }
 

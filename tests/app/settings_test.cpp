@@ -48,8 +48,9 @@ TEST(LanguageSetTest, CommonLanguageValueChoosesTheSetOnce) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.config ? c.config : "no config.ini");
     const ScratchInstallation installation;
-    if (c.config)
+    if (c.config) {
       installation.WriteConfig(c.config);
+    }
     app::TfrmCommon common(installation.Folders().executablePath);
     common.DoCreate();
     const std::string app = installation.AppFolder();
@@ -82,8 +83,9 @@ TEST(SkinIndexTest, ReadWithItsDefaultAndWrittenInDecimal) {
   for (const auto& [config, expected] : cases) {
     SCOPED_TRACE(config ? config : "no config.ini");
     const ScratchInstallation installation;
-    if (config)
+    if (config) {
       installation.WriteConfig(config);
+    }
     app::TfrmCommon common(installation.Folders().executablePath);
     common.DoCreate();
     EXPECT_EQ(expected, common.ReadSkinIndex());
@@ -111,8 +113,9 @@ TEST(OutputFolderTest, FirstShowingRestoresTheFolderAndWritesOnlyAChange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.config ? c.config : "no config.ini");
     const ScratchInstallation installation;
-    if (c.config)
+    if (c.config) {
       installation.WriteConfig(c.config);
+    }
     ProgramWindows windows(installation);
     {
       // Nothing may be written where the field keeps its text.

@@ -29,10 +29,12 @@ int RunningEncoders() {
   entry.dwSize = sizeof entry;
   int count = 0;
   for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-       more = Process32NextW(snapshot.Get(), &entry))
+       more = Process32NextW(snapshot.Get(), &entry)) {
     if (entry.th32ParentProcessID == GetCurrentProcessId() &&
-        _wcsicmp(entry.szExeFile, L"libm9s.exe") == 0)
+        _wcsicmp(entry.szExeFile, L"libm9s.exe") == 0) {
       ++count;
+    }
+  }
   return count;
 }
 
@@ -58,21 +60,24 @@ TEST(ShutdownTest, ClosingDuringAConversionStopsTheEncoderAndRemovesTheScript) {
   int encodersWhileConverting = 0;
   test_support::RepeatingTimer driver([&] {
     HWND window = test_support::FindThreadWindow(L"TfrmMain");
-    if (!window)
+    if (!window) {
       return false;
+    }
     auto& main = dynamic_cast<app::TfrmMain&>(*ui::TControl::FromHandle(window));
     if (step == Step::kStart) {
       main.editOutputFolder->SetText(installation.TempFolder());
-      for (const std::string& input : inputs)
+      for (const std::string& input : inputs) {
         main.AddFile(installation.TempFolder() + input);
+      }
       PostMessageW(main.buttonConvert->Handle(), BM_CLICK, 0, 0);
       step = Step::kConverting;
       return false;
     }
     // The fake encoder waits for its stop line at frame 10 of 20.
     const std::string status = main.labelCurrentInfo->Caption();
-    if (status.size() < 7 || status.compare(status.size() - 7, 7, "[10/20]") != 0)
+    if (status.size() < 7 || status.compare(status.size() - 7, 7, "[10/20]") != 0) {
       return false;
+    }
     scriptWhileConverting = FileExists(script);
     encodersWhileConverting = RunningEncoders();
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -90,8 +95,9 @@ TEST(ShutdownTest, ClosingDuringAConversionStopsTheEncoderAndRemovesTheScript) {
   EXPECT_FALSE(FileExists(script));
   std::istringstream starts(ReadFile(encoderLog));
   int started = 0;
-  for (std::string line; std::getline(starts, line);)
+  for (std::string line; std::getline(starts, line);) {
     ++started;
+  }
   EXPECT_EQ(2, started) << "the third file must not have been started";
   EXPECT_FALSE(FileExists(installation.TempFolder() + "third.3gp"));
   EXPECT_TRUE(boxes.Texts().empty()) << "no finish message after closing";

@@ -39,24 +39,29 @@ struct Point {
 };
 
 Point FirstPixel(const image::Bitmap& picture, bool seeThrough) {
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x)
-      if ((picture.Pixel(x, y) == kSeeThrough) == seeThrough)
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      if ((picture.Pixel(x, y) == kSeeThrough) == seeThrough) {
         return {x, y};
+      }
+    }
+  }
   return {};
 }
 
 // The last of several pixels with the same colour, away from any edge.
 Point SolidPixel(const image::Bitmap& picture) {
   Point found;
-  for (int y = 1; y + 1 < picture.Height(); ++y)
+  for (int y = 1; y + 1 < picture.Height(); ++y) {
     for (int x = 1; x + 1 < picture.Width(); ++x) {
       const image::ColorRef color = picture.Pixel(x, y);
       if (color != kSeeThrough && picture.Pixel(x - 1, y) == color &&
           picture.Pixel(x + 1, y) == color && picture.Pixel(x, y - 1) == color &&
-          picture.Pixel(x, y + 1) == color)
+          picture.Pixel(x, y + 1) == color) {
         found = {x, y};
+      }
     }
+  }
   return found;
 }
 
@@ -78,9 +83,11 @@ TEST(StartupTest, FirstStartShowsTheSplashThenTheMainWindowInEnglish) {
   const DWORD start = GetTickCount();
   test_support::CbtHook hook([&](int code, WPARAM wParam, LPARAM) {
     if (code == HCBT_CREATEWND &&
-        test_support::ClassName(reinterpret_cast<HWND>(wParam)) == L"TfrmMain")
-      if (HWND window = FindWindowW(L"TfrmSplash", nullptr))
+        test_support::ClassName(reinterpret_cast<HWND>(wParam)) == L"TfrmMain") {
+      if (HWND window = FindWindowW(L"TfrmSplash", nullptr)) {
         splash.visibleWhenMainWindowMade = IsWindowVisible(window) != FALSE;
+      }
+    }
   });
   struct Shown {
     std::string caption, folder, addCaption, status;
@@ -89,8 +96,9 @@ TEST(StartupTest, FirstStartShowsTheSplashThenTheMainWindowInEnglish) {
   test_support::RepeatingTimer watch([&] {
     if (HWND window = test_support::FindThreadWindow(L"TfrmSplash")) {
       const DWORD now = GetTickCount() - start;
-      if (!splash.firstSeen)
+      if (!splash.firstSeen) {
         splash.firstSeen = now;
+      }
       splash.lastSeen = now;
       GetWindowRect(window, &splash.rect);
       // Once it has had time to paint, what the screen shows there.
@@ -103,8 +111,9 @@ TEST(StartupTest, FirstStartShowsTheSplashThenTheMainWindowInEnglish) {
       }
     }
     HWND mainWindow = test_support::FindThreadWindow(L"TfrmMain");
-    if (!mainWindow)
+    if (!mainWindow) {
       return false;
+    }
     auto& main = dynamic_cast<app::TfrmMain&>(*ui::TControl::FromHandle(mainWindow));
     shown = Shown{main.Caption(), main.editOutputFolder->Text(), main.buttonAdd->Caption(),
                   main.labelCurrentInfo->Caption()};

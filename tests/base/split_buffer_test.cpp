@@ -36,8 +36,9 @@ TEST(SplitBuffer, CutsChunksAtTheSeparatorWhereverTheChunksEnd) {
     Texts pieces;
     for (const std::string& chunk : c.chunks) {
       buffer.Append(chunk);
-      while (const auto piece = buffer.TakeUntil(c.separator))
+      while (const auto piece = buffer.TakeUntil(c.separator)) {
         pieces.push_back(*piece);
+      }
     }
     EXPECT_EQ(pieces, c.pieces);
     EXPECT_EQ(buffer.Empty(), std::string(c.rest).empty());

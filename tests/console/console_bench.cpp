@@ -41,8 +41,9 @@ double Now() {
 Result PlainRead(const std::string& command, DWORD readSize) {
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
-  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
     win::RaiseLastOSError();
+  }
   win::UniqueHandle read(readEnd), write(writeEnd);
   SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
 
@@ -58,8 +59,9 @@ Result PlainRead(const std::string& command, DWORD readSize) {
   Result result;
   const double start = Now();
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr,
-                      nullptr, &startup, &created))
+                      nullptr, &startup, &created)) {
     win::RaiseLastOSError();
+  }
   win::UniqueHandle process(created.hProcess), thread(created.hThread);
   write.Reset();
 
@@ -68,8 +70,9 @@ Result PlainRead(const std::string& command, DWORD readSize) {
   while (ReadFile(read.Get(), buffer.data(), readSize, &count, nullptr)) {
     result.bytes += count;
     for (const char* at = buffer.data();
-         (at = static_cast<const char*>(std::memchr(at, '\n', buffer.data() + count - at))); ++at)
+         (at = static_cast<const char*>(std::memchr(at, '\n', buffer.data() + count - at))); ++at) {
       ++result.lines;
+    }
   }
   result.seconds = Now() - start;
   WaitForSingleObject(process.Get(), INFINITE);
@@ -90,10 +93,12 @@ Result ThroughConsoleIO(const std::string& command) {
   io.Run(command, "", false);
   while (io.IsRunning()) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       DispatchMessageA(&message);
-    if (io.IsRunning())
+    }
+    if (io.IsRunning()) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+    }
   }
   result.seconds = Now() - start;
   return result;
@@ -120,11 +125,12 @@ int main(int argc, char** argv) {
   for (int round = 1; round <= rounds; ++round) {
     const Result results[] = {PlainRead(command, 1025), PlainRead(command, 65536),
                               ThroughConsoleIO(command)};
-    for (const Result& result : results)
+    for (const Result& result : results) {
       if (result.bytes != expected || result.lines != expected / 80) {
         std::printf("wrong count: %lld bytes, %lld lines\n", result.bytes, result.lines);
         return 1;
       }
+    }
     plain.push_back(Rate(results[0]));
     large.push_back(Rate(results[1]));
     console.push_back(Rate(results[2]));

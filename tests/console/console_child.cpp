@@ -91,8 +91,9 @@ bool ReadLine(std::string& line) {
   line.clear();
   char byte;
   while (ReadByte(byte)) {
-    if (byte == '\n')
+    if (byte == '\n') {
       return true;
+    }
     line += byte;
   }
   return !line.empty();
@@ -103,15 +104,17 @@ void Flood(const char* arguments) {
   std::sscanf(arguments, "%d,%d", &megabytes, &length);
   std::string block;
   const std::string line = std::string(length - 1, 'x').replace(0, 7, "frame= ") + '\n';
-  while (block.size() + line.size() <= 65536)
+  while (block.size() + line.size() <= 65536) {
     block += line;
+  }
   long long left = static_cast<long long>(megabytes) << 20;
   while (left > 0) {
     const size_t size = static_cast<size_t>(
         left < static_cast<long long>(block.size()) ? left : static_cast<long long>(block.size()));
     DWORD written;
-    if (!WriteFile(Out(), block.data(), static_cast<DWORD>(size), &written, nullptr))
+    if (!WriteFile(Out(), block.data(), static_cast<DWORD>(size), &written, nullptr)) {
       return;
+    }
     left -= size;
   }
 }
@@ -119,8 +122,9 @@ void Flood(const char* arguments) {
 std::string Utf8(const wchar_t* text) {
   const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
   std::string utf8(length > 0 ? length - 1 : 0, '\0');
-  if (length > 1)
+  if (length > 1) {
     WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], length, nullptr, nullptr);
+  }
   return utf8;
 }
 
@@ -129,8 +133,9 @@ void Spawn(const std::string& value) {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string line = std::string("\"") + path + "\" sleep=" + value.substr(0, comma);
-  if (comma != std::string::npos)
+  if (comma != std::string::npos) {
     line += " out=" + value.substr(comma + 1) + " err=" + value.substr(comma + 1);
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -214,7 +219,8 @@ void RunCommand(const std::string& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
+  for (int i = 1; i < argc; ++i) {
     RunCommand(argv[i]);
+  }
   return 0;
 }

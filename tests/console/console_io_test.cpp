@@ -30,11 +30,13 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 20000, HANDLE 
   const DWORD start = GetTickCount();
   for (;;) {
     ui::Application().ProcessMessages();
-    if (done())
+    if (done()) {
       return true;
+    }
     const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeout)
+    if (elapsed >= timeout) {
       return false;
+    }
     MsgWaitForMultipleObjects(handle ? 1 : 0, &handle, FALSE,
                               std::min<DWORD>(timeout - elapsed, 50), QS_ALLINPUT);
   }
@@ -78,15 +80,18 @@ class Recorder {
   // The texts of one kind ("out:", "err:", "error:"), in order.
   Lines Of(const std::string& kind) const {
     Lines texts;
-    for (const std::string& entry : log)
-      if (entry.compare(0, kind.size(), kind) == 0)
+    for (const std::string& entry : log) {
+      if (entry.compare(0, kind.size(), kind) == 0) {
         texts.push_back(entry.substr(kind.size()));
+      }
+    }
     return texts;
   }
   std::string Joined(const std::string& kind) const {
     std::string joined;
-    for (const std::string& text : Of(kind))
+    for (const std::string& text : Of(kind)) {
       joined += text;
+    }
     return joined;
   }
 
@@ -96,10 +101,11 @@ class Recorder {
 
  private:
   void Receive(TConsoleIO* sender, const char* kind, const std::string& text) {
-    if (text == kSync)  // the child reads up to a line feed
+    if (text == kSync) {  // the child reads up to a line feed
       sender->SendLine(sender->SplitMode() == smNone || !sender->SplitSend() ? "go\n" : "go");
-    else
+    } else {
       log.push_back(kind + text);
+    }
   }
 };
 
@@ -246,11 +252,13 @@ TEST_F(ConsoleIOTest, SendLineAppendsTheSeparator) {
     io->SetSplitChar(c.splitChar);
     io->SetSplitSend(c.splitSend);
     size_t bytes = 0;
-    for (const std::string& text : c.sent)
+    for (const std::string& text : c.sent) {
       bytes += text.size() + (c.splitSend && c.mode != smNone ? (c.mode == sm0D0A ? 2 : 1) : 0);
+    }
     io->Run(ChildCommand("echo=" + std::to_string(bytes)), "", false);
-    for (const std::string& text : c.sent)
+    for (const std::string& text : c.sent) {
       io->SendLine(text);
+    }
     ASSERT_TRUE(WaitForEnd());
     EXPECT_EQ(recorder.Joined("err:"), c.received);
   }
@@ -361,8 +369,9 @@ TEST_F(ConsoleIOTest, HandlerExceptionsReachTheApplication) {
   io->SetSplitMode(smSplitchar);
   io->SetOnReceiveOutput([&texts](TConsoleIO*, const std::string& text) {
     texts.push_back(text);
-    if (text == "bad" || text == "tail")
+    if (text == "bad" || text == "tail") {
       throw std::runtime_error("failed on " + text);
+    }
   });
   // A raising handler leaves the rest of its chunk for the next chunk.
   RunToEnd(R"(out=bad\n err=SYNC wait out=after\ntail)");
@@ -376,8 +385,9 @@ TEST_F(ConsoleIOTest, HandlerExceptionsReachTheApplication) {
 
 TEST_F(ConsoleIOTest, StatusHandlerFailureInRunStillReportsTheEnd) {
   io->SetOnProcessStatusChange([](TConsoleIO*, bool isRunning) {
-    if (isRunning)
+    if (isRunning) {
       throw std::runtime_error("status failed");
+    }
   });
   EXPECT_THROW(io->Run(ChildCommand("exit=3"), "", false), std::runtime_error);
   ASSERT_TRUE(WaitForEnd());
@@ -388,8 +398,9 @@ TEST_F(ConsoleIOTest, EmptyCurrentDirInheritsTheWorkingDirectory) {
   char own[MAX_PATH], temp[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, own);
   std::string other(temp, GetTempPathA(MAX_PATH, temp));
-  if (other.size() > 3 && other.back() == '\\')
+  if (other.size() > 3 && other.back() == '\\') {
     other.pop_back();
+  }
   ASSERT_NE(lstrcmpiA(own, other.c_str()), 0);
 
   io->SetSplitMode(smSplitchar);
@@ -464,11 +475,13 @@ void CancelReadsOfOtherThreads() {
   for (BOOL more = Thread32First(snapshot.Get(), &entry); more;
        more = Thread32Next(snapshot.Get(), &entry)) {
     if (entry.th32OwnerProcessID != GetCurrentProcessId() ||
-        entry.th32ThreadID == GetCurrentThreadId())
+        entry.th32ThreadID == GetCurrentThreadId()) {
       continue;
+    }
     win::UniqueHandle thread(OpenThread(THREAD_TERMINATE, FALSE, entry.th32ThreadID));
-    if (thread)
+    if (thread) {
       cancel(thread.Get());
+    }
   }
 }
 
@@ -485,8 +498,9 @@ TEST_F(ConsoleIOTest, ReportsAFailedReadAndReadsOn) {
       },
       20000));
   const std::string expected = win::OSErrorText(ERROR_OPERATION_ABORTED);
-  for (const std::string& text : recorder.Of("error:"))
+  for (const std::string& text : recorder.Of("error:")) {
     EXPECT_EQ(text, expected);
+  }
   io->SendLine("go");
   ASSERT_TRUE(WaitForEnd());
   EXPECT_EQ(recorder.Of("out:"), (Lines{"before", "after", ""}));

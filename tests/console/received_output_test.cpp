@@ -61,8 +61,9 @@ TEST(ReceivedOutput, CutsStandardOutputByTheSplitRule) {
     Texts texts;
     const Handler handler = [&texts](void*, const std::string& text) { texts.push_back(text); };
     ReceivedOutput output;
-    for (const std::string& chunk : c.chunks)
+    for (const std::string& chunk : c.chunks) {
       output.Receive(chunk, static_cast<void*>(nullptr), handler, rule);
+    }
     texts.push_back(output.TakeRest());
     EXPECT_EQ(texts, c.texts);
     EXPECT_EQ(output.TakeRest(), "");
@@ -87,8 +88,9 @@ class ReceivedOutputDelivery : public ::testing::Test {
 TEST_F(ReceivedOutputDelivery, ARaisingHandlerDoesNotGetItsTextAgain) {
   handler = [this](void*, const std::string& text) {
     texts.push_back(text);
-    if (text == "bad")
+    if (text == "bad") {
       throw std::runtime_error("failed on " + text);
+    }
   };
   // The rest of the raising handler's chunk waits for the next chunk.
   EXPECT_THROW(Receive("bad\nnext\n"), std::runtime_error);
@@ -125,10 +127,12 @@ TEST_F(ReceivedOutputDelivery, WithoutAHandlerTheTextsWait) {
 TEST_F(ReceivedOutputDelivery, ARuleChangedByAHandlerCutsTheNextText) {
   handler = [this](void*, const std::string& text) {
     texts.push_back(text);
-    if (text == "split")
+    if (text == "split") {
       rule.splitReceive = false;
-    if (text == "none")
+    }
+    if (text == "none") {
       handler = nullptr;
+    }
   };
   Receive("split\na\nb");
   Receive("c\n");

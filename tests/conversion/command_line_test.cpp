@@ -47,15 +47,17 @@ TEST(CommandLine, FrameRatesRoundHalfUpOnTheStoredDouble) {
       {14.985, "14.98"}, {23.975, "23.98"}, {25.0, "25.00"},    {29.97, "29.97"}, {0.005, "0.01"},
       {0.004, "0.00"},   {9.995, "9.99"},   {99.995, "100.00"}, {1e-9, "0.00"},   {120.0, "120.00"},
   };
-  for (const auto& [rate, expected] : cases)
+  for (const auto& [rate, expected] : cases) {
     EXPECT_EQ(FormatFrameRate(rate), expected) << rate;
+  }
 }
 
 TEST(CommandLine, AudioBitrateMapCoversEveryItem) {
   ASSERT_EQ(AudioBitrateItems().size(), 18u);
-  for (int i = 0; i < 18; ++i)
+  for (int i = 0; i < 18; ++i) {
     EXPECT_EQ(std::to_string(GetAudioBitrate(i)),
               AudioBitrateItems()[i].substr(0, AudioBitrateItems()[i].find('K')));
+  }
   EXPECT_THROW(GetAudioBitrate(18), std::out_of_range);
 }
 
@@ -65,8 +67,9 @@ TEST(CommandLine, ScriptIsUsedForRealMediaAndMkvInAnyCase) {
       {"C:\\v\\a.mkv", true},    {"C:\\v\\clip.rm.avi", false}, {"C:\\v\\clip.avs", false},
       {"C:\\v.rm\\clip", false}, {"C:\\v\\clip", false},        {"C:\\v\\clip.rmv", false},
   };
-  for (const auto& [path, expected] : cases)
+  for (const auto& [path, expected] : cases) {
     EXPECT_EQ(NeedsScript(path), expected) << path;
+  }
 }
 
 class ScriptFile : public ::testing::Test {

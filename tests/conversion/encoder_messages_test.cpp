@@ -39,10 +39,12 @@ TEST(EncoderMessages, KeepsTheLastOwnMessage) {
   for (const MessageCase& c : cases) {
     SCOPED_TRACE(c.name);
     EncoderMessages messages;
-    for (const std::string& chunk : c.chunks)
+    for (const std::string& chunk : c.chunks) {
       messages.Add(chunk);
-    if (c.finished)
+    }
+    if (c.finished) {
       messages.Finish();
+    }
     EXPECT_EQ(messages.Last(), c.last);
   }
 }
@@ -77,10 +79,12 @@ TEST(EncoderMessages, ALineWithoutEndIsCutAtTheLimit) {
     EncoderMessages messages;
     messages.Add(c.head);
     std::string chunk;
-    while (chunk.size() < 100000)
+    while (chunk.size() < 100000) {
       chunk += c.filler;
-    for (int i = 0; i < 100; ++i)
+    }
+    for (int i = 0; i < 100; ++i) {
       messages.Add(chunk);
+    }
     messages.Finish();
     EXPECT_EQ(messages.Last().size(), c.expectedSize);
     EXPECT_EQ(messages.Last().substr(c.head.size() - 8, c.filler.size()), c.filler);

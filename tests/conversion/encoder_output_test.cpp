@@ -23,8 +23,9 @@ TEST(ExtractBetween, TakesTheLastEndMarkerAndTheNearestStartBeforeIt) {
       {"ab", "bc", "abxbc", "x"},
       {", ", " fps(r)", "yuv420p, 176x144, 14.99 fps(r)", "14.99"},
   };
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
     EXPECT_EQ(ExtractBetween(c.start, c.end, c.text), c.expected) << c.text;
+  }
 }
 
 TEST(SplitText, DropsEmptyPieces) {

@@ -21,8 +21,9 @@ TEST(AviSynthScript, UnwrapsTheConvertersOneLineScript) {
       {"  directshowsource ( \"C:\\x.rm\" , ConvertFPS = True )\n\n", "C:\\x.rm"},
       {"DirectShowSource(\"C:\\x.rm\")\r\n", "C:\\x.rm"},
   };
-  for (const auto& [script, path] : cases)
+  for (const auto& [script, path] : cases) {
     EXPECT_EQ(DirectShowSourcePath(script), std::optional<std::string>(path)) << script;
+  }
 }
 
 TEST(AviSynthScript, LeavesEveryOtherScriptAlone) {
@@ -36,8 +37,9 @@ TEST(AviSynthScript, LeavesEveryOtherScriptAlone) {
       "DirectShowSource(\"C:\\x.rm,convertfps=true)\r\n",
       "DirectShowSource(C:\\x.rm)\r\n",
   };
-  for (const char* script : cases)
+  for (const char* script : cases) {
     EXPECT_EQ(DirectShowSourcePath(script), std::nullopt) << script;
+  }
 }
 
 // The converter writes the script in UTF-8, so that any file name fits;
@@ -55,8 +57,9 @@ TEST(AviSynthScript, ReadsTheScriptAsUtf8) {
       {"\xED\xA0\x80.rm", "ansi:\xED\xA0\x80.rm"},     // surrogate
       {"\xF0\x9F\x8E\xAC.rm", "\xF0\x9F\x8E\xAC.rm"},  // beyond the BMP
   };
-  for (const auto& [bytes, text] : cases)
+  for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(ScriptText(bytes, fromAnsi), text) << bytes;
+  }
 }
 
 }  // namespace

@@ -16,8 +16,9 @@ TEST(CommandLineQuoting, ArgumentsReadBackUnchanged) {
       {"a\\\"b", "\"a\\\\\\\"b\""},  // a backslash before a quote: doubled, plus the quote's own
       {"tab\there", "\"tab\there\""},
   };
-  for (const auto& [argument, quoted] : cases)
+  for (const auto& [argument, quoted] : cases) {
     EXPECT_EQ(QuoteArgument(argument), quoted) << argument;
+  }
 }
 
 TEST(CommandLineQuoting, JoinsWithBlanks) {

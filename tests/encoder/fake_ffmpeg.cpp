@@ -27,8 +27,9 @@ int main() {
   }
   const HANDLE output = CreateFileW(arguments[count - 1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (output == INVALID_HANDLE_VALUE)
+  if (output == INVALID_HANDLE_VALUE) {
     return 1;
+  }
   Write(output, "converted by the fake FFmpeg");
   CloseHandle(output);
   Write(GetStdHandle(STD_OUTPUT_HANDLE), "frame=1\nprogress=end\n");
@@ -42,8 +43,9 @@ int main() {
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
-                      &startup, &started))
+                      &startup, &started)) {
     return 1;
+  }
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);
   return 0;

@@ -42,9 +42,11 @@ constexpr char kConversionLog[] =
 std::string Filtered(FfmpegLog& log, const std::string& text) {
   std::string shown;
   std::istringstream input(text);
-  for (std::string line; std::getline(input, line);)
-    if (auto kept = log.Filter(line))
+  for (std::string line; std::getline(input, line);) {
+    if (auto kept = log.Filter(line)) {
       shown += *kept + "\n";
+    }
+  }
   return shown;
 }
 
@@ -96,12 +98,13 @@ TEST(FfmpegLog, KeepsTheLastErrorWithoutTags) {
 TEST(FfmpegLog, RateControlComplaintShowsOnce) {
   FfmpegLog log = LogForClip();
   std::string frames;
-  for (int frame = 0; frame < 3; ++frame)
+  for (int frame = 0; frame < 3; ++frame) {
     frames +=
         "[h263 @ 0521adc0] [error] rc buffer underflow\n"
         "[h263 @ 0521adc0] [error] max bitrate possibly too small or try trellis with large "
         "lmax or increase qmax\n"
         "    Last message repeated 1 times\n";
+  }
   EXPECT_EQ(Filtered(log, frames + "[aac @ 05006940] [warning] Too many bits per frame\n" + frames),
             "libm9s: note: the video needs more than the bitrate asked for at this frame size; "
             "it is coded as small as H.263 allows\n"
@@ -119,8 +122,9 @@ TEST(FfmpegLog, DurationsAreRoundedToTenths) {
       {"  Duration: N/A, start: 0.0", "  Duration: N/A, start: 0.0"},
       {"  Duration: 00:00:05, start: 0.0", "  Duration: 00:00:05.0, start: 0.0"},
   };
-  for (const auto& [line, rounded] : cases)
+  for (const auto& [line, rounded] : cases) {
     EXPECT_EQ(DurationInTenths(line), rounded);
+  }
 }
 
 }  // namespace

@@ -11,8 +11,9 @@ std::vector<std::string> Split(const std::vector<std::string>& chunks) {
   LineSplitter splitter;
   std::vector<std::string> lines;
   const auto keep = [&lines](std::string_view line) { lines.emplace_back(line); };
-  for (const std::string& chunk : chunks)
+  for (const std::string& chunk : chunks) {
     splitter.Add(chunk, keep);
+  }
   splitter.Finish(keep);
   return lines;
 }

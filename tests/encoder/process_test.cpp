@@ -36,9 +36,11 @@ constexpr DWORD kFirstProgressWait = 60000;
 constexpr DWORD kShortConversionWait = 120000;
 
 std::string WindowsPath(std::string unixPath) {
-  for (char& c : unixPath)
-    if (c == '/')
+  for (char& c : unixPath) {
+    if (c == '/') {
       c = '\\';
+    }
+  }
   return "Z:" + unixPath;
 }
 
@@ -86,8 +88,9 @@ class RunningEncoder {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE inputRead, inputWrite, outputRead, outputWrite;
     if (!CreatePipe(&inputRead, &inputWrite, &inheritable, 0) ||
-        !CreatePipe(&outputRead, &outputWrite, &inheritable, 0))
+        !CreatePipe(&outputRead, &outputWrite, &inheritable, 0)) {
       throw std::runtime_error("cannot create pipes");
+    }
     UniqueHandle childInput(inputRead), childOutput(outputWrite);
     input_.Reset(inputWrite);
     output_.Reset(outputRead);
@@ -103,8 +106,9 @@ class RunningEncoder {
     startup.hStdError = childOutput.Get();
     PROCESS_INFORMATION started{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE,
-                        nullptr, nullptr, &startup, &started))
+                        nullptr, nullptr, &startup, &started)) {
       throw std::runtime_error("cannot start " + commandLine);
+    }
     process_.Reset(started.hProcess);
     CloseHandle(started.hThread);
     processId_ = started.dwProcessId;
@@ -134,8 +138,9 @@ class RunningEncoder {
   bool WaitForOutput(const std::string& text, DWORD milliseconds) const {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (Output().find(text) == std::string::npos) {
-      if (std::chrono::steady_clock::now() > end || WaitForExit(20) == WAIT_OBJECT_0)
+      if (std::chrono::steady_clock::now() > end || WaitForExit(20) == WAIT_OBJECT_0) {
         return Output().find(text) != std::string::npos;
+      }
     }
     return true;
   }
@@ -177,9 +182,11 @@ DWORD ChildProcessId(DWORD parentId, const char* exeName) {
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-       more = Process32Next(snapshot.Get(), &entry))
-    if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, exeName) == 0)
+       more = Process32Next(snapshot.Get(), &entry)) {
+    if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, exeName) == 0) {
       return entry.th32ProcessID;
+    }
+  }
   return 0;
 }
 
@@ -225,8 +232,9 @@ class LocalAppData {
   explicit LocalAppData(const std::string& folder) {
     char old[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", old, sizeof old);
-    if (length > 0 && length < sizeof old)
+    if (length > 0 && length < sizeof old) {
       old_ = std::string(old, length);
+    }
     SetEnvironmentVariableA("LOCALAPPDATA", folder.c_str());
   }
   ~LocalAppData() { SetEnvironmentVariableA("LOCALAPPDATA", old_ ? old_->c_str() : nullptr); }
@@ -242,8 +250,9 @@ encoder::PayloadTrailer CarriedFfmpeg() {
   const auto trailer = encoder::DecodePayloadTrailer(
       std::string_view(encoder).substr(encoder.size() - encoder::kPayloadTrailerSize),
       encoder.size());
-  if (!trailer)
+  if (!trailer) {
     throw std::runtime_error("libm9s.exe has no payload trailer");
+  }
   return *trailer;
 }
 
@@ -258,8 +267,9 @@ TEST(EncoderProcess, UnpacksFfmpegOnceForEncodersStartedTogetherAndRepairsABadCo
   CreateDirectoryA(appData.c_str(), nullptr);
   const encoder::PayloadTrailer carried = CarriedFfmpeg();
   const std::string unpackFolder = appData + "\\libm9s\\" + encoder::UnpackFolderName(carried);
-  for (const std::string& file : FilesIn(unpackFolder))
+  for (const std::string& file : FilesIn(unpackFolder)) {
     DeleteFileA((unpackFolder + "\\" + file).c_str());
+  }
   RemoveDirectoryA(unpackFolder.c_str());
   LocalAppData localAppData(appData);
 
@@ -297,8 +307,9 @@ std::string UnpackFolder(const std::string& appData) {
 TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
   const std::string folder = WorkFolder("late quit");
   const std::string appData = folder + "\\app data";
-  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)}) {
     CreateDirectoryA(path.c_str(), nullptr);
+  }
   const std::string fake = UnpackFolder(appData) + "\\ffmpeg.exe";
   ASSERT_TRUE(CopyFileA(WindowsPath(FAKE_FFMPEG).c_str(), fake.c_str(), FALSE));
   {
@@ -316,8 +327,9 @@ TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
 
   RunningEncoder encoder(CommandLine({}, kSamples + "\\clip.avi", output));
   DWORD ffmpegId = 0;
-  while (!ffmpegId && encoder.WaitForExit(5) == WAIT_TIMEOUT)
+  while (!ffmpegId && encoder.WaitForExit(5) == WAIT_TIMEOUT) {
     ffmpegId = ChildProcessId(encoder.ProcessId(), "ffmpeg.exe");
+  }
   ASSERT_NE(ffmpegId, 0u) << encoder.Output();
   UniqueHandle ffmpeg(OpenProcess(SYNCHRONIZE, FALSE, ffmpegId));
   ASSERT_TRUE(ffmpeg);
@@ -337,12 +349,14 @@ TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
 TEST(EncoderProcess, NextStartRemovesWhatAForcedEndLeft) {
   const std::string folder = WorkFolder("leftovers");
   const std::string appData = folder + "\\app data", output = folder + "\\clip.3gp";
-  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)})
+  for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)}) {
     CreateDirectoryA(path.c_str(), nullptr);
+  }
   const std::string carried = ReadBytes(kBin + "\\libm9s.exe");
   const std::string running = "ffmpeg-" + std::to_string(GetCurrentProcessId()) + ".partial";
-  for (const std::string& name : {std::string("ffmpeg-999999996.partial"), running})
+  for (const std::string& name : {std::string("ffmpeg-999999996.partial"), running}) {
     WriteText(UnpackFolder(appData) + "\\" + name, carried.substr(0, 1 << 20));
+  }
   WriteText(output + ".999999996.partial", "half");
   WriteText(output + "." + std::to_string(GetCurrentProcessId()) + ".partial", "half");
 

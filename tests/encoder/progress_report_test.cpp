@@ -22,11 +22,14 @@ std::vector<std::string> Report(const std::string& text, bool* ended = nullptr) 
   ProgressReport report;
   std::vector<std::string> lines;
   std::istringstream input(text);
-  for (std::string line; std::getline(input, line);)
-    if (auto progress = report.Add(line))
+  for (std::string line; std::getline(input, line);) {
+    if (auto progress = report.Add(line)) {
       lines.push_back(*progress);
-  if (ended)
+    }
+  }
+  if (ended) {
     *ended = report.Ended();
+  }
   return lines;
 }
 
@@ -49,8 +52,9 @@ TEST(ProgressReport, OnlyTheFrameCountStandsBeforeQ) {
       "speed=N/A\nprogress=continue\n"
       "frame=123456\nstream_0_0_q=31.0\nprogress=continue\n";
   const std::regex shape("frame= *[0-9]+ q=[^ ]+ .*");
-  for (const std::string& line : Report(std::string(kProgress) + odd))
+  for (const std::string& line : Report(std::string(kProgress) + odd)) {
     EXPECT_TRUE(std::regex_match(line, shape)) << line;
+  }
   EXPECT_EQ(Report(odd)[0],
             "frame=    0 q=0.0 size=       N/A time=00:00:00.00 bitrate=N/A speed=N/A");
 }

@@ -45,8 +45,9 @@ std::wstring ClassOf(HWND window) {
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                           &length))
+                           &length)) {
     return {};
+  }
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
@@ -57,8 +58,9 @@ std::wstring TextOf(HWND window) {
 
 // Without blanks at the end: the installer's pages add one to its title.
 std::wstring TrimEnd(std::wstring text) {
-  while (!text.empty() && std::iswspace(text.back()))
+  while (!text.empty() && std::iswspace(text.back())) {
     text.pop_back();
+  }
   return text;
 }
 
@@ -92,26 +94,32 @@ std::vector<HWND> ControlsOf(HWND top) {
   std::vector<HWND> all;
   EnumChildWindows(top, CollectControl, reinterpret_cast<LPARAM>(&all));
   std::vector<HWND> visible;
-  for (HWND control : all)
-    if (IsWindowVisible(control))
+  for (HWND control : all) {
+    if (IsWindowVisible(control)) {
       visible.push_back(control);
+    }
+  }
   return visible;
 }
 
 bool IsNumber(const std::wstring& text) {
-  if (text.empty())
+  if (text.empty()) {
     return false;
-  for (wchar_t c : text)
-    if (!std::iswdigit(c))
+  }
+  for (wchar_t c : text) {
+    if (!std::iswdigit(c)) {
       return false;
+    }
+  }
   return true;
 }
 
 HWND FindControl(HWND top, const std::wstring& idOrText) {
   for (HWND control : ControlsOf(top)) {
     if (IsNumber(idOrText) ? GetDlgCtrlID(control) == std::stoi(idOrText)
-                           : TextOf(control) == idOrText || ClassOf(control) == idOrText)
+                           : TextOf(control) == idOrText || ClassOf(control) == idOrText) {
       return control;
+    }
   }
   return nullptr;
 }
@@ -121,8 +129,9 @@ template <typename Found>
 bool WaitFor(const std::wstring& seconds, Found found) {
   const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::stoi(seconds)) * 1000;
   while (!found()) {
-    if (static_cast<LONG>(GetTickCount() - deadline) >= 0)
+    if (static_cast<LONG>(GetTickCount() - deadline) >= 0) {
       return false;
+    }
     Sleep(100);
   }
   return true;
@@ -132,10 +141,11 @@ bool WaitFor(const std::wstring& seconds, Found found) {
 std::string OneLine(const std::wstring& text) {
   std::string line;
   for (char c : win::WideToUtf8(text)) {
-    if (c == '\n')
+    if (c == '\n') {
       line += "\\n";
-    else if (c != '\r')
+    } else if (c != '\r') {
       line += c;
+    }
   }
   return line;
 }
@@ -152,8 +162,9 @@ int PrintControls(HWND top) {
 
 int Click(HWND top, const std::wstring& idOrText) {
   HWND button = FindControl(top, idOrText);
-  if (!button)
+  if (!button) {
     return 1;
+  }
   DWORD_PTR result = 0;
   SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
   return 0;
@@ -166,24 +177,30 @@ int PrintVersion(const std::wstring& file) {
   void* value = nullptr;
   UINT length = 0;
   if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, data.data()) ||
-      !VerQueryValueW(data.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &value, &length))
+      !VerQueryValueW(data.data(), L"\\StringFileInfo\\040904B0\\ProductVersion", &value,
+                      &length)) {
     return 1;
+  }
   Print(win::WideToUtf8(static_cast<const wchar_t*>(value)) + "\n");
   return 0;
 }
 
 int Run(const std::vector<std::wstring>& args) {
   const std::wstring command = args.size() > 1 ? args[1] : L"";
-  if (command == L"version" && args.size() == 3)
+  if (command == L"version" && args.size() == 3) {
     return PrintVersion(args[2]);
-  if (args.size() < 3)
+  }
+  if (args.size() < 3) {
     return 2;
+  }
   const std::wstring& title = args[2];
-  if (command == L"wait" && args.size() == 4)
+  if (command == L"wait" && args.size() == 4) {
     return WaitFor(args[3], [&] { return FindTopWindow(title) != nullptr; }) ? 0 : 1;
-  if (command == L"gone" && args.size() == 4)
+  }
+  if (command == L"gone" && args.size() == 4) {
     return WaitFor(args[3], [&] { return FindTopWindow(title) == nullptr; }) ? 0 : 1;
-  if (command == L"wait-control" && args.size() == 5)
+  }
+  if (command == L"wait-control" && args.size() == 5) {
     return WaitFor(args[4],
                    [&] {
                      HWND top = FindTopWindow(title);
@@ -191,15 +208,20 @@ int Run(const std::vector<std::wstring>& args) {
                    })
                ? 0
                : 1;
+  }
   HWND top = FindTopWindow(title);
-  if (!top)
+  if (!top) {
     return 1;
-  if (command == L"controls" && args.size() == 3)
+  }
+  if (command == L"controls" && args.size() == 3) {
     return PrintControls(top);
-  if (command == L"click" && args.size() == 4)
+  }
+  if (command == L"click" && args.size() == 4) {
     return Click(top, args[3]);
-  if (command == L"close" && args.size() == 3)
+  }
+  if (command == L"close" && args.size() == 3) {
     return PostMessageW(top, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
   return 2;
 }
 
@@ -211,7 +233,8 @@ int main() {
   std::vector<std::wstring> args(words, words + count);
   LocalFree(words);
   const int status = Run(args);
-  if (status == 2)
+  if (status == 2) {
     Print("window_probe: unknown command or wrong number of arguments\n");
+  }
   return status;
 }

@@ -16,8 +16,9 @@ TEST(FolderSearch, TrimSearchExtension) {
       {"avi", "avi"}, {"  avi ", "avi"}, {"\tavi\r\n", "avi"}, {"", ""},
       {" \t ", ""},   {"a v", "a v"},    {"*", "*"},
   };
-  for (const auto& [typed, trimmed] : cases)
+  for (const auto& [typed, trimmed] : cases) {
     EXPECT_EQ(trimmed, TrimSearchExtension(typed)) << "[" << typed << "]";
+  }
 }
 
 TEST(FolderSearch, PatternMatchesLikeThePlatformsWildcards) {
@@ -36,9 +37,10 @@ TEST(FolderSearch, PatternMatchesLikeThePlatformsWildcards) {
       {"clip.rmvb", "r*b", true},   {"clip.avi", "vi", false},
       {"x.tar.gz", "tar.gz", true}, {"x.gz", "tar.gz", false},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(c.matches, MatchesSearchPattern(c.name, c.extension))
         << c.name << " against *." << c.extension;
+  }
 }
 
 // Folders in memory: each folder lists its entries in a fixed order, a
@@ -51,8 +53,9 @@ class FakeFolders : public FolderReader {
 
   std::optional<FolderId> Identify(const std::string& folder) override {
     const auto found = folders_.find(Resolve(folder));
-    if (found == folders_.end())
+    if (found == folders_.end()) {
       return std::nullopt;
+    }
     return FolderId{7, static_cast<std::uint64_t>(std::distance(folders_.begin(), found))};
   }
 
@@ -60,14 +63,17 @@ class FakeFolders : public FolderReader {
                    const std::function<bool(const FolderEntry&)>& onEntry) override {
     reads.push_back(folder);
     const auto found = folders_.find(Resolve(folder));
-    if (found == folders_.end())
+    if (found == folders_.end()) {
       return;
+    }
     for (std::string name : found->second) {
       const bool isFolder = name.back() == '\\';
-      if (isFolder)
+      if (isFolder) {
         name.pop_back();
-      if (!onEntry(FolderEntry{name, isFolder}))
+      }
+      if (!onEntry(FolderEntry{name, isFolder})) {
         return;
+      }
     }
   }
 
@@ -77,11 +83,12 @@ class FakeFolders : public FolderReader {
   std::string Resolve(std::string path) const {
     for (bool changed = true; changed;) {
       changed = false;
-      for (const auto& [link, target] : links_)
+      for (const auto& [link, target] : links_) {
         if (path == link || path.rfind(link + "\\", 0) == 0) {
           path = target + path.substr(link.size());
           changed = true;
         }
+      }
     }
     return path;
   }
@@ -102,9 +109,11 @@ class Recorder : public FolderSearchHandler {
   }
   Names FoundPaths() const {
     Names found;
-    for (const std::string& event : events)
-      if (event != "+")
+    for (const std::string& event : events) {
+      if (event != "+") {
         found.push_back(event);
+      }
+    }
     return found;
   }
 
@@ -156,9 +165,10 @@ TEST_F(FolderSearchTree, FindsInEnumerationOrderWithSubfoldersWhereTheyAreMet) {
         "C:\\v\\sub\\d.avi", "C:\\v\\a.AVI", "C:\\v\\movie.avi\\inner.avi"}},
       {true, "wmv", {}},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(c.found, Search("C:\\v", c.subfolders, c.extension))
         << "subfolders " << c.subfolders << ", extension " << c.extension;
+  }
 }
 
 // After every entry found and every subfolder searched, never after an

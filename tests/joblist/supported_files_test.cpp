@@ -14,8 +14,9 @@ TEST(SupportedFiles, ExtensionRule) {
       {"C:clip.vob", true},      {"C:\\v\\a.", true},  // "." alone occurs in the text
       {"C:\\v\\a.avi;*", true},                        // a run of the pattern text itself
   };
-  for (const auto& [path, accepted] : cases)
+  for (const auto& [path, accepted] : cases) {
     EXPECT_EQ(IsSupportedVideoFile(path), accepted) << path;
+  }
 }
 
 }  // namespace

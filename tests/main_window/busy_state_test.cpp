@@ -22,9 +22,11 @@ std::string MenuEntryText(HMENU menu, UINT command) {
 }
 
 ui::TMenuItem* ConvertMenuEntry(app::TfrmMain& form) {
-  for (int index = 0; index < form.N_1->Count(); ++index)
-    if (form.N_1->Item(index)->Action() == form.ActionConvertNow)
+  for (int index = 0; index < form.N_1->Count(); ++index) {
+    if (form.N_1->Item(index)->Action() == form.ActionConvertNow) {
       return form.N_1->Item(index);
+    }
+  }
   return nullptr;
 }
 
@@ -38,18 +40,23 @@ EnabledStates Reachable(app::TfrmMain& form) {
            form.buttonMoveUp, form.buttonMoveDown, form.comboBoxVideoBitrate,
            form.comboBoxFrameRate, form.comboBoxVideoSize, form.comboBoxAudioBitrate,
            form.comboBoxSampleRate, form.comboBoxChannel, form.editOutputFolder, form.BitBtnOutput,
-           form.buttonConvert})
+           form.buttonConvert}) {
     states[control->Name()] = IsWindowEnabled(control->Handle()) != FALSE;
+  }
   const std::pair<const char*, ui::TMenuItem*> menus[] = {{"File", form.N_1},
                                                           {"Popup", &form.PopupMenu->Items()}};
-  for (const auto& [menuName, menu] : menus)
-    for (int index = 0; index < menu->Count(); ++index)
-      if (ui::TAction* action = menu->Item(index)->Action())
+  for (const auto& [menuName, menu] : menus) {
+    for (int index = 0; index < menu->Count(); ++index) {
+      if (ui::TAction* action = menu->Item(index)->Action()) {
         states[std::string(menuName) + "." + action->Name()] =
             MenuEntryEnabled(menu->Handle(), menu->Item(index)->Command(), MF_BYCOMMAND);
-  for (UINT position : {1u, 2u, 3u})
+      }
+    }
+  }
+  for (UINT position : {1u, 2u, 3u}) {
     states["menu bar " + std::to_string(position)] =
         MenuEntryEnabled(form.MainMenu->Handle(), position, MF_BYPOSITION);
+  }
   return states;
 }
 
@@ -71,17 +78,20 @@ TEST_F(BusyStateTest, RunningEncoderLocksTheListAndSettingsButNotConvertOrExit) 
   PressConvert();
   ASSERT_FALSE(busy.empty());
   EnabledStates expected;
-  for (const auto& [name, enabled] : busy)
+  for (const auto& [name, enabled] : busy) {
     expected[name] = false;
+  }
   for (const char* name : {"buttonConvert", "File.ActionConvertNow", "File.ActionExit",
-                           "menu bar 1", "menu bar 2", "menu bar 3"})
+                           "menu bar 1", "menu bar 2", "menu bar 3"}) {
     expected[name] = true;
+  }
   EXPECT_EQ(expected, busy);
   EXPECT_EQ("Stop", busyCaption);
   EXPECT_EQ("Stop", busyMenuCaption);
 
-  for (const auto& [name, enabled] : Reachable(*form))
+  for (const auto& [name, enabled] : Reachable(*form)) {
     EXPECT_TRUE(enabled) << name;
+  }
   EXPECT_EQ("Convert", form->buttonConvert->Caption());
 }
 

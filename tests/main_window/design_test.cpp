@@ -14,10 +14,12 @@ using Names = std::vector<std::string>;
 base::TComponent* FindNamed(const base::TComponent& owner, const std::string& name) {
   for (int index = 0; index < owner.ComponentCount(); ++index) {
     base::TComponent* component = owner.Component(index);
-    if (component->Name() == name)
+    if (component->Name() == name) {
       return component;
-    if (base::TComponent* found = FindNamed(*component, name))
+    }
+    if (base::TComponent* found = FindNamed(*component, name)) {
       return found;
+    }
   }
   return nullptr;
 }
@@ -43,8 +45,9 @@ void PrintTo(const Shown& shown, std::ostream* out) {
 Shown ShownBy(base::TComponent* component) {
   Shown shown;
   if (auto* list = dynamic_cast<ui::TComboBox*>(component)) {
-    for (int index = 0; index < list->ItemCount(); ++index)
+    for (int index = 0; index < list->ItemCount(); ++index) {
       shown.items.push_back(list->Item(index));
+    }
     shown.itemIndex = list->ItemIndex();
   } else if (auto* view = dynamic_cast<ui::TListView*>(component)) {
     shown.text = view->ColumnCaption(0);

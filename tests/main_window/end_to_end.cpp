@@ -44,8 +44,9 @@ std::vector<std::string> Arguments() {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> utf8;
-  for (int index = 0; index < count; ++index)
+  for (int index = 0; index < count; ++index) {
     utf8.push_back(win::WideToUtf8(arguments[index]));
+  }
   LocalFree(arguments);
   return utf8;
 }
@@ -54,14 +55,17 @@ std::vector<std::string> Arguments() {
 
 int main() {
   const std::vector<std::string> arguments = Arguments();
-  if (arguments.size() < 5)
+  if (arguments.size() < 5) {
     return Fail(
         "usage: main_window_end_to_end convert|stop|close|kill <encoder folder\\> "
         "<output folder> <video>...");
+  }
   const std::string mode = arguments[1];
-  if (const char* codePage = std::getenv("VEXMOOR_EXPECT_ACP"))
-    if (GetACP() != std::strtoul(codePage, nullptr, 10))
+  if (const char* codePage = std::getenv("VEXMOOR_EXPECT_ACP")) {
+    if (GetACP() != std::strtoul(codePage, nullptr, 10)) {
       return Fail("the ANSI code page is " + std::to_string(GetACP()) + ", not " + codePage);
+    }
+  }
   ui::Application().Initialize();
   std::vector<std::string> errors;
   ui::Application().SetOnException([&](const std::string& text) { errors.push_back(text); });
@@ -80,12 +84,15 @@ int main() {
   form.msgFinishInfo = "Open the output folder?";
   form.Show();
   form.editOutputFolder->SetText(arguments[3]);
-  for (size_t index = 4; index < arguments.size(); ++index)
+  for (size_t index = 4; index < arguments.size(); ++index) {
     form.AddFile(arguments[index]);
-  if (form.listViewFiles->ItemCount() != static_cast<int>(arguments.size() - 4))
+  }
+  if (form.listViewFiles->ItemCount() != static_cast<int>(arguments.size() - 4)) {
     return Fail("the job list refused a video");
-  if (mode == "kill")
+  }
+  if (mode == "kill") {
     form.ConsoleIO->SetWaitTimeout(0);
+  }
 
   // Every position the bar is given passes through its window-procedure
   // chain; sampling it instead would miss short files, whose bar drops back
@@ -96,40 +103,47 @@ int main() {
   form.progressBarCurrent->SetWindowProc([&](ui::TMessage& message) {
     if (message.Msg == PBM_SETPOS) {
       if (highestProgress == 0 && message.WParam > 0 && mode != "convert") {
-        if (mode == "close")
+        if (mode == "close") {
           PostMessageW(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        else
+        } else {
           PostMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
+        }
       }
       highestProgress = std::max(highestProgress, static_cast<int>(message.WParam));
     }
     barProc(message);
   });
   test_support::RepeatingTimer overwrite([&] {
-    if (IsWindowVisible(prompt.Handle()))
+    if (IsWindowVisible(prompt.Handle())) {
       PostMessageW(prompt.buttonOverWrite->Handle(), BM_CLICK, 0, 0);
+    }
     return false;
   });
   test_support::MessageBoxLog boxes(IDNO);
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
 
-  for (const std::string& error : errors)
+  for (const std::string& error : errors) {
     Fail("reported: " + error);
-  if (!errors.empty())
+  }
+  if (!errors.empty()) {
     return 1;
-  if (highestProgress == 0)
+  }
+  if (highestProgress == 0) {
     return Fail("the progress bar never moved");
+  }
   // A stop in the last entry still ends with the finish message, which does
   // not name the stopped file; a closed window asks nothing.
   const std::string finish = form.msgFolderView + "\r\n\r\n" + form.msgFinishInfo;
   const std::vector<std::string> expected =
       mode == "close" ? std::vector<std::string>{} : std::vector<std::string>{finish};
-  if (boxes.Texts() != expected)
+  if (boxes.Texts() != expected) {
     return Fail("finish message: " + (boxes.Texts().empty() ? "none" : boxes.Texts().front()));
-  if (mode != "convert")
+  }
+  if (mode != "convert") {
     std::printf("%s: the run ended at %d%%\n", mode.c_str(), highestProgress);
-  else
+  } else {
     std::printf("converted %d files; the progress bar went up to %d\n",
                 static_cast<int>(arguments.size() - 4), highestProgress);
+  }
   return 0;
 }

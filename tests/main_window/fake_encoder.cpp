@@ -40,8 +40,9 @@ void Say(const std::string& text) {
 
 void LogStart(const std::string& commandLine) {
   wchar_t log[MAX_PATH];
-  if (!GetEnvironmentVariableW(L"VEXMOOR_FAKE_ENCODER_LOG", log, MAX_PATH))
+  if (!GetEnvironmentVariableW(L"VEXMOOR_FAKE_ENCODER_LOG", log, MAX_PATH)) {
     return;
+  }
   std::ofstream(std::filesystem::path(log), std::ios::app | std::ios::binary)
       << commandLine << "\n";
 }
@@ -50,8 +51,9 @@ std::string FirstLine(const std::string& path) {
   std::ifstream input(FilePath(path));
   std::string line;
   std::getline(input, line);
-  if (!line.empty() && line.back() == '\r')
+  if (!line.empty() && line.back() == '\r') {
     line.pop_back();
+  }
   return line;
 }
 
@@ -88,8 +90,9 @@ bool HeldByAnother(const std::wstring& path) {
   const HANDLE file =
       CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file != INVALID_HANDLE_VALUE)
+  if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
+  }
   return file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
@@ -110,8 +113,9 @@ int Stuck(const encoder::EncoderRequest& request) {
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
   }
-  while (!HeldByAnother(win::Utf8ToWide(partial)))
+  while (!HeldByAnother(win::Utf8ToWide(partial))) {
     Sleep(10);
+  }
   SayProgress(10, 5, 0);
   Sleep(INFINITE);
   return 1;
@@ -121,8 +125,9 @@ int Stuck(const encoder::EncoderRequest& request) {
 int Hold(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
+  if (file == INVALID_HANDLE_VALUE) {
     return 1;
+  }
   Sleep(INFINITE);
   return 0;
 }
@@ -132,23 +137,29 @@ int Hold(const std::wstring& path) {
 int main() {
   int argumentCount = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount);
-  if (argumentCount == 3 && std::wstring(arguments[1]) == L"hold")
+  if (argumentCount == 3 && std::wstring(arguments[1]) == L"hold") {
     return Hold(arguments[2]);
+  }
   const std::string commandLine = win::WideToUtf8(GetCommandLineW());
   LogStart(commandLine);
   try {
     const encoder::EncoderRequest request = encoder::ParseCommandLine(commandLine);
     const std::string behaviour = FirstLine(request.inputPath);
-    if (behaviour == "ok")
+    if (behaviour == "ok") {
       return Convert(request, 0);
-    if (behaviour == "slow")
+    }
+    if (behaviour == "slow") {
       return Convert(request, 250);
-    if (behaviour == "silent")
+    }
+    if (behaviour == "silent") {
       return 0;
-    if (behaviour == "wait")
+    }
+    if (behaviour == "wait") {
       return WaitForQuit();
-    if (behaviour == "stuck")
+    }
+    if (behaviour == "stuck") {
       return Stuck(request);
+    }
     const std::string reason = "libm9s: Cannot read the input: " + request.inputPath;
     Say(behaviour == "fail-eol" ? reason : reason + "\n");
     return 1;

@@ -55,8 +55,9 @@ void MakeEmptyFile(const std::string& path) {
 // Made once; the marker file tells a tree that is complete.
 std::string VideoTree(const std::string& work, int files) {
   const std::string root = work + "tree" + std::to_string(files);
-  if (Exists(root + ".done"))
+  if (Exists(root + ".done")) {
     return root;
+  }
   CreateDirectoryA(root.c_str(), nullptr);
   const int folders = files / 10;
   for (int folder = 0; folder < folders; ++folder) {
@@ -64,8 +65,9 @@ std::string VideoTree(const std::string& work, int files) {
     const std::string path = group + "\\d" + std::to_string(folder);
     CreateDirectoryA(group.c_str(), nullptr);
     CreateDirectoryA(path.c_str(), nullptr);
-    for (int file = 0; file < 10; ++file)
+    for (int file = 0; file < 10; ++file) {
       MakeEmptyFile(path + "\\clip" + std::to_string(file) + ".avi");
+    }
   }
   MakeEmptyFile(root + ".done");
   return root;
@@ -73,11 +75,13 @@ std::string VideoTree(const std::string& work, int files) {
 
 std::string WideFolder(const std::string& work, int subfolders) {
   const std::string root = work + "wide" + std::to_string(subfolders);
-  if (Exists(root + ".done"))
+  if (Exists(root + ".done")) {
     return root;
+  }
   CreateDirectoryA(root.c_str(), nullptr);
-  for (int index = 0; index < subfolders; ++index)
+  for (int index = 0; index < subfolders; ++index) {
     CreateDirectoryA((root + "\\s" + std::to_string(10000 + index)).c_str(), nullptr);
+  }
   MakeEmptyFile(root + ".done");
   return root;
 }
@@ -95,8 +99,9 @@ double BareWalk(const std::string& root, int expected) {
   const double start = NowMilliseconds();
   joblist::SearchFolder(disk, root, {true, "*"}, counter);
   const double elapsed = NowMilliseconds() - start;
-  if (counter.found != expected)
+  if (counter.found != expected) {
     std::fprintf(stderr, "the walk found %d files, not %d\n", counter.found, expected);
+  }
   return elapsed;
 }
 
@@ -116,9 +121,10 @@ double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const st
   const double start = NowMilliseconds();
   SendMessageW(batchAdd.buttonOK->Handle(), BM_CLICK, 0, 0);
   const double elapsed = NowMilliseconds() - start;
-  if (form.listViewFiles->ItemCount() != expected)
+  if (form.listViewFiles->ItemCount() != expected) {
     std::fprintf(stderr, "the list holds %d files, not %d\n", form.listViewFiles->ItemCount(),
                  expected);
+  }
   return elapsed;
 }
 
@@ -127,8 +133,9 @@ double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const st
 double OneRepaintPerFile(app::TfrmMain& form, int files) {
   form.listViewFiles->Clear();
   const double start = NowMilliseconds();
-  for (int file = 0; file < files; ++file)
+  for (int file = 0; file < files; ++file) {
     form.AddFile("C:\\reference\\clip" + std::to_string(file) + ".avi");
+  }
   const double elapsed = NowMilliseconds() - start;
   form.listViewFiles->Clear();
   return elapsed;
@@ -142,8 +149,9 @@ void BenchmarkBatchAdd(app::TfrmMain& form, const std::string& work, int rounds)
   // Every tree is there before the form's tree reads their folder.
   const int sizes[] = {500, 1000, 2000, 5000};
   std::vector<std::string> roots;
-  for (int files : sizes)
+  for (int files : sizes) {
     roots.push_back(VideoTree(work, files));
+  }
 
   std::printf("batch add, \"*\" with subfolders (median of %d rounds):\n", rounds);
   const double repaintEach = OneRepaintPerFile(form, 200);
@@ -160,8 +168,9 @@ void BenchmarkBatchAdd(app::TfrmMain& form, const std::string& work, int rounds)
       walkMs.push_back(BareWalk(root, files));
     }
     const double perThousand = Median(formMs) * 1000 / files;
-    if (files == 500)
+    if (files == 500) {
       perThousandAt500 = perThousand;
+    }
     std::printf(
         "  %5d files in %4d folders: form %7.1f ms (%6.1f ms per 1,000 files, %.2f x the "
         "500-file rate); bare walk %6.1f ms, form / walk %.1f\n",
@@ -180,8 +189,9 @@ double BareShellEnumeration(const std::string& folder) {
   desktop->BindToObject(idList.Get(), nullptr, IID_IShellFolder, shellFolder.PutVoid());
   shellFolder->EnumObjects(nullptr, SHCONTF_FOLDERS, list.Put());
   LPITEMIDLIST child = nullptr;
-  while (list->Next(1, &child, nullptr) == S_OK)
+  while (list->Next(1, &child, nullptr) == S_OK) {
     CoTaskMemFree(child);
+  }
   return NowMilliseconds() - start;
 }
 
@@ -198,8 +208,9 @@ ChooserTimes OpenChooserOnWideFolder(app::TfrmMain& form, const std::string& fol
   ChooserTimes times;
   const double start = NowMilliseconds();
   test_support::RepeatingTimer driver([&] {
-    if (!IsWindowVisible(chooser.Handle()))
+    if (!IsWindowVisible(chooser.Handle())) {
       return false;
+    }
     times.open = NowMilliseconds() - start;
     ui::TShellTreeView& tree = *chooser.ShellTreeView1;
     HTREEITEM item = test_support::ExpandTo(tree, folder);
@@ -211,9 +222,10 @@ ChooserTimes OpenChooserOnWideFolder(app::TfrmMain& form, const std::string& fol
     times.expand = NowMilliseconds() - expandStart;
     test_support::PumpUntil([&] { return !tree.IconsPending(); }, 10000);
     times.icons = NowMilliseconds() - expandStart - times.expand;
-    if (test_support::ChildItems(tree, item).size() != 3000)
+    if (test_support::ChildItems(tree, item).size() != 3000) {
       std::fprintf(stderr, "the folder shows %zu subfolders\n",
                    test_support::ChildItems(tree, item).size());
+    }
     PostMessageW(chooser.ButtonCancel->Handle(), BM_CLICK, 0, 0);
     return true;
   });

@@ -7,8 +7,9 @@ namespace main_window_test {
 
 void MakeFolder(const std::string& path) {
   const std::string parent = base::ExtractFilePath(path);
-  if (parent.size() > 3 && GetFileAttributesA(parent.c_str()) == INVALID_FILE_ATTRIBUTES)
+  if (parent.size() > 3 && GetFileAttributesA(parent.c_str()) == INVALID_FILE_ATTRIBUTES) {
     MakeFolder(parent.substr(0, parent.size() - 1));
+  }
   CreateDirectoryA(path.c_str(), nullptr);
 }
 
@@ -18,17 +19,20 @@ void MakeFile(const std::string& path) {
 }
 
 void ClickFileMenuEntry(app::TfrmMain& form, ui::TAction* action) {
-  for (int index = 0; index < form.N_1->Count(); ++index)
-    if (form.N_1->Item(index)->Action() == action)
+  for (int index = 0; index < form.N_1->Count(); ++index) {
+    if (form.N_1->Item(index)->Action() == action) {
       SendMessageW(form.Handle(), WM_COMMAND, form.N_1->Item(index)->Command(), 0);
+    }
+  }
 }
 
 bool BatchAdd(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const std::string& folder,
               bool subfolders, const std::string& extension) {
   ClickFileMenuEntry(form, form.ActionFileBatchAdd);
   if (!IsWindowVisible(batchAdd.Handle()) ||
-      !test_support::SelectFolder(*batchAdd.ShellTreeView, folder))
+      !test_support::SelectFolder(*batchAdd.ShellTreeView, folder)) {
     return false;
+  }
   batchAdd.editExt->SetText(extension);
   batchAdd.checkBoxIsSubDirectorie->SetChecked(subfolders);
   SendMessageW(batchAdd.buttonOK->Handle(), BM_CLICK, 0, 0);

@@ -32,15 +32,18 @@ class ScratchDriveListing : public testing::Environment {
   void SetUp() override {
     const char* drive = std::getenv("VEXMOOR_TEST_DRIVE");
     const char* folder = std::getenv("VEXMOOR_TEST_DRIVE_FOLDER");
-    if (!drive || !folder)
+    if (!drive || !folder) {
       return;
+    }
     const DWORD bit = 1u << (drive[0] - 'A');
-    if (!(GetLogicalDrives() & bit) && DefineDosDeviceA(0, drive, folder))
+    if (!(GetLogicalDrives() & bit) && DefineDosDeviceA(0, drive, folder)) {
       defined_ = drive;
+    }
   }
   void TearDown() override {
-    if (!defined_.empty())
+    if (!defined_.empty()) {
       DefineDosDeviceA(DDD_REMOVE_DEFINITION, defined_.c_str(), nullptr);
+    }
   }
 
  private:
@@ -57,8 +60,9 @@ class BatchAddTest : public FileInputTest {
   void SetUp() override {
     FileInputTest::SetUp();
     for (const char* name : {"a.avi", "b.txt", "c.MPG", "d.avs", "movie.avi\\inner.wmv",
-                             "sub\\e.avi", "sub\\g.mov", "sub\\deeper\\f.avi", "secret\\h.avi"})
+                             "sub\\e.avi", "sub\\g.mov", "sub\\deeper\\f.avi", "secret\\h.avi"}) {
       MakeFile(Tree() + name);
+    }
     SetFileAttributesA((Tree() + "secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
   }
 
@@ -68,8 +72,9 @@ class BatchAddTest : public FileInputTest {
   // file system's enumeration is the folder search's own business.
   Names EntriesInTree() {
     Names names;
-    for (const std::string& entry : Entries())
+    for (const std::string& entry : Entries()) {
       names.push_back(entry.rfind(Tree(), 0) == 0 ? entry.substr(Tree().size()) : entry);
+    }
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -141,8 +146,9 @@ TEST_F(BatchAddTest, FormKeepsItsFieldsAndRefusesAVirtualFolder) {
 TEST_F(BatchAddTest, DriveRootJoinsWithOneBackslashAndLinksBackUpAreNotFollowed) {
   const std::string drive = ScratchDrive();
   ASSERT_FALSE(drive.empty()) << "run through with_scratch_drive.sh";
-  for (const char* name : {"x.avi", "y.txt", "sub\\z.mkv", "looped\\clip.avi"})
+  for (const char* name : {"x.avi", "y.txt", "sub\\z.mkv", "looped\\clip.avi"}) {
     MakeFile(drive + name);
+  }
   ASSERT_TRUE(BatchAdd(*form, *batchAdd, drive, true, "*"));
   Names entries = Entries();
   std::sort(entries.begin(), entries.end());
@@ -154,21 +160,25 @@ TEST_F(BatchAddTest, DriveRootJoinsWithOneBackslashAndLinksBackUpAreNotFollowed)
 // timer that sleeps while the search handles its messages.
 TEST_F(BatchAddTest, ListShowsItsGrowthDuringTheSearchWithoutARepaintPerFile) {
   const int fileCount = 600;
-  for (int index = 0; index < fileCount; ++index)
+  for (int index = 0; index < fileCount; ++index) {
     MakeFile(folders.Path() + "many\\clip" + std::to_string(index) + ".avi");
+  }
   std::vector<int> countsAtPaint;
   const ui::TWndMethod listProc = form->listViewFiles->WindowProc();
   form->listViewFiles->SetWindowProc([&](ui::TMessage& message) {
-    if (message.Msg == WM_PAINT)
+    if (message.Msg == WM_PAINT) {
       countsAtPaint.push_back(form->listViewFiles->ItemCount());
+    }
     listProc(message);
   });
   DWORD searchStart = 0;
   test_support::RepeatingTimer slower([&] {
-    if (form->listViewFiles->ItemCount() > 0 && searchStart == 0)
+    if (form->listViewFiles->ItemCount() > 0 && searchStart == 0) {
       searchStart = GetTickCount();
-    if (searchStart != 0 && GetTickCount() - searchStart < 600)
+    }
+    if (searchStart != 0 && GetTickCount() - searchStart < 600) {
       Sleep(30);
+    }
     return false;
   });
   ASSERT_TRUE(BatchAdd(*form, *batchAdd, folders.Path() + "many", false, "*"));
@@ -186,8 +196,9 @@ TEST_F(BatchAddTest, ListShowsItsGrowthDuringTheSearchWithoutARepaintPerFile) {
 // memory, posted to the window, which frees it when done.
 void PostDrop(HWND window, const Names& names) {
   std::string list;
-  for (const std::string& name : names)
+  for (const std::string& name : names) {
     list += name + '\0';
+  }
   list += '\0';
   HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
@@ -220,8 +231,9 @@ TEST_F(DropTest, FilesDroppedDuringAConversionJoinTheList) {
   const std::string running = AddEntry("running.avi", "wait");
   bool dropped = false;
   WhileEncoderWaits dropper(*form, [&] {
-    if (dropped)
+    if (dropped) {
       return;
+    }
     dropped = true;
     PostDrop(form->Handle(), {Tree() + "a.avi"});
     PostMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
@@ -269,8 +281,9 @@ TEST_F(ChooserTest, OutputFolderChangesOnlyWithOkOnAFileSystemFolder) {
     std::size_t step = 0;
     bool selected = false;
     test_support::RepeatingTimer driver([&] {
-      if (!IsWindowVisible(chooser->Handle()) || step >= c.endings.size())
+      if (!IsWindowVisible(chooser->Handle()) || step >= c.endings.size()) {
         return false;
+      }
       ui::TShellTreeView& tree = *chooser->ShellTreeView1;
       if (!selected) {
         HTREEITEM item = c.folder.empty()

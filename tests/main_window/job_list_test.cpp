@@ -29,8 +29,9 @@ TEST_F(JobListTest, AddFileTakesOnlySupportedExtensionsAndKeepsDuplicates) {
   Names accepted;
   for (const auto& c : cases) {
     form->AddFile(c.path);
-    if (c.accepted)
+    if (c.accepted) {
       accepted.push_back(c.path);
+    }
   }
   EXPECT_EQ(accepted, Entries());
 }
@@ -40,8 +41,9 @@ TEST_F(JobListTest, AddFileTakesOnlySupportedExtensionsAndKeepsDuplicates) {
 // the system's dialog does for a current folder holding files of the
 // selected filter.
 TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
-  for (const char* name : {"a.avi", "b.psp"})
+  for (const char* name : {"a.avi", "b.psp"}) {
     WriteTextFile(InputPath(name), "ok\n");
+  }
   char previous[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, previous);
   SetCurrentDirectoryA(InputPath("").c_str());
@@ -49,8 +51,9 @@ TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
   std::string title, filter;
   test_support::RepeatingTimer picker([&] {
     HWND dialog = test_support::FindThreadWindow(L"#32770");
-    if (!dialog || !GetDlgItem(dialog, kFileNameControl))
+    if (!dialog || !GetDlgItem(dialog, kFileNameControl)) {
       return false;
+    }
     title = win::WideToUtf8(test_support::WindowText(dialog));
     filter = win::WideToUtf8(test_support::WindowText(GetDlgItem(dialog, kFileTypeControl)));
     SetWindowTextW(GetDlgItem(dialog, kFileNameControl), L"\"a.avi\" \"b.psp\"");
@@ -64,8 +67,9 @@ TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
 
   test_support::RepeatingTimer canceller([&] {
     HWND dialog = test_support::FindThreadWindow(L"#32770");
-    if (!dialog || !GetDlgItem(dialog, kFileNameControl))
+    if (!dialog || !GetDlgItem(dialog, kFileNameControl)) {
       return false;
+    }
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return true;
   });
@@ -77,8 +81,9 @@ TEST_F(JobListTest, OpenDialogAddsThePickedFilesTheListTakes) {
 // Remove takes the selected entry only, from its button as from its menu
 // entry; with nothing selected it does nothing.
 TEST_F(JobListTest, RemoveDeletesTheSelectedEntry) {
-  for (const char* path : {"C:\\a.avi", "C:\\b.avi", "C:\\c.avi"})
+  for (const char* path : {"C:\\a.avi", "C:\\b.avi", "C:\\c.avi"}) {
     form->AddFile(path);
+  }
   form->listViewFiles->Item(1).SetSelected(true);
   Click(form->buttonDelete);
   EXPECT_EQ((Names{"C:\\a.avi", "C:\\c.avi"}), Entries());
@@ -87,9 +92,11 @@ TEST_F(JobListTest, RemoveDeletesTheSelectedEntry) {
   EXPECT_EQ((Names{"C:\\a.avi", "C:\\c.avi"}), Entries());
 
   form->listViewFiles->Item(0).SetSelected(true);
-  for (int index = 0; index < form->N_1->Count(); ++index)
-    if (form->N_1->Item(index)->Action() == form->ActionFileDelete)
+  for (int index = 0; index < form->N_1->Count(); ++index) {
+    if (form->N_1->Item(index)->Action() == form->ActionFileDelete) {
       SendMessageW(form->Handle(), WM_COMMAND, form->N_1->Item(index)->Command(), 0);
+    }
+  }
   EXPECT_EQ((Names{"C:\\c.avi"}), Entries());
 }
 
@@ -155,10 +162,12 @@ TEST_F(JobListTest, MoveUpAndDownCarryTheSelectionWithTheFile) {
   for (const MoveCase& c : cases) {
     SCOPED_TRACE(c.name);
     form->listViewFiles->Clear();
-    for (const char* path : {"C:\\a.avi", "C:\\b.avi", "C:\\c.avi"})
+    for (const char* path : {"C:\\a.avi", "C:\\b.avi", "C:\\c.avi"}) {
       form->AddFile(path);
-    if (c.selected >= 0)
+    }
+    if (c.selected >= 0) {
       form->listViewFiles->Item(c.selected).SetSelected(true);
+    }
     Click(c.up ? form->buttonMoveUp : form->buttonMoveDown);
     EXPECT_EQ(c.entries, Entries());
     EXPECT_EQ(c.selectedAfter, form->listViewFiles->SelectedIndex());

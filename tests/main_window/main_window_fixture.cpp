@@ -84,8 +84,9 @@ std::string MainWindowTest::AddEntry(const std::string& name, const std::string&
 
 std::vector<std::string> MainWindowTest::Entries() {
   std::vector<std::string> entries;
-  for (int index = 0; index < form->listViewFiles->ItemCount(); ++index)
+  for (int index = 0; index < form->listViewFiles->ItemCount(); ++index) {
     entries.push_back(form->listViewFiles->Item(index).Caption());
+  }
   return entries;
 }
 
@@ -97,22 +98,25 @@ std::vector<encoder::EncoderRequest> MainWindowTest::EncoderStarts() {
   std::vector<encoder::EncoderRequest> starts;
   std::istringstream log(ReadTextFile(EncoderLogPath(folders)));
   std::string line;
-  while (std::getline(log, line))
+  while (std::getline(log, line)) {
     starts.push_back(encoder::ParseCommandLine(line));
+  }
   return starts;
 }
 
 std::vector<std::string> MainWindowTest::StartedInputs() {
   std::vector<std::string> names;
-  for (const encoder::EncoderRequest& start : EncoderStarts())
+  for (const encoder::EncoderRequest& start : EncoderStarts()) {
     names.push_back(base::ExtractFileName(start.inputPath));
+  }
   return names;
 }
 
 std::vector<std::string> MainWindowTest::StartedOutputs() {
   std::vector<std::string> names;
-  for (const encoder::EncoderRequest& start : EncoderStarts())
+  for (const encoder::EncoderRequest& start : EncoderStarts()) {
     names.push_back(base::ExtractFileName(start.outputPath));
+  }
   return names;
 }
 
@@ -130,12 +134,14 @@ PromptAnswers::PromptAnswers(app::TfrmOverWrite& prompt, std::vector<Answer> scr
     : prompt_(prompt),
       script_(std::move(script)),
       hook_([this](int code, WPARAM wParam, LPARAM) {
-        if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == prompt_.Handle())
+        if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == prompt_.Handle()) {
           ++showings_;
+        }
       }),
       timer_([this] {
-        if (showings_ > answered_ && IsWindowVisible(prompt_.Handle()))
+        if (showings_ > answered_ && IsWindowVisible(prompt_.Handle())) {
           AnswerShowing();
+        }
         return false;
       }) {}
 
@@ -171,8 +177,9 @@ void PromptAnswers::Give(Answer answer) {
 }
 
 void PromptAnswers::Press(ui::TButton* button, bool forAll) {
-  if (prompt_.checkBoxNotice->Checked() != forAll)
+  if (prompt_.checkBoxNotice->Checked() != forAll) {
     PostMessageW(prompt_.checkBoxNotice->Handle(), BM_CLICK, 0, 0);
+  }
   PostMessageW(button->Handle(), BM_CLICK, 0, 0);
 }
 
@@ -181,8 +188,9 @@ WhileEncoderWaits::WhileEncoderWaits(app::TfrmMain& form, std::function<void()> 
         static const std::string waiting = "[10/20]";
         const std::string status = form.labelCurrentInfo->Caption();
         if (form.ConsoleIO && form.ConsoleIO->IsRunning() && status.size() >= waiting.size() &&
-            status.compare(status.size() - waiting.size(), waiting.size(), waiting) == 0)
+            status.compare(status.size() - waiting.size(), waiting.size(), waiting) == 0) {
           action();
+        }
         return false;
       }) {}
 

@@ -106,8 +106,9 @@ TEST_F(OverwriteTest, InputThatIsItsOwnOutputIsNeverOverwritten) {
   const std::string input = OutputPath("clip.3gp");
   WriteTextFile(input, "ok\n");
   for (const std::string& spelling :
-       {input, folders.Path() + "OUT\\CLIP.3gp", folders.Path() + "in\\..\\out\\clip.3gp"})
+       {input, folders.Path() + "OUT\\CLIP.3gp", folders.Path() + "in\\..\\out\\clip.3gp"}) {
     form->AddFile(spelling);
+  }
   PromptAnswers answers(*prompt, {A::Overwrite, A::OverwriteAll});
   PressConvert();
   EXPECT_EQ((Names{"clip(1).3gp", "CLIP(1)(1).3gp", "clip(1)(1)(1).3gp"}), StartedOutputs());

@@ -81,9 +81,11 @@ win::UniqueHandle ChildProcess(DWORD parentId, const char* program) {
   entry.dwSize = sizeof entry;
   DWORD found = 0;
   for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-       more = Process32Next(snapshot.Get(), &entry))
-    if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, program) == 0)
+       more = Process32Next(snapshot.Get(), &entry)) {
+    if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, program) == 0) {
       found = entry.th32ProcessID;
+    }
+  }
   return win::UniqueHandle(
       found ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, found) : nullptr);
 }
@@ -115,11 +117,13 @@ EncoderDates WaitForEncoder(HANDLE encoder) {
   constexpr DWORD kFirstLookMs = 150, kLookIntervalMs = 25;
   win::UniqueHandle ffmpeg;
   for (DWORD wait = kFirstLookMs; !ffmpeg && WaitForSingleObject(encoder, wait) == WAIT_TIMEOUT;
-       wait = kLookIntervalMs)
+       wait = kLookIntervalMs) {
     ffmpeg = ChildProcess(GetProcessId(encoder), "ffmpeg.exe");
+  }
   WaitForSingleObject(encoder, INFINITE);
-  if (!ffmpeg)
+  if (!ffmpeg) {
     return {};
+  }
   const ProcessDates outer = DatesOf(encoder), inner = DatesOf(ffmpeg.Get());
   return {inner.createdMs - outer.createdMs, inner.endedMs - inner.createdMs,
           outer.endedMs - inner.endedMs};
@@ -141,18 +145,20 @@ class WindowProbe {
       const double before = NowMilliseconds();
       originalStatus_(sender, running);
       run_.statusMs += NowMilliseconds() - before;
-      if (running)
+      if (running) {
         Started(before);
-      else
+      } else {
         endHandled_ = before;
+      }
     });
     for (ui::TControl* control : {static_cast<ui::TControl*>(form.labelCurrentInfo),
                                   static_cast<ui::TControl*>(form.progressBarCurrent)}) {
       ui::TWndMethod original = control->WindowProc();
       originalProcs_.push_back(original);
       control->SetWindowProc([this, original](ui::TMessage& message) {
-        if (message.Msg != WM_PAINT)
+        if (message.Msg != WM_PAINT) {
           return original(message);
+        }
         const double before = NowMilliseconds();
         original(message);
         ++run_.paints;
@@ -166,8 +172,9 @@ class WindowProbe {
     form_.ConsoleIO->SetOnProcessStatusChange(originalStatus_);
     form_.labelCurrentInfo->SetWindowProc(originalProcs_[0]);
     form_.progressBarCurrent->SetWindowProc(originalProcs_[1]);
-    if (exitWatch_.joinable())
+    if (exitWatch_.joinable()) {
       exitWatch_.join();
+    }
   }
   WindowProbe(const WindowProbe&) = delete;
   WindowProbe& operator=(const WindowProbe&) = delete;
@@ -181,8 +188,9 @@ class WindowProbe {
     const double now = NowMilliseconds();
     run_.wallMs = now - click_;
     run_.mainThreadCpuMs = ThreadCpuMilliseconds() - clickCpu_;
-    if (!exitWatch_.joinable())
+    if (!exitWatch_.joinable()) {
       return;
+    }
     exitWatch_.join();
     run_.startMs = started_ - click_;
     run_.firstTextMs = firstText_ - started_;
@@ -195,8 +203,9 @@ class WindowProbe {
   console::TReceiveEvent TimedText(console::TReceiveEvent original) {
     return [this, original](console::TConsoleIO* sender, const std::string& text) {
       const double before = NowMilliseconds();
-      if (firstText_ == 0)
+      if (firstText_ == 0) {
         firstText_ = before;
+      }
       original(sender, text);
       ++run_.texts;
       run_.textsMs += NowMilliseconds() - before;
@@ -205,14 +214,16 @@ class WindowProbe {
 
   void Started(double now) {
     started_ = now;
-    if (!dateEncoder_)
+    if (!dateEncoder_) {
       return;
+    }
     // Its end is stamped by a thread of its own, as the system reports it.
     win::UniqueHandle encoder(
         OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, form_.ConsoleIO->ProcessId()));
     exitWatch_ = std::thread([this, encoder = std::move(encoder)] {
-      if (encoder)
+      if (encoder) {
         run_.encoder = WaitForEncoder(encoder.Get());
+      }
       exited_ = NowMilliseconds();
     });
   }
@@ -242,8 +253,9 @@ WindowRun ConvertThroughWindow(app::TfrmMain& form, const std::string& output,
       finished = true;
       probe.Finished();
     }
-    if (code == HCBT_ACTIVATE && test_support::ClassName(window) == L"#32770")
+    if (code == HCBT_ACTIVATE && test_support::ClassName(window) == L"#32770") {
       PostMessageW(window, WM_COMMAND, IDNO, 0);
+    }
   });
   probe.Click();
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
@@ -277,10 +289,11 @@ double RunToEnd(const std::string& commandLine, const std::string& output,
     std::exit(1);
   }
   win::UniqueHandle process(started.hProcess), thread(started.hThread);
-  if (encoder)
+  if (encoder) {
     *encoder = WaitForEncoder(process.Get());
-  else
+  } else {
     WaitForSingleObject(process.Get(), INFINITE);
+  }
   return NowMilliseconds() - start;
 }
 
@@ -292,16 +305,18 @@ double Median(std::vector<double> values) {
 template <typename Field>
 double MedianOf(const std::vector<WindowRun>& runs, Field field) {
   std::vector<double> values;
-  for (const WindowRun& run : runs)
+  for (const WindowRun& run : runs) {
     values.push_back(static_cast<double>(run.*field));
+  }
   return Median(values);
 }
 
 template <typename Field>
 double MedianOf(const std::vector<EncoderDates>& runs, Field field) {
   std::vector<double> values;
-  for (const EncoderDates& run : runs)
+  for (const EncoderDates& run : runs) {
     values.push_back(run.*field);
+  }
   return Median(values);
 }
 
@@ -336,8 +351,9 @@ void PrintBreakdown(const std::vector<WindowRun>& runs, const std::vector<Encode
   std::printf("  end reported to the finish message (idle switch, display reset): %.1f\n",
               MedianOf(runs, &WindowRun::finishMs));
   std::vector<EncoderDates> throughWindow;
-  for (const WindowRun& run : runs)
+  for (const WindowRun& run : runs) {
     throughWindow.push_back(run.encoder);
+  }
   std::printf("inside the encoder (medians, ms):\n");
   PrintEncoderDates("through the window", throughWindow);
   PrintEncoderDates("alone", alone);

@@ -121,8 +121,9 @@ TEST_F(RunDriverTest, StopBetweenTwoEntriesEndsTheRun) {
   int clicks = 0;
   form->ConsoleIO->SetOnProcessStatusChange([&](console::TConsoleIO* sender, bool running) {
     busySwitch(sender, running);
-    if (!running && clicks++ == 0)
+    if (!running && clicks++ == 0) {
       PostMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
+    }
   });
 
   PressConvert();
@@ -198,10 +199,11 @@ TEST_F(RunDriverTest, ForcedEndLeavesNoPartialFileAndTheEarlierOutput) {
     PromptAnswers answers(*prompt, {Answer::Overwrite});
     const UINT ender = message;
     WhileEncoderWaits ending(*form, [&] {
-      if (ender == BM_CLICK)
+      if (ender == BM_CLICK) {
         SendMessageW(form->buttonConvert->Handle(), BM_CLICK, 0, 0);
-      else
+      } else {
         SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
     });
     PressConvert();
     EXPECT_EQ(Names{"clip.avi"}, StartedInputs());

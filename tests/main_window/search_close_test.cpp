@@ -16,8 +16,9 @@ TEST(SearchCloseTest, ClosingTheMainWindowEndsTheSearchAtOnce) {
   ui::Application().SetOnException([&](const std::string& text) { errors.push_back(text); });
   test_support::TestFolder folders;
   const int fileCount = 2000;
-  for (int index = 0; index < fileCount; ++index)
+  for (int index = 0; index < fileCount; ++index) {
     MakeFile(folders.Path() + "many\\clip" + std::to_string(index) + ".avi");
+  }
 
   app::TfrmCommon common(folders.Path() + "vexmoor.exe");
   common.DoCreate();
@@ -34,8 +35,9 @@ TEST(SearchCloseTest, ClosingTheMainWindowEndsTheSearchAtOnce) {
     formClose(sender, action);
   };
   test_support::RepeatingTimer closer([&] {
-    if (form->listViewFiles->ItemCount() < 20)
+    if (form->listViewFiles->ItemCount() < 20) {
       return false;
+    }
     PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
     return true;
   });

@@ -30,8 +30,9 @@ test_support::IniText ReadLanguageFile(const std::string& name) {
 std::string Text(const test_support::IniText& file, const std::string& section,
                  const std::string& key) {
   const auto found = file.sections.find(base::LowerCase(section));
-  if (found == file.sections.end())
+  if (found == file.sections.end()) {
     return {};
+  }
   return found->second.Value(key).value_or("");
 }
 
@@ -40,25 +41,28 @@ std::string Text(const test_support::IniText& file, const std::string& section,
 char Accelerator(const std::string& caption) {
   const std::size_t at = caption.find('&');
   if (at == std::string::npos || at + 1 >= caption.size() ||
-      caption.find('&', at + 1) != std::string::npos)
+      caption.find('&', at + 1) != std::string::npos) {
     return 0;
+  }
   const char letter = caption[at + 1];
   return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
 }
 
 std::vector<std::string> Numbered(const std::string& prefix, int count) {
   std::vector<std::string> keys;
-  for (int number = 1; number <= count; ++number)
+  for (int number = 1; number <= count; ++number) {
     keys.push_back(prefix + std::to_string(number));
+  }
   return keys;
 }
 
 TEST(LanguageFilesTest, HoldEveryKeyTheProgramReadsWithAText) {
   for (const char* name : kLanguageFiles) {
     const test_support::IniText file = ReadLanguageFile(name);
-    for (const settings::LanguageKey& key : settings::LanguageKeys())
+    for (const settings::LanguageKey& key : settings::LanguageKeys()) {
       EXPECT_NE("", Text(file, key.section, key.key))
           << name << " [" << key.section << "] " << key.key;
+    }
   }
 }
 
@@ -66,12 +70,15 @@ TEST(LanguageFilesTest, HoldEveryKeyTheProgramReadsWithAText) {
 // built-in text.
 TEST(LanguageFilesTest, HoldNoKeyTheProgramDoesNotRead) {
   std::set<std::pair<std::string, std::string>> known;
-  for (const settings::LanguageKey& key : settings::LanguageKeys())
+  for (const settings::LanguageKey& key : settings::LanguageKeys()) {
     known.emplace(base::LowerCase(key.section), base::LowerCase(key.key));
-  for (const char* name : kLanguageFiles)
-    for (const auto& [section, key] : ReadLanguageFile(name).keys)
+  }
+  for (const char* name : kLanguageFiles) {
+    for (const auto& [section, key] : ReadLanguageFile(name).keys) {
       EXPECT_TRUE(known.count({section, base::LowerCase(key)}))
           << name << " [" << section << "] " << key;
+    }
+  }
 }
 
 // The status line during a run has the file's position put in for %s.

@@ -22,16 +22,18 @@ TEST(ProfileTextTest, ValuesAreTrimmedAndLoseOnePairOfQuotes) {
       {"E&xit", "E&xit"},
       {"", ""},
   };
-  for (const auto& [raw, expected] : cases)
+  for (const auto& [raw, expected] : cases) {
     EXPECT_EQ(expected, settings::ProfileValueText(raw)) << raw;
+  }
 }
 
 // The cut counts characters, so a Chinese text is not split inside one.
 TEST(ProfileTextTest, LongValuesAreCutAtWholeCharacters) {
   EXPECT_EQ(std::string(2047, 'x'), settings::ProfileValueText(std::string(3000, 'x')));
   std::string chinese;
-  for (int i = 0; i < 2100; ++i)
+  for (int i = 0; i < 2100; ++i) {
     chinese += "\xE4\xB8\xAD";  // U+4E2D
+  }
   const std::string cut = settings::ProfileValueText(chinese);
   EXPECT_EQ(2047u * 3, cut.size());
   EXPECT_EQ(chinese.substr(0, 2047 * 3), cut);
@@ -52,8 +54,9 @@ TEST(ProfileTextTest, SectionFindsKeysWithoutRegardToCase) {
       {"; comment", std::nullopt}, {"empty", ""},      {"no equals sign", std::nullopt},
       {"missing", std::nullopt},   {"", std::nullopt},
   };
-  for (const auto& [key, expected] : cases)
+  for (const auto& [key, expected] : cases) {
     EXPECT_EQ(expected, section.Value(key)) << key;
+  }
 }
 
 TEST(ProfileIntegerTest, DecimalAndHexadecimalFormsAndEverythingElse) {
@@ -78,8 +81,9 @@ TEST(ProfileIntegerTest, DecimalAndHexadecimalFormsAndEverythingElse) {
       {"-", std::nullopt},
       {"00", 0},
   };
-  for (const auto& [text, expected] : cases)
+  for (const auto& [text, expected] : cases) {
     EXPECT_EQ(expected, settings::ParseProfileInteger(text)) << text;
+  }
 }
 
 }  // namespace

@@ -40,6 +40,14 @@ void ShowOnScreen() {
   MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, 0);
 }
 
+// The whole window, its children's pixels included: not clipped by the
+// window's styles, as a window DC is.
+class UnclippedWindowDC : public win::BorrowedDC {
+ public:
+  explicit UnclippedWindowDC(HWND window)
+      : BorrowedDC(window, GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE)) {}
+};
+
 // What a window of the test form shows at a point of the screen, with the
 // windows over it: read from the form's picture, which Wine puts on the
 // screen, and not from the screen itself, where the windows of tests
@@ -49,10 +57,8 @@ COLORREF ShownPixel(HWND window, POINT screenPoint) {
   HWND top = GetAncestor(window, GA_ROOT);
   RECT bounds{};
   GetWindowRect(top, &bounds);
-  HDC dc = GetDCEx(top, nullptr, DCX_WINDOW | DCX_CACHE);
-  const COLORREF color = GetPixel(dc, screenPoint.x - bounds.left, screenPoint.y - bounds.top);
-  ReleaseDC(top, dc);
-  return color;
+  const UnclippedWindowDC dc(top);
+  return GetPixel(dc.Get(), screenPoint.x - bounds.left, screenPoint.y - bounds.top);
 }
 
 // Of the window's client area.
@@ -65,10 +71,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 // Of the window, non-client area included.
 COLORREF WindowPixel(HWND window, int x, int y) {
   ShowOnScreen();
-  HDC dc = GetWindowDC(window);
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return color;
+  const win::WindowDC dc(window);
+  return GetPixel(dc.Get(), x, y);
 }
 
 void PaintNow(HWND window) {

@@ -15,11 +15,13 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   WIN32_FIND_DATAW found;
   const win::UniqueFindHandle search(FindFirstFileW(
       win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*").c_str(), &found));
-  if (!search)
+  if (!search) {
     return names;
+  }
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
       names.push_back(win::WideToUtf8(found.cFileName));
+    }
   } while (FindNextFileW(search.Get(), &found));
   std::sort(names.begin(), names.end());
   return names;

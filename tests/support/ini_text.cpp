@@ -12,18 +12,22 @@ IniText ParseIniText(const std::string& text) {
   std::string section, line;
   std::istringstream input(text);
   while (std::getline(input, line)) {
-    if (!line.empty() && line.back() == '\r')
+    if (!line.empty() && line.back() == '\r') {
       line.pop_back();
-    if (!line.empty() && line.front() == '[' && line.find(']') != std::string::npos)
+    }
+    if (!line.empty() && line.front() == '[' && line.find(']') != std::string::npos) {
       section = base::LowerCase(line.substr(1, line.find(']') - 1));
-    else if (!section.empty())
+    } else if (!section.empty()) {
       lines[section].push_back(line);
+    }
     if (!section.empty() && line.find('=') != std::string::npos && line.front() != ';' &&
-        line.front() != '[')
+        line.front() != '[') {
       ini.keys.emplace_back(section, line.substr(0, line.find('=')));
+    }
   }
-  for (const auto& [name, sectionLines] : lines)
+  for (const auto& [name, sectionLines] : lines) {
     ini.sections.emplace(name, settings::ProfileSection(sectionLines));
+  }
   return ini;
 }
 

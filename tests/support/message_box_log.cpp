@@ -15,8 +15,9 @@ std::string Text(HWND window) {
 BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM data) {
   auto* longest = reinterpret_cast<std::string*>(data);
   const std::string text = Text(child);
-  if (test_support::ClassName(child) == L"Static" && text.size() > longest->size())
+  if (test_support::ClassName(child) == L"Static" && text.size() > longest->size()) {
     *longest = text;
+  }
   return TRUE;
 }
 
@@ -36,8 +37,9 @@ MessageBoxLog::MessageBoxLog(int answer)
 // The open dialog is a #32770 too; it is left to its own test.
 bool MessageBoxLog::AnswerNewBox() {
   HWND box = test_support::FindThreadWindow(L"#32770");
-  if (!box || box == lastAnswered_ || GetDlgItem(box, kOpenDialogFileNameControl))
+  if (!box || box == lastAnswered_ || GetDlgItem(box, kOpenDialogFileNameControl)) {
     return false;
+  }
   lastAnswered_ = box;
   texts_.push_back(MessageBoxText(box));
   captions_.push_back(Text(box));

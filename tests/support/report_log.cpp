@@ -8,8 +8,9 @@ ReportLog::ReportLog()
     : previous_(win::SetExceptionReport([this](std::exception_ptr error) {
         texts.push_back(win::ExceptionText(error));
         threads.push_back(GetCurrentThreadId());
-        if (onReport)
+        if (onReport) {
           onReport();
+        }
       })) {}
 
 ReportLog::~ReportLog() {

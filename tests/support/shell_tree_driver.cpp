@@ -8,15 +8,17 @@ namespace test_support {
 
 win::UniqueIdList ParsedIdList(const std::string& path) {
   LPITEMIDLIST idList = nullptr;
-  if (FAILED(SHParseDisplayName(win::Utf8ToWide(path).c_str(), nullptr, &idList, 0, nullptr)))
+  if (FAILED(SHParseDisplayName(win::Utf8ToWide(path).c_str(), nullptr, &idList, 0, nullptr))) {
     throw std::runtime_error("the shell does not know " + path);
+  }
   return win::UniqueIdList(idList);
 }
 
 win::UniqueIdList SpecialFolderIdList(int csidl) {
   LPITEMIDLIST idList = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &idList)))
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &idList))) {
     throw std::runtime_error("no special folder " + std::to_string(csidl));
+  }
   return win::UniqueIdList(idList);
 }
 
@@ -26,8 +28,9 @@ std::vector<HTREEITEM> ChildItems(const ui::TShellTreeView& tree, HTREEITEM item
     return reinterpret_cast<HTREEITEM>(
         SendMessageW(tree.Handle(), TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
   };
-  for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child))
+  for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child)) {
     children.push_back(child);
+  }
   return children;
 }
 
@@ -45,16 +48,18 @@ std::string ItemText(const ui::TShellTreeView& tree, HTREEITEM item) {
 HTREEITEM ExpandTo(ui::TShellTreeView& tree, LPCITEMIDLIST folder) {
   HTREEITEM item = tree.Root();
   while (item && !ILIsEqual(tree.IdList(item), folder)) {
-    if (!ILIsParent(tree.IdList(item), folder, FALSE))
+    if (!ILIsParent(tree.IdList(item), folder, FALSE)) {
       return nullptr;
+    }
     SendMessageW(tree.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
     HTREEITEM parent = item;
     item = nullptr;
-    for (HTREEITEM child : ChildItems(tree, parent))
+    for (HTREEITEM child : ChildItems(tree, parent)) {
       if (ILIsParent(tree.IdList(child), folder, FALSE)) {
         item = child;
         break;
       }
+    }
   }
   return item;
 }
@@ -65,8 +70,9 @@ HTREEITEM ExpandTo(ui::TShellTreeView& tree, const std::string& path) {
 
 bool SelectFolder(ui::TShellTreeView& tree, const std::string& path) {
   HTREEITEM item = ExpandTo(tree, path);
-  if (item)
+  if (item) {
     SendMessageW(tree.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  }
   return item != nullptr;
 }
 

@@ -36,8 +36,9 @@ RepeatingTimer::RepeatingTimer(std::function<bool()> action)
 }
 
 RepeatingTimer::~RepeatingTimer() {
-  if (id_)
+  if (id_) {
     KillTimer(nullptr, id_);
+  }
   Timers().erase(id_);
 }
 
@@ -45,8 +46,9 @@ RepeatingTimer::~RepeatingTimer() {
 // would otherwise get the same timer fired inside itself.
 void CALLBACK RepeatingTimer::Fire(HWND, UINT, UINT_PTR id, DWORD) {
   auto found = Timers().find(id);
-  if (found == Timers().end() || found->second->busy_)
+  if (found == Timers().end() || found->second->busy_) {
     return;
+  }
   RepeatingTimer* timer = found->second;
   timer->busy_ = true;
   const bool done = timer->action_();
@@ -67,8 +69,9 @@ HWND FindThreadWindow(const wchar_t* className) {
 WindowAnswerer::WindowAnswerer(const wchar_t* className, std::function<void(HWND)> answer)
     : timer_([className, answer] {
         HWND window = FindThreadWindow(className);
-        if (!window)
+        if (!window) {
           return false;
+        }
         answer(window);
         return true;
       }) {}
@@ -85,8 +88,9 @@ CbtHook::~CbtHook() {
 }
 
 LRESULT CALLBACK CbtHook::Proc(int code, WPARAM wParam, LPARAM lParam) {
-  if (currentHook && code >= 0)
+  if (currentHook && code >= 0) {
     currentHook->onEvent_(code, wParam, lParam);
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -94,8 +98,9 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (!done()) {
     const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeoutMs)
+    if (elapsed >= timeoutMs) {
       return false;
+    }
     ui::Application().WaitForMessageOrHandle(nullptr, timeoutMs - elapsed);
     ui::Application().ProcessMessages();
   }

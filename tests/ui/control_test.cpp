@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +18,35 @@
 namespace {
 
 using namespace ui;
+
+// Someone else's subclasses of a control's window, made after the
+// control's own: the common controls' way, counting clicks in its data, and
+// the plain way, which also notes the window's end.
+LRESULT CALLBACK CountingSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR clicks) {
+  if (message == BM_CLICK) {
+    ++*reinterpret_cast<int*>(clicks);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+struct PlainSubclass {
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BM_CLICK) {
+      ++clicks;
+    }
+    if (message == WM_NCDESTROY) {
+      destroyed = true;
+    }
+    return CallWindowProcW(previous, window, message, wParam, lParam);
+  }
+  static WNDPROC previous;
+  static int clicks;
+  static bool destroyed;
+};
+WNDPROC PlainSubclass::previous = nullptr;
+int PlainSubclass::clicks = 0;
+bool PlainSubclass::destroyed = false;
 
 class ControlTest : public testing::Test {
  protected:
@@ -30,16 +63,19 @@ TEST_F(ControlTest, ReplacedWindowProcSeesMessagesAndPassesThemOn) {
   // Two painters in front of each other: the last installed sees first.
   TWndMethod original = button->WindowProc();
   button->SetWindowProc([&, original](TMessage& message) {
-    if (message.Msg == WM_SETTEXT)
+    if (message.Msg == WM_SETTEXT) {
       seen.push_back("inner");
+    }
     original(message);
   });
   TWndMethod inner = button->WindowProc();
   button->SetWindowProc([&, inner](TMessage& message) {
-    if (message.Msg == WM_SETTEXT)
+    if (message.Msg == WM_SETTEXT) {
       seen.push_back("outer");
-    if (message.Msg == CN_COMMAND)
+    }
+    if (message.Msg == CN_COMMAND) {
       seen.push_back("reflected click");
+    }
     // Swallowed: neither the button nor its handler hears of it.
     if (message.Msg == WM_SETTEXT &&
         std::wstring(reinterpret_cast<const wchar_t*>(message.LParam)) == L"blocked") {
@@ -56,6 +92,30 @@ TEST_F(ControlTest, ReplacedWindowProcSeesMessagesAndPassesThemOn) {
   EXPECT_EQ("Stop", button->Caption());
   EXPECT_EQ((std::vector<std::string>{"outer", "inner", "outer", "reflected click"}), seen);
   EXPECT_EQ(1, clicks);
+}
+
+TEST_F(ControlTest, SubclassesMadeAfterTheControlsOwnKeepWorkingWhicheverGoesFirst) {
+  auto* button = new TButton(&form, {{8, 8, 60, 25}, "Go"});
+  int clicks = 0;
+  button->OnClick = [&](base::TComponent*) { ++clicks; };
+  HWND window = button->Handle();
+  int counted = 0;
+  ASSERT_TRUE(
+      SetWindowSubclass(window, &CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&counted)));
+  PlainSubclass::previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PlainSubclass::Procedure)));
+
+  SendMessageW(window, BM_CLICK, 0, 0);
+  RemoveWindowSubclass(window, &CountingSubclass, 7);  // another subclass goes first
+  SendMessageW(window, BM_CLICK, 0, 0);
+  EXPECT_EQ(1, counted);
+  EXPECT_EQ(2, PlainSubclass::clicks);
+  EXPECT_EQ(2, clicks);
+  EXPECT_EQ(button, TControl::FromHandle(window));
+
+  delete button;  // the control goes first: the plain subclass still sees the end
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(PlainSubclass::destroyed);
 }
 
 TEST_F(ControlTest, NotificationsReachControlsInsideAGroupBox) {
@@ -110,8 +170,9 @@ TEST_F(ControlTest, ExceptionInAHandlerReachesTheApplicationAndGoesNoFurther) {
   auto* button = new TButton(&form, {{8, 8, 60, 25}, "Fail"});
   int clicks = 0;
   button->OnClick = [&](base::TComponent*) {
-    if (++clicks == 1)
+    if (++clicks == 1) {
       throw std::runtime_error("Failed to read skin file!");
+    }
   };
   SendMessageW(button->Handle(), BM_CLICK, 0, 0);
   SendMessageW(button->Handle(), BM_CLICK, 0, 0);
@@ -213,12 +274,13 @@ TEST_F(ControlTest, BitmapButtonDrawsItsGlyphWithoutTheTransparentColour) {
   ClientToScreen(button->Handle(), &origin);
   int blue = 0;
   int green = 0;
-  for (int x = 0; x < 81; ++x)
+  for (int x = 0; x < 81; ++x) {
     for (int y = 0; y < 25; ++y) {
       const COLORREF pixel = GetPixel(dc, origin.x + x, origin.y + y);
       blue += pixel == RGB(0, 0, 255);
       green += pixel == RGB(0, 255, 0);
     }
+  }
   EXPECT_EQ(64, blue);
   EXPECT_EQ(0, green);
   EXPECT_EQ("Folder", button->Caption());

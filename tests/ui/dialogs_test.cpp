@@ -20,8 +20,9 @@ constexpr int kFileNameControl = 1148;
 class OpenDialogTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"a.avi", "b.avi", "c.mkv"})
+    for (const char* name : {"a.avi", "b.avi", "c.mkv"}) {
       folder_.Write(name, {});
+    }
     dialog.SetInitialDir(folder_.File(""));
     dialog.SetTitle("Open video files");
     dialog.SetFilter("Support files|*.avi;*.mkv|AVI files (*.avi)|*.avi|All files (*.*)|*.*");

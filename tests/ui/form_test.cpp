@@ -44,8 +44,9 @@ class PromptForm : public TForm {
 void WhenShown(TForm& form, std::function<void()> action) {
   static std::unique_ptr<RepeatingTimer> timer;
   timer = std::make_unique<RepeatingTimer>([&form, action] {
-    if (!IsWindowVisible(form.Handle()))
+    if (!IsWindowVisible(form.Handle())) {
       return false;
+    }
     action();
     return true;
   });
@@ -107,8 +108,9 @@ TEST(FormTest, RefusedCloseKeepsTheModalFormOpen) {
   PromptForm form;
   int closeQuestions = 0;
   form.OnClose = [&](base::TComponent*, TCloseAction& action) {
-    if (++closeQuestions == 1)
+    if (++closeQuestions == 1) {
       action = TCloseAction::caNone;
+    }
   };
   WhenShown(form, [&] {
     SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
@@ -121,8 +123,9 @@ TEST(FormTest, RefusedCloseKeepsTheModalFormOpen) {
 TEST(FormTest, ModalFormAnsweredFromACreationHook) {
   PromptForm form;
   test_support::CbtHook hook([&](int code, WPARAM wParam, LPARAM) {
-    if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == form.Handle())
+    if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == form.Handle()) {
       PostMessageW(form.other->Handle(), BM_CLICK, 0, 0);
+    }
   });
   EXPECT_EQ(mrOk, form.ShowModal());
   EXPECT_EQ("other", form.clicked);

@@ -25,8 +25,9 @@ class ListViewTest : public testing::Test {
 
   std::vector<std::string> Captions() {
     std::vector<std::string> captions;
-    for (int index = 0; index < list->ItemCount(); ++index)
+    for (int index = 0; index < list->ItemCount(); ++index) {
       captions.push_back(list->Item(index).Caption());
+    }
     return captions;
   }
 
@@ -140,8 +141,9 @@ TEST_F(ListViewTest, OwnerDrawnPopupMenuMeasuresAndDrawsItsItems) {
   list->SetPopupMenu(popup);
   // Timers come after painting: by then the menu has been drawn.
   test_support::RepeatingTimer closer([] {
-    if (!test_support::FindThreadWindow(L"#32768"))
+    if (!test_support::FindThreadWindow(L"#32768")) {
       return false;
+    }
     EndMenu();
     return true;
   });

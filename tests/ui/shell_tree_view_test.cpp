@@ -35,8 +35,9 @@ bool ShellShowsHiddenFolders() {
 class ShellTreeViewTest : public testing::Test {
  protected:
   ShellTreeViewTest() {
-    for (const char* name : {"gamma", "Alpha", "beta", "hidden", "gamma\\inner"})
+    for (const char* name : {"gamma", "Alpha", "beta", "hidden", "gamma\\inner"}) {
       CreateDirectoryA(folders.File(name).c_str(), nullptr);
+    }
     SetFileAttributesA(folders.File("hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
     CloseHandle(CreateFileA(folders.File("clip.avi").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             0, nullptr));
@@ -45,8 +46,9 @@ class ShellTreeViewTest : public testing::Test {
 
   Names Texts(const std::vector<HTREEITEM>& items) {
     Names texts;
-    for (HTREEITEM item : items)
+    for (HTREEITEM item : items) {
       texts.push_back(ItemText(*tree, item));
+    }
     return texts;
   }
 
@@ -80,8 +82,9 @@ TEST_F(ShellTreeViewTest, SubfoldersAreReadWhenTheFolderIsFirstExpanded) {
   SetFocus(tree->Handle());
   SendMessageW(tree->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
   Names expected = {"Alpha", "beta", "gamma"};
-  if (ShellShowsHiddenFolders())
+  if (ShellShowsHiddenFolders()) {
     expected.insert(expected.begin() + 2, "hidden");
+  }
   const std::vector<HTREEITEM> children = ChildItems(*tree, folder);
   EXPECT_EQ(expected, Texts(children));
 
@@ -118,8 +121,9 @@ TEST_F(ShellTreeViewTest, ItemsShowTheShellsIcons) {
     SendMessageW(tree->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
     return mask == TVIF_IMAGE ? info.iImage : info.iSelectedImage;
   };
-  for (const auto& shown : items)
+  for (const auto& shown : items) {
     image(shown.item, TVIF_IMAGE);
+  }
   EXPECT_TRUE(test_support::PumpUntil([&] { return !tree->IconsPending(); }, 5000));
   for (const auto& shown : items) {
     auto shellIcon = [&](UINT flags) {

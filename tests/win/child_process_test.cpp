@@ -29,8 +29,9 @@ std::optional<std::string> ReadToEnd(HANDLE pipe) {
   std::string bytes;
   for (DWORD waited = 0; waited < 10000;) {
     DWORD available = 0;
-    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr))
+    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
       return GetLastError() == ERROR_BROKEN_PIPE ? std::optional<std::string>(bytes) : std::nullopt;
+    }
     if (available == 0) {
       Sleep(10);
       waited += 10;
@@ -38,8 +39,9 @@ std::optional<std::string> ReadToEnd(HANDLE pipe) {
     }
     char buffer[256];
     DWORD count = 0;
-    if (!ReadFile(pipe, buffer, std::min<DWORD>(available, sizeof buffer), &count, nullptr))
+    if (!ReadFile(pipe, buffer, std::min<DWORD>(available, sizeof buffer), &count, nullptr)) {
       return std::nullopt;
+    }
     bytes.append(buffer, count);
   }
   return std::nullopt;

@@ -28,8 +28,9 @@ TEST(EntryGuardTest, WindowProcedureFailureIsReportedBeforeTheScopeCloses) {
   report.onReport = [&] { releasedWhenReported.push_back(released); };
   TestWindow window("VexmoorGuardTest");
   window.onMessage = [&](UINT message) {
-    if (message != kRaise)
+    if (message != kRaise) {
       return;
+    }
     win::ReleaseWhenIdle([&] { released = true; });
     throw std::runtime_error("window procedure failed");
   };
@@ -42,8 +43,9 @@ TEST(EntryGuardTest, WindowProcedureFailureIsReportedBeforeTheScopeCloses) {
 }
 
 LRESULT CALLBACK RaisingCreationHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND)
+  if (code == HCBT_CREATEWND) {
     win::GuardedCall([] { throw std::runtime_error("hook failed"); });
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

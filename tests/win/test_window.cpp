@@ -8,8 +8,9 @@ TestWindow::TestWindow(const std::string& className, HWND parent) {
 }
 
 TestWindow::~TestWindow() {
-  if (handle_)
+  if (handle_) {
     DestroyWindow(handle_);
+  }
 }
 
 LRESULT TestWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -24,8 +25,9 @@ LRESULT TestWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case kAnswer:
       return kTheAnswer;
   }
-  if (onMessage)
+  if (onMessage) {
     onMessage(message);
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 

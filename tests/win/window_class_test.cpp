@@ -56,8 +56,9 @@ TEST(WindowClassTest, NameTakenByAnotherProcedureIsRefused) {
   description.lpszClassName = L"VexmoorTaken";
   ASSERT_NE(0, RegisterClassExW(&description));
 
-  for (const char* name : {"VexmoorTaken", "Button"})
+  for (const char* name : {"VexmoorTaken", "Button"}) {
     EXPECT_THROW(win::RegisterWindowClass(name), std::logic_error) << name;
+  }
 }
 
 }  // namespace

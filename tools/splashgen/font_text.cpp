@@ -17,8 +17,9 @@ std::vector<char32_t> CodePoints(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < text.size(); ++k)
+    for (int k = 1; k < length && i + k < text.size(); ++k) {
       point = point << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
     points.push_back(point);
     i += length;
   }
@@ -33,23 +34,27 @@ struct FontText::Face {
   bool bold = false;
 
   ~Face() {
-    if (face)
+    if (face) {
       FT_Done_Face(face);
-    if (library)
+    }
+    if (library) {
       FT_Done_FreeType(library);
+    }
   }
 
   // Loads and renders one character into the glyph slot.
   FT_GlyphSlot Render(char32_t point) {
-    if (FT_Load_Char(face, point, FT_LOAD_NO_BITMAP))
+    if (FT_Load_Char(face, point, FT_LOAD_NO_BITMAP)) {
       throw std::runtime_error("the font has no glyph for U+" + std::to_string(point));
+    }
     if (bold) {
       const FT_Pos strength = face->size->metrics.x_ppem * 3;
       FT_Outline_Embolden(&face->glyph->outline, strength);
       face->glyph->advance.x += strength;
     }
-    if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL))
+    if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL)) {
       throw std::runtime_error("a glyph cannot be rendered");
+    }
     return face->glyph;
   }
 };
@@ -59,16 +64,18 @@ FontText::FontText(const std::string& fontFile, int pixelSize, bool bold)
   face_->bold = bold;
   if (FT_Init_FreeType(&face_->library) ||
       FT_New_Face(face_->library, fontFile.c_str(), 0, &face_->face) ||
-      FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelSize)))
+      FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelSize))) {
     throw std::runtime_error(fontFile + ": not a font FreeType can read");
+  }
 }
 
 FontText::~FontText() = default;
 
 int FontText::Width(std::string_view text) {
   long width = 0;
-  for (char32_t point : CodePoints(text))
+  for (char32_t point : CodePoints(text)) {
     width += face_->Render(point)->advance.x;
+  }
   return static_cast<int>(width >> 6);
 }
 
@@ -86,8 +93,9 @@ void FontText::Draw(image::Bitmap& picture, int x, int y, std::string_view text,
         const int px = left + static_cast<int>(column);
         const int py = top + static_cast<int>(row);
         const image::ColorRef under = picture.Pixel(px, py);
-        if (share == 0 || under == image::kInvalidColor)
+        if (share == 0 || under == image::kInvalidColor) {
           continue;
+        }
         picture.SetPixel(
             px, py,
             skingen::ToColorRef(skingen::Mix(skingen::FromColorRef(under), color, share / 255.0)));

@@ -87,14 +87,16 @@ void DrawTexts(image::Bitmap& picture, const SplashTexts& texts, const std::stri
 // What is left of the drawing surface becomes see-through grey; a drawn
 // pixel that came out that grey by chance is moved off it.
 void KeySeeThrough(image::Bitmap& picture) {
-  for (int y = 0; y < picture.Height(); ++y)
+  for (int y = 0; y < picture.Height(); ++y) {
     for (int x = 0; x < picture.Width(); ++x) {
       const image::ColorRef pixel = picture.Pixel(x, y);
-      if (pixel == skingen::kTransparent)
+      if (pixel == skingen::kTransparent) {
         picture.SetPixel(x, y, kSeeThrough);
-      else if (pixel == kSeeThrough)
+      } else if (pixel == kSeeThrough) {
         picture.SetPixel(x, y, kSeeThrough + 1);
+      }
     }
+  }
 }
 
 }  // namespace
