@@ -50,9 +50,12 @@ InputVideo BitmapInfoVideo(std::string_view bytes, std::uint64_t at) {
   return {CodecOf(HeaderField(bytes, at + 16, 4)), PictureSide(width), PictureSide(height)};
 }
 
-// The first video stream among the chunks from begin to end.
-std::optional<InputVideo> FindVideo(std::string_view bytes, std::uint64_t begin,
-                                    std::uint64_t end) {
+// The first video stream among the chunks from begin to end, which lie in
+// a list of the kind `within`: the file's top ("AVI "), its header list
+// ("hdrl") or a stream's list ("strl"). Only the next kind down is entered,
+// so that lists nested in lists cannot lead the walk deeper.
+std::optional<InputVideo> FindVideo(std::string_view bytes, std::uint64_t begin, std::uint64_t end,
+                                    std::string_view within) {
   std::string_view streamKind;
   for (std::uint64_t at = begin; at + 8 <= end;) {
     const std::string_view id = HeaderField(bytes, at, 4);
@@ -63,8 +66,8 @@ std::optional<InputVideo> FindVideo(std::string_view bytes, std::uint64_t begin,
       if (kind == "movi") {
         return std::nullopt;
       }
-      if (kind == "hdrl" || kind == "strl") {
-        if (const auto video = FindVideo(bytes, data + 4, std::min(data + size, end))) {
+      if ((within == "AVI " && kind == "hdrl") || (within == "hdrl" && kind == "strl")) {
+        if (const auto video = FindVideo(bytes, data + 4, std::min(data + size, end), kind)) {
           return video;
         }
       }
@@ -85,7 +88,7 @@ std::optional<InputVideo> ReadAviVideo(const FileBytes& file) {
   if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "AVI ") != 0) {
     return std::nullopt;
   }
-  return FindVideo(bytes, 12, bytes.size()).value_or(InputVideo{});
+  return FindVideo(bytes, 12, bytes.size(), "AVI ").value_or(InputVideo{});
 }
 
 }  // namespace encoder

@@ -163,8 +163,8 @@ ExitCode Stopped(const EncoderRequest& request) {
 ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   const std::string ffmpegInput = FfmpegInput(request.inputPath);
   const std::string ffmpegOutput = TemporaryOutput::PathFor(request.outputPath);
-  const FfmpegPlan plan = PlanConversion(request, ffmpegInput, ffmpegOutput,
-                                         ChooseTuning(ReadInputVideoOf(ffmpegInput), request));
+  const FfmpegTuning tuning = ChooseTuning(ReadInputVideoOf(ffmpegInput), request);
+  const FfmpegPlan plan = PlanConversion(request, ffmpegInput, ffmpegOutput, tuning);
   for (const std::string& note : plan.notes) {
     WriteError("libm9s: note: " + note + "\n");
   }
@@ -178,7 +178,7 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
     return Stopped(request);
   }
   FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
-  if (!result.stopped && result.exitCode != 0) {
+  if (!result.stopped && result.exitCode != 0 && !tuning.Empty()) {
     // The options chosen for the input may be what failed; the plain
     // command decides.
     WriteError("libm9s: note: FFmpeg failed with the options chosen for this input" +

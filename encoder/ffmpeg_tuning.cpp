@@ -93,8 +93,12 @@ std::optional<Size> ParseSize(const std::string& text) {
 
 FfmpegTuning ChooseTuning(const InputVideo& input, const EncoderRequest& request) {
   FfmpegTuning tuning;
-  const std::optional<Size> output = ParseSize(request.frameSize);
-  if (output && input.width > 0 && input.height > 0) {
+  // An input whose header was not read may be anything: FFmpeg gets the
+  // plain command, which it takes for every input.
+  if (input.width <= 0 || input.height <= 0) {
+    return tuning;
+  }
+  if (const std::optional<Size> output = ParseSize(request.frameSize)) {
     ChooseDecoding({input.width, input.height}, input.codec, *output, tuning);
   }
   const long keyframeInterval =

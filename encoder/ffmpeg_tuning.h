@@ -18,10 +18,12 @@ struct FfmpegTuning {
   // fastest for the job, and an H.263 encoder that spends its bits better
   // while its stream stays baseline H.263 (no annex), at the same bitrate.
   std::vector<std::string> video;
+
+  bool Empty() const { return decoding.empty() && video.empty(); }
 };
 
-// An input of no size gets no decoder or scaler option, and neither does a
-// request without a frame size.
+// An input of no size gets no option at all (the plain command), and a
+// request without a frame size no decoder or scaler option.
 FfmpegTuning ChooseTuning(const InputVideo& input, const EncoderRequest& request);
 
 }  // namespace encoder

@@ -30,8 +30,10 @@ std::uint64_t LittleEndianField(std::string_view bytes, std::uint64_t offset, st
 
 int PictureSide(std::int64_t value) {
   constexpr std::int64_t kLongestSide = 65535;
-  const std::int64_t side = value < 0 ? -value : value;
-  return side <= kLongestSide ? static_cast<int>(side) : 0;
+  if (value < -kLongestSide || value > kLongestSide) {
+    return 0;
+  }
+  return static_cast<int>(value < 0 ? -value : value);
 }
 
 InputVideo ReadInputVideo(const FileBytes& file) {

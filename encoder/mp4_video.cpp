@@ -14,7 +14,8 @@
 //                             u, c, d, v, ...; a and d both 0 turn the
 //                             picture by a quarter, as phones held upright
 //                             record it
-#include <vector>
+#include <initializer_list>
+#include <utility>
 
 #include "encoder/header_fields.h"
 
@@ -76,36 +77,30 @@ Box BoxAt(std::string_view bytes, std::uint64_t at, std::uint64_t limit) {
   return {HeaderField(bytes, at + 4, 4), at + headerSize, size > limit - at ? limit : at + size};
 }
 
-// The boxes inside bytes from begin to end.
-std::vector<Box> Children(std::string_view bytes, std::uint64_t begin, std::uint64_t end) {
-  std::vector<Box> boxes;
-  for (std::uint64_t at = begin; at + 8 <= end; at = boxes.back().end) {
-    boxes.push_back(BoxAt(bytes, at, end));
-  }
-  return boxes;
-}
-
-const Box* Child(const std::vector<Box>& boxes, std::string_view type) {
-  for (const Box& box : boxes) {
+// The first box of the type among those from begin to end.
+std::optional<Box> Child(std::string_view bytes, std::uint64_t begin, std::uint64_t end,
+                         std::string_view type) {
+  for (std::uint64_t at = begin; at + 8 <= end;) {
+    const Box box = BoxAt(bytes, at, end);
     if (box.type == type) {
-      return &box;
+      return box;
     }
+    at = box.end;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
-// The children found by following the path of types from parent.
-std::vector<Box> Descend(std::string_view moov, const Box& parent,
-                         std::initializer_list<std::string_view> path) {
-  std::vector<Box> boxes = Children(moov, parent.data, parent.end);
+// The box found by following the path of types down from parent.
+std::optional<Box> Descend(std::string_view moov, const Box& parent,
+                           std::initializer_list<std::string_view> path) {
+  std::optional<Box> box = parent;
   for (const std::string_view type : path) {
-    const Box* next = Child(boxes, type);
-    if (!next) {
-      return {};
+    box = Child(moov, box->data, box->end, type);
+    if (!box) {
+      return std::nullopt;
     }
-    boxes = Children(moov, next->data, next->end);
   }
-  return boxes;
+  return box;
 }
 
 bool QuarterTurned(std::string_view moov, const Box& trackHeader) {
@@ -115,13 +110,11 @@ bool QuarterTurned(std::string_view moov, const Box& trackHeader) {
 }
 
 std::optional<InputVideo> TrackVideo(std::string_view moov, const Box& track) {
-  const std::vector<Box> media = Descend(moov, track, {"mdia"});
-  const Box* handler = Child(media, "hdlr");
+  const std::optional<Box> handler = Descend(moov, track, {"mdia", "hdlr"});
   if (!handler || HeaderField(moov, handler->data + 8, 4) != "vide") {
     return std::nullopt;
   }
-  const std::vector<Box> sampleTable = Descend(moov, track, {"mdia", "minf", "stbl"});
-  const Box* descriptions = Child(sampleTable, "stsd");
+  const std::optional<Box> descriptions = Descend(moov, track, {"mdia", "minf", "stbl", "stsd"});
   if (!descriptions) {
     return std::nullopt;
   }
@@ -129,8 +122,7 @@ std::optional<InputVideo> TrackVideo(std::string_view moov, const Box& track) {
   InputVideo video{CodecOf(HeaderField(moov, entry + 4, 4)),
                    static_cast<int>(BigEndianField(moov, entry + 32, 2)),
                    static_cast<int>(BigEndianField(moov, entry + 34, 2))};
-  const std::vector<Box> trackBoxes = Children(moov, track.data, track.end);
-  const Box* trackHeader = Child(trackBoxes, "tkhd");
+  const std::optional<Box> trackHeader = Descend(moov, track, {"tkhd"});
   if (trackHeader && QuarterTurned(moov, *trackHeader)) {
     std::swap(video.width, video.height);
   }
@@ -138,12 +130,14 @@ std::optional<InputVideo> TrackVideo(std::string_view moov, const Box& track) {
 }
 
 InputVideo MovieVideo(std::string_view moov, const Box& movie) {
-  for (const Box& box : Children(moov, movie.data, movie.end)) {
+  for (std::uint64_t at = movie.data; at + 8 <= movie.end;) {
+    const Box box = BoxAt(moov, at, movie.end);
     if (box.type == "trak") {
       if (const auto video = TrackVideo(moov, box)) {
         return *video;
       }
     }
+    at = box.end;
   }
   return {};
 }

@@ -59,8 +59,7 @@ TEST(FfmpegTuning, DecoderAndScalerFollowHowMuchSmallerTheOutputIs) {
       // Codecs with no decoder shortcut still get the faster scaler.
       {VideoCodec::kOther, 1280, 720, "176x144", "", "bilinear"},
       {VideoCodec::kOther, 352, 287, "176x144", "", ""},
-      // Nothing without a size on either side.
-      {VideoCodec::kH264, 0, 0, "176x144", "", ""},
+      // Nothing without an output size.
       {VideoCodec::kMpeg4, 1920, 1080, "", "", ""},
   };
   for (const Case& c : cases) {
@@ -72,11 +71,21 @@ TEST(FfmpegTuning, DecoderAndScalerFollowHowMuchSmallerTheOutputIs) {
   }
 }
 
+// A header not read (another container, damage) or a size that was not
+// whole: FFmpeg runs with the plain command, which takes any input.
+TEST(FfmpegTuning, AnInputOfUnknownSizeGetsThePlainCommand) {
+  for (const InputVideo& input : {InputVideo{}, InputVideo{VideoCodec::kH264, 0, 0},
+                                  InputVideo{VideoCodec::kMpeg4, 640, 0}}) {
+    EXPECT_TRUE(ChooseTuning(input, Request("176x144")).Empty());
+  }
+}
+
 TEST(FfmpegTuning, KeyframesComeEveryFiveSeconds) {
   const std::pair<const char*, const char*> cases[] = {
       {"14.98", "75"}, {"23.98", "120"}, {"25.00", "125"}, {"29.97", "150"}, {"0.1", "1"}};
   for (const auto& [rate, interval] : cases) {
-    const FfmpegTuning tuning = ChooseTuning({}, Request("176x144", rate));
+    const FfmpegTuning tuning =
+        ChooseTuning({VideoCodec::kOther, 176, 144}, Request("176x144", rate));
     EXPECT_EQ(ValueOf(tuning.video, "-g"), interval) << rate;
   }
 }

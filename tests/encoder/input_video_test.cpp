@@ -5,20 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/encoder/bytes_file.h"
+
 namespace encoder {
 namespace {
-
-class BytesFile : public FileBytes {
- public:
-  explicit BytesFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  std::uint64_t Size() const override { return bytes_.size(); }
-  std::string Read(std::uint64_t offset, std::size_t count) const override {
-    return offset < bytes_.size() ? bytes_.substr(static_cast<std::size_t>(offset), count) : "";
-  }
-
- private:
-  std::string bytes_;
-};
 
 std::string BigEndian(std::uint64_t value, int size) {
   std::string bytes;
@@ -214,7 +204,21 @@ TEST(InputVideo, DamagedSizesEndTheWalk) {
   const std::string huge = Box("ftyp", "isom") + BigEndian(0xFFFFFFFF, 4) + "moov" + Zeros(40);
   const std::string hugeChunk =
       "RIFF" + LittleEndian(100, 4) + "AVI " + "LIST" + LittleEndian(0xFFFFFFF0, 4) + "hdrl";
-  for (const std::string& bytes : {zeroBox, shortBox, huge, hugeChunk}) {
+  // Header lists nested as deep as the bytes read allow, a video at the
+  // bottom: only a stream list in the header list holds one.
+  const std::string stream = AviStream("vids", BitmapInfo(640, 480, "XVID"));
+  std::string headers;
+  for (std::size_t depth = 20000; depth > 0; --depth) {
+    headers += "LIST" + LittleEndian(4 + (depth - 1) * 12 + stream.size(), 4) + "hdrl";
+  }
+  const std::string deepLists =
+      "RIFF" + LittleEndian(4 + headers.size() + stream.size(), 4) + "AVI " + headers + stream;
+  // A width of 2^63, which has no absolute value as a signed number.
+  const std::string wideMatroska = Matroska(Element(
+      kTracks, Element(kEntry, Element(kType, BigEndian(1, 1)) +
+                                   Element(kVideo, Element(kWidth, BigEndian(1ULL << 63, 8)) +
+                                                       Element(kHeight, BigEndian(480, 2))))));
+  for (const std::string& bytes : {zeroBox, shortBox, huge, hugeChunk, deepLists, wideMatroska}) {
     EXPECT_EQ(ReadInputVideo(BytesFile(bytes)).width, 0);
   }
 }
