@@ -22,7 +22,8 @@ run_line() {
   status=$?
 }
 
-encode() {  # encode <options> <input> <output>
+encode() {  # encode <options> <input> <output>; keeps the video bitrate asked for
+  video_kbps=$(sed -nE 's/(^|.* )-b ([0-9]+).*/\2/p' <<<"$1")
   run_line "$(windows_path "$bin")\\libm9s -i $(windows_path "$2")  $1 -y $(windows_path "$3")"
 }
 
@@ -56,7 +57,7 @@ baseline_h263() {
 
 # check_conversion <name> <input> <output> <video> <audio> <rate> [<seconds>]:
 # the output is 3GP with the given streams (an empty <audio> for none), its
-# video baseline H.263,
+# video baseline H.263 at the bitrate asked for (on ten seconds or more),
 # lasts as long as the input (or <seconds>), and the encoder said the
 # input's duration, the frame rate and the frame count, the texts the
 # converter reads.
@@ -70,6 +71,16 @@ check_conversion() {
     fail "$name: audio is \"$(probe "$output" a:0 stream=codec_name,sample_rate,channels)\", not \"$5\""
   [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||
     fail "$name: not a 3GP file"
+  # Phones and message limits rely on the video bitrate: its average stays
+  # within a tenth of the one asked for. The rate control's buffer of one
+  # second lets a clip of n seconds go over by 1/n, so clips shorter than
+  # ten seconds are not held to it.
+  local bitrate
+  bitrate=$(probe "$output" v:0 stream=bit_rate)
+  if awk -v s="$length" 'BEGIN { exit !(s >= 10) }' &&
+    ((bitrate < video_kbps * 900 || bitrate > video_kbps * 1100)); then
+    fail "$name: video at $bitrate bit/s, not $video_kbps kbit/s"
+  fi
   local out_length
   out_length=$(duration "$output")
   awk -v a="$length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||
