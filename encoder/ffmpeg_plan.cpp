@@ -90,7 +90,8 @@ void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tu
       std::to_string(request.videoBitrate) + " kb/s, " + DecimalRate(rateValue) + " fps(r)";
 }
 
-void PlanAudio(const EncoderRequest& request, FfmpegPlan& plan) {
+void PlanAudio(const EncoderRequest& request, const std::vector<std::string>& aacTuning,
+               FfmpegPlan& plan) {
   const std::string layout =
       std::to_string(request.sampleRate) + " Hz, " + ChannelsText(request.channels);
   const bool narrowBand = request.sampleRate == 8000 && request.channels == 1;
@@ -111,6 +112,7 @@ void PlanAudio(const EncoderRequest& request, FfmpegPlan& plan) {
     }
     plan.arguments.insert(plan.arguments.end(),
                           {"-c:a", "aac", "-b:a", std::to_string(bitrate) + "k"});
+    plan.arguments.insert(plan.arguments.end(), aacTuning.begin(), aacTuning.end());
     plan.audioDescription = "aac (LC), " + layout + ", " + std::to_string(bitrate) + " kb/s";
   }
   plan.arguments.insert(plan.arguments.end(), {"-ar", std::to_string(request.sampleRate), "-ac",
@@ -144,7 +146,7 @@ FfmpegPlan PlanConversion(const EncoderRequest& request, const std::string& ffmp
   plan.arguments.insert(plan.arguments.end(), tuning.decoding.begin(), tuning.decoding.end());
   plan.arguments.insert(plan.arguments.end(), {"-i", ffmpegInput, "-sn", "-dn"});
   PlanVideo(request, tuning.video, plan);
-  PlanAudio(request, plan);
+  PlanAudio(request, tuning.aac, plan);
   plan.arguments.insert(plan.arguments.end(), {"-f", "3gp", "-y", ffmpegOutput});
   return plan;
 }

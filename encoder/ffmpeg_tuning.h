@@ -18,8 +18,10 @@ struct FfmpegTuning {
   // fastest for the job, and an H.263 encoder that spends its bits better
   // while its stream stays baseline H.263 (no annex), at the same bitrate.
   std::vector<std::string> video;
+  // Options of the AAC encoder, for audio coded as AAC.
+  std::vector<std::string> aac;
 
-  bool Empty() const { return decoding.empty() && video.empty(); }
+  bool Empty() const { return decoding.empty() && video.empty() && aac.empty(); }
 };
 
 // An input of no size gets no option at all (the plain command), and a

@@ -95,8 +95,13 @@ TEST(FfmpegPlan, AudioCodecFollowsTheRequestedBitrate) {
     request.audioBitrate = c.bitrate;
     request.sampleRate = c.sampleRate;
     request.channels = c.channels;
-    const FfmpegPlan plan = PlanConversion(request, "in", "out");
+    // The AAC encoder's options go with AAC only: AMR-NB has none of them.
+    FfmpegTuning tuning;
+    tuning.aac = {"-aac_coder", "fast"};
+    const FfmpegPlan plan = PlanConversion(request, "in", "out", tuning);
     EXPECT_EQ(ValueOf(plan, "-c:a"), c.codec) << c.bitrate;
+    EXPECT_EQ(ValueOf(plan, "-aac_coder"), std::string(c.codec) == "aac" ? "fast" : "")
+        << c.bitrate;
     EXPECT_EQ(ValueOf(plan, "-b:a"), c.codedBitrate) << c.bitrate;
     EXPECT_EQ(ValueOf(plan, "-ar"), std::to_string(c.sampleRate));
     EXPECT_EQ(ValueOf(plan, "-ac"), std::to_string(c.channels));
