@@ -73,8 +73,10 @@ void ChooseDecoding(const Size& source, VideoCodec codec, const Size& output,
   }
   if (!tuning.decoding.empty()) {
     // A decoder that refuses an option (lowres on lossless JPEG) fails
-    // every frame; FFmpeg then stops at once, and the encoder converts the
-    // file again without these options.
+    // every frame, and FFmpeg would end well with no picture; this way it
+    // stops at once, and the encoder converts the file again without these
+    // options. A damaged frame stops it too: a damaged file costs a second
+    // run, but comes out as the plain command makes it.
     tuning.decoding.push_back("-xerror");
   }
 }
