@@ -27,7 +27,9 @@ encode() {  # encode <options> <input> <output>; keeps the video bitrate asked f
   run_line "$(windows_path "$bin")\\libm9s -i $(windows_path "$2")  $1 -y $(windows_path "$3")"
 }
 
-said() { tr '\r' '\n' <"$work/stderr" | grep -qE -- "$1"; }
+# Without -q: grep would stop at the first match and tr, its pipe closed,
+# fail the pipeline under pipefail on a long standard error.
+said() { tr '\r' '\n' <"$work/stderr" | grep -E -- "$1" >/dev/null; }
 
 probe() {  # probe <file> <stream> <entries>
   ffprobe -v error -select_streams "$2" -show_entries "$3" -of csv=p=0 "$1"
