@@ -19,6 +19,7 @@ ui::TFormOptions SplashFormOptions() {
   options.clientHeight = 300;
   options.borderStyle = ui::TBorderStyle::bsNone;
   options.className = "TfrmSplash";
+  options.scaled = false;  // the picture's own size
   return options;
 }
 

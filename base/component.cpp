@@ -11,6 +11,9 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+  for (Watch* watch = watches_; watch; watch = watch->next_) {
+    watch->component_ = nullptr;
+  }
   DestroyComponents();
   if (owner_) {
     owner_->RemoveComponent(this);
@@ -42,6 +45,22 @@ TComponent* TComponent::FindNestedComponent(const std::string& name) const {
     }
   }
   return nullptr;
+}
+
+TComponent::Watch::Watch(const TComponent& component)
+    : component_(&component), next_(component.watches_) {
+  component.watches_ = this;
+}
+
+TComponent::Watch::~Watch() {
+  if (!component_) {
+    return;
+  }
+  Watch** link = &component_->watches_;
+  while (*link != this) {
+    link = &(*link)->next_;
+  }
+  *link = next_;
 }
 
 void TComponent::InsertComponent(TComponent* component) {

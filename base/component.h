@@ -31,7 +31,29 @@ class TComponent {
   // in a menu); the first in order of insertion, or nullptr.
   TComponent* FindNestedComponent(const std::string& name) const;
 
+  // Tells, after a call that may have freed the component, whether it
+  // still exists: an event handler may free the form that holds the
+  // component whose event it handles. Watches nest and allocate nothing.
+  class Watch {
+   public:
+    explicit Watch(const TComponent& component);
+    ~Watch();
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
+
+    bool Gone() const { return component_ == nullptr; }
+
+   private:
+    friend class TComponent;
+    const TComponent* component_;
+    Watch* next_;
+  };
+
  protected:
+  // Code up the stack watches the component: it is in the middle of one
+  // of the component's calls.
+  bool Watched() const { return watches_ != nullptr; }
+
   // Frees the owned components, the last inserted first. Derived classes
   // call it first thing in their destructor when the components need them
   // whole while they go.
@@ -45,6 +67,7 @@ class TComponent {
   std::string name_;
   int tag_ = 0;
   std::vector<TComponent*> components_;
+  mutable Watch* watches_ = nullptr;
 };
 
 // An event: a handler called with the component it comes from; an unset

@@ -89,6 +89,17 @@ link_cjk_font() {
   wineserver -w
 }
 
+# The large-fonts test sets the prefix's screen setting for its children and
+# puts it back; a run cut short in between would leave every later window at
+# that size, so a value left behind goes here.
+reset_screen_dpi() {
+  awk '/^\[/ { desktop = /^\[Control Panel\\\\Desktop\]/ } desktop && /^"LogPixels"=/ { found = 1 }
+       END { exit !found }' "$WINEPREFIX/user.reg" 2>/dev/null || return 0
+  step "Putting the Wine prefix's screen back to 96 dots per inch"
+  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  wineserver -w
+}
+
 # Prefixes made before Wine's own fonts were part of one get them here.
 install_wine_fonts() {
   wine_fonts_missing || return 0
@@ -101,4 +112,5 @@ generate_chinese_locale
 build_ffmpeg
 create_wine_prefix
 link_cjk_font
+reset_screen_dpi
 install_wine_fonts

@@ -36,7 +36,9 @@ bool TAction::Execute() {
   if (!enabled_ || !OnExecute) {
     return false;
   }
-  OnExecute(this);
+  // Run from a copy: what it does may free the action with its form.
+  const base::TNotifyEvent handler = OnExecute;
+  handler(this);
   return true;
 }
 

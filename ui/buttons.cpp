@@ -75,13 +75,18 @@ void TButton::SetCancel(bool isCancel) {
   }
 }
 
+// What the click does may free the button with its form: the handler
+// runs from a copy, and the button is touched afterwards only if it is
+// still there.
 void TButton::Click() {
+  const Watch watch(*this);
   if (TAction* action = Action()) {
     action->Execute();
   } else if (OnClick) {
-    OnClick(this);
+    const base::TNotifyEvent handler = OnClick;
+    handler(this);
   }
-  if (modalResult_ != mrNone) {
+  if (!watch.Gone() && modalResult_ != mrNone) {
     if (TForm* form = GetParentForm(*this)) {
       form->SetModalResult(modalResult_);
     }
@@ -177,7 +182,8 @@ void TCheckBox::SetChecked(bool checked) {
 void TCheckBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
     if (OnClick) {
-      OnClick(this);
+      const base::TNotifyEvent handler = OnClick;  // the click may free the box
+      handler(this);
     }
     return;
   }

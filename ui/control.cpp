@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 #include "win/code_page.h"
+#include "win/deferred_release.h"
 #include "win/entry_guard.h"
 #include "win/os_error.h"
 #include "win/window_text.h"
@@ -32,6 +33,13 @@ bool IsOwnWindowClass(const wchar_t* name, WNDPROC trampoline) {
   return GetClassInfoExW(GetModuleHandleW(nullptr), name, &info) && info.lpfnWndProc == trampoline;
 }
 
+// Forms are laid out for 96 dots per inch; with large fonts the texts grow,
+// and so must the room they are given.
+TBounds ForScreen(const TBounds& bounds) {
+  return TBounds{ToScreenPixels(bounds.left), ToScreenPixels(bounds.top),
+                 ToScreenPixels(bounds.width), ToScreenPixels(bounds.height)};
+}
+
 bool IsReflectedMessage(UINT message) {
   return message >= CN_BASE && message < CN_BASE + WM_USER;
 }
@@ -42,6 +50,7 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
                    const std::string& caption, HWND ownerWindow)
     : base::TComponent(parent),
       parent_(parent),
+      scaled_(parent ? parent->scaled_ : true),
       windowProc_([this](TMessage& message) { WndProc(message); }),
       color_(parent ? parent->color_ : clBtnFace),
       font_(parent ? parent->font_ : TFont()) {
@@ -49,7 +58,11 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
   DWORD style = windowClass.style;
   HWND parentWindow = ownerWindow;
   HMENU id = nullptr;
+  TBounds placed = bounds;
   if (parent) {
+    if (scaled_) {
+      placed = ForScreen(bounds);
+    }
     style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     parentWindow = parent->handle_;
     id = NextControlId();
@@ -59,7 +72,7 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
   const bool ownClass = IsOwnWindowClass(windowClass.name, &WindowTrampoline);
   HWND window =
       CreateWindowExW(windowClass.exStyle, windowClass.name, win::Utf8ToWide(caption).c_str(),
-                      style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow, id,
+                      style, placed.left, placed.top, placed.width, placed.height, parentWindow, id,
                       GetModuleHandleW(nullptr), ownClass ? this : nullptr);
   if (!window) {
     win::RaiseLastOSError();
@@ -76,7 +89,12 @@ TControl::TControl(TControl* parent, const TWindowClass& windowClass, const TBou
 }
 
 // The owned controls go first, while this control is whole; then the window.
+// A control freed by one of its own messages (a click that frees the form)
+// keeps the chain that message runs in until the message is done.
 TControl::~TControl() {
+  if (Watched()) {
+    win::ReleaseWhenIdle([running = std::move(windowProc_)] { (void)running; });
+  }
   DestroyComponents();
   if (!handle_) {
     return;
@@ -155,7 +173,11 @@ LRESULT CALLBACK TControl::SubclassProcedure(HWND window, UINT message, WPARAM w
 
 LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
+  const Watch watch(*this);
   win::GuardedCall([&] { windowProc_(current); });
+  if (watch.Gone()) {
+    return current.Result;
+  }
   if (message == WM_NCDESTROY && handle_ == window) {
     Unbind();
   }
@@ -164,6 +186,7 @@ LRESULT TControl::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT TControl::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage current{message, wParam, lParam, 0};
+  const Watch watch(*this);
   windowProc_(current);
   return current.Result;
 }

@@ -110,6 +110,10 @@ class TControl : public base::TComponent {
   void DefaultHandler(TMessage& message);
   // Answers WM_ERASEBKGND by filling the client area with Color.
   void EraseWithColor(TMessage& message);
+  // The control and the controls made on it later keep the sizes they are
+  // given in pixels, whatever the screen's setting (see ToScreenPixels).
+  void KeepDesignPixels() { scaled_ = false; }
+  bool Scaled() const { return scaled_; }
 
   static LRESULT CALLBACK WindowTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -125,6 +129,8 @@ class TControl : public base::TComponent {
   void ShowPopupMenu(TMessage& message);
 
   TControl* parent_;
+  // The layout follows the screen's setting; as the parent's.
+  bool scaled_;
   HWND handle_ = nullptr;
   // For a subclassed window of a system class: the class's procedure.
   WNDPROC classProc_ = nullptr;

@@ -102,7 +102,11 @@ TForm::TForm(const TFormOptions& options)
                        FormStyle(options), FormExStyle(options)},
           TBounds{options.left, options.top, options.clientWidth, options.clientHeight},
           options.caption, MainFormWindow()) {
-  SetClientSize(options.clientWidth, options.clientHeight);
+  if (!options.scaled) {
+    KeepDesignPixels();
+  }
+  SetClientSize(Scaled() ? ToScreenPixels(options.clientWidth) : options.clientWidth,
+                Scaled() ? ToScreenPixels(options.clientHeight) : options.clientHeight);
 }
 
 // The controls and menus go while the form is whole; a main menu takes its

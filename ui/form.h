@@ -54,6 +54,10 @@ struct TFormOptions {
   TBorderIcons borderIcons;
   // The window class, registered on first use.
   std::string className = "TForm";
+  // The client size and the controls' bounds follow the screen's setting
+  // (see ToScreenPixels); a form that shows a picture of its own size keeps
+  // its pixels.
+  bool scaled = true;
 };
 
 // A top-level window at its design position with a fixed client size. It is

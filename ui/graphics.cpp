@@ -11,6 +11,29 @@ COLORREF ColorToRGB(TColor color) {
   return color & 0xFFFFFF;
 }
 
+namespace {
+
+constexpr int kDesignDpi = 96;
+
+}  // namespace
+
+int ScreenDpi() {
+  static const int dpi = [] {
+    const win::ClientDC screen(nullptr);
+    const int measured = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    return measured > 0 ? measured : kDesignDpi;
+  }();
+  return dpi;
+}
+
+int ToScreenPixels(int designPixels) {
+  return MulDiv(designPixels, ScreenDpi(), kDesignDpi);
+}
+
+int ToDesignPixels(int screenPixels) {
+  return MulDiv(screenPixels, kDesignDpi, ScreenDpi());
+}
+
 TFont::TFont(const TFont& other)
     : name_(other.name_), size_(other.size_), bold_(other.bold_), color_(other.color_) {}
 
@@ -47,9 +70,8 @@ void TFont::SetColor(TColor color) {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    win::ClientDC screen(nullptr);
     LOGFONTW description{};
-    description.lfHeight = -MulDiv(size_, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    description.lfHeight = -MulDiv(size_, ScreenDpi(), 72);
     description.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
     const std::wstring face = win::Utf8ToWide(name_);

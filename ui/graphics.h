@@ -22,6 +22,20 @@ constexpr TColor clWindowText = 0xFF000000 | COLOR_WINDOWTEXT;
 
 COLORREF ColorToRGB(TColor color);
 
+// Forms are laid out, and the skins' pictures drawn, for a screen of 96
+// dots per inch; fonts, and the system's own metrics, follow the screen's
+// setting (large fonts: 120 or 144). The program declares no awareness of
+// it, so where Windows scales such a program whole it sees 96 and these
+// are the identity; where it does not (Windows XP, Windows 7 with XP-style
+// scaling, Wine) forms scale their layout as they are made, and the skinned
+// parts that meet the system's sizes convert between the two. Fixed for the
+// life of the process, which keeps the setting it started with.
+int ScreenDpi();
+// A length made for 96 dots per inch, as it is drawn on the screen.
+int ToScreenPixels(int designPixels);
+// A length measured on the screen, as it would be at 96 dots per inch.
+int ToDesignPixels(int screenPixels);
+
 // A font description and the font made from it. The font is made when first
 // asked for and made again after every change; the change handler lets the
 // control that uses it pass the new font on to its window.

@@ -86,6 +86,12 @@ struct ImageListTraits {
   static bool Free(HIMAGELIST list) { return ImageList_Destroy(list) != FALSE; }
 };
 
+struct IconTraits {
+  using Handle = HICON;
+  static bool IsNone(HICON icon) { return !icon; }
+  static bool Free(HICON icon) { return DestroyIcon(icon) != FALSE; }
+};
+
 // The files of a drag-and-drop, as WM_DROPFILES hands them over.
 struct DropTraits {
   using Handle = HDROP;
@@ -103,6 +109,7 @@ using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using UniqueRegion = Unique<GdiObjectTraits<HRGN>>;
 using UniqueMenu = Unique<MenuTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
+using UniqueIcon = Unique<IconTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
 using UniqueDrop = Unique<DropTraits>;
 

@@ -78,6 +78,20 @@ win::UniqueFont FontOf(const LOGFONTW& description) {
   return win::UniqueFont(CreateFontIndirectW(&description));
 }
 
+// The program's icon is its icon resource 1; "MAINICON" is where other
+// programs keep theirs. Loaded at 16 x 16, the size a title bar shows.
+win::UniqueIcon LoadApplicationIcon() {
+  constexpr int kTitleIconSize = 16;
+  HINSTANCE program = GetModuleHandleW(nullptr);
+  for (const wchar_t* name : {static_cast<const wchar_t*>(MAKEINTRESOURCEW(1)), L"MAINICON"}) {
+    if (HANDLE icon = LoadImageW(program, name, IMAGE_ICON, kTitleIconSize, kTitleIconSize,
+                                 LR_DEFAULTCOLOR)) {
+      return win::UniqueIcon(static_cast<HICON>(icon));
+    }
+  }
+  return win::UniqueIcon();
+}
+
 }  // namespace
 
 TvxSkinEngine::TvxSkinEngine(ui::TForm* owner)
@@ -92,6 +106,7 @@ TvxSkinEngine::TvxSkinEngine(ui::TForm* owner)
   metrics_ = ReadSkinMetrics(reader_);
   formBrush_ = SolidBrush(ui::clBtnFace);
   CreateFonts();
+  applicationIcon_ = LoadApplicationIcon();
   BuildSystemMenu();
   hooks_ = InstallWindowHook(*this);
 }
@@ -117,6 +132,10 @@ void TvxSkinEngine::FreeWindow(TvxSkinWindow& window) {
   }
   std::unique_ptr<TvxSkinWindow> going = std::move(*own);
   ownWindows_.erase(own);
+}
+
+COLORREF TvxSkinEngine::TextColor() const {
+  return ScreenColor(reader_.Color(skin::kColorControlFont), GetSysColor(COLOR_BTNTEXT));
 }
 
 void TvxSkinEngine::CreateFonts() {

@@ -87,9 +87,15 @@ class TvxSkinEngine : public base::TComponent {
   const skin::TvxSkinReader& Reader() const { return reader_; }
   const SkinMetrics& Metrics() const { return metrics_; }
   HBRUSH FormBrush() const { return formBrush_.Get(); }
+  // Texts on the skin's own backgrounds: the skin's text colour for
+  // controls, the system's button text where the skin names none.
+  COLORREF TextColor() const;
   HFONT CaptionFont() const { return captionFont_.Get(); }
   HFONT MenuFont() const { return menuFont_.Get(); }
   HFONT BoldMenuFont() const { return boldMenuFont_.Get(); }
+  // The program's icon at the size of a title bar's, for windows that have
+  // none of their own; null when the program has none.
+  HICON ApplicationIcon() const { return applicationIcon_.Get(); }
   const skin::TvxSkinScrollBtnRes& ScrollButtons() const { return scrollButtons_; }
   const skin::TvxSkinProgressBarRes& ProgressBars() const { return progressBars_; }
   const skin::TvxSkinTabRes& Tabs() const { return tabs_; }
@@ -153,6 +159,7 @@ class TvxSkinEngine : public base::TComponent {
   win::UniqueFont captionFont_;
   win::UniqueFont menuFont_;
   win::UniqueFont boldMenuFont_;
+  win::UniqueIcon applicationIcon_;
   ui::TPopupMenu* systemMenu_ = nullptr;
   TvxSkinWindow* systemMenuTarget_ = nullptr;
 

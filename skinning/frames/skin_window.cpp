@@ -103,8 +103,8 @@ bool TvxSkinWindow::IsDialog() const {
   return (originalExStyle_ & WS_EX_DLGMODALFRAME) != 0;
 }
 
-// The window's own icon, else its class's, else the program's, else the
-// system's picture of a program.
+// The window's own icon (set on the window, or on its class), else the
+// program's, else the system's picture of a program.
 HICON TvxSkinWindow::Icon() const {
   for (WPARAM kind : {ICON_SMALL, ICON_BIG}) {
     if (auto icon = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, kind, 0))) {
@@ -116,7 +116,7 @@ HICON TvxSkinWindow::Icon() const {
       return icon;
     }
   }
-  if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")) {
+  if (HICON icon = engine_.ApplicationIcon()) {
     return icon;
   }
   return LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION

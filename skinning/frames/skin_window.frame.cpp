@@ -1,6 +1,7 @@
 // Painting and shaping a skinned window's frame.
 #include <algorithm>
 
+#include "ui/graphics.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/frames/caption_text.h"
 #include "skinning/frames/skin_window.h"
@@ -134,7 +135,12 @@ void TvxSkinWindow::DrawCaptionAndIcon(const TitleBarLayout& layout, const std::
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, active_ ? ui::ColorToRGB(engine_.Metrics().titleFontColor)
                            : GetSysColor(COLOR_INACTIVECAPTION));
-  TextOutW(dc, layout.captionLeft, layout.captionTop, caption.c_str(),
+  // The skin places the caption for the caption font at 96 dots per inch;
+  // a larger one keeps its middle where the skin put that one's.
+  TEXTMETRICW text{};
+  GetTextMetricsW(dc, &text);
+  const int rise = (text.tmHeight - ui::ToDesignPixels(text.tmHeight)) / 2;
+  TextOutW(dc, layout.captionLeft, std::max(layout.captionTop - rise, 0), caption.c_str(),
            static_cast<int>(caption.size()));
   GdiFlush();
 }

@@ -1,5 +1,6 @@
 #include "skinning/frames/skin_window_form.h"
 
+#include "ui/graphics.h"
 #include "skinning/engine/control_painters.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/engine/window_messages.h"
@@ -51,10 +52,13 @@ TvxSkinWindowVCL::~TvxSkinWindowVCL() {
   link_.reset();
 }
 
+// Measured as at 96 dots per inch, as the skin's title is drawn: with
+// large fonts the system's caption and menu bar grow, the skin's title does
+// not, and the difference would show as an empty band under it.
 int TvxSkinWindowVCL::OwnNonClientHeight(const ui::TForm& form) {
   RECT window{};
   GetWindowRect(form.Handle(), &window);
-  const int frame = (window.bottom - window.top) - form.ClientHeight();
+  const int frame = ui::ToDesignPixels((window.bottom - window.top) - form.ClientHeight());
   const int menu = form.Menu() ? kMenuBarAllowance : 0;
   return std::max(frame - menu - 4, kMinOwnNonClientHeight);
 }

@@ -1,5 +1,6 @@
 #include "skinning/frames/skin_window_plain.h"
 
+#include "ui/graphics.h"
 #include "skinning/engine/control_painters.h"
 #include "skinning/engine/painter_kind.h"
 #include "skinning/engine/skin_engine.h"
@@ -37,12 +38,13 @@ TvxSkinWindowWnd::~TvxSkinWindowWnd() {
   link_.reset();
 }
 
+// As at 96 dots per inch, as the skin's title is drawn (see the forms').
 int TvxSkinWindowWnd::OwnNonClientHeight(HWND window) {
   RECT outer{};
   RECT client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
-  return (outer.bottom - outer.top) - client.bottom;
+  return ui::ToDesignPixels((outer.bottom - outer.top) - client.bottom);
 }
 
 CaptionButtonSet TvxSkinWindowWnd::Buttons() const {
@@ -88,6 +90,8 @@ bool TvxSkinWindowWnd::AnswerColor(ui::TMessage& message) {
   }
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   SetBkColor(dc, ui::ColorToRGB(Engine().Metrics().formColor));
+  // On a dark skin the system's black text would not read.
+  SetTextColor(dc, Engine().TextColor());
   message.Result = reinterpret_cast<LRESULT>(Engine().FormBrush());
   return true;
 }

@@ -51,7 +51,7 @@ bool TvxSkinButtonOf<Base>::BeforeMessage(ui::TMessage& message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       this->Repaint();
-      this->handled_ = true;
+      this->MarkHandled();
       return false;
     case WM_KEYDOWN:
       return !IsPressKey(message.WParam);

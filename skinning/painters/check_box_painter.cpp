@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/skin_keys.h"
+#include "ui/graphics.h"
 #include "skinning/engine/skin_engine.h"
 #include "skinning/pictures/check_box_picture.h"
 
@@ -33,7 +34,7 @@ bool TvxSkinCheckBoxOf<Base>::BeforeMessage(ui::TMessage& message) {
         return true;
       }
       // A radio button's double click is only told to the parent.
-      this->handled_ = true;
+      this->MarkHandled();
       SendMessageW(GetParent(this->GetHandle()), WM_COMMAND,
                    MAKEWPARAM(GetDlgCtrlID(this->GetHandle()), BN_DOUBLECLICKED),
                    reinterpret_cast<LPARAM>(this->GetHandle()));
@@ -80,10 +81,12 @@ void TvxSkinCheckBoxOf<Base>::Paint() {
   const int width = std::max(frame.width, kMinBoxSize);
   const int height = std::max(frame.height, kMinBoxSize);
   const image::ColorRef background = this->ControlColor();
-  // The box the control drew of its own, where the system puts it.
-  picture.Canvas().Fill(BoxRect(picture.Width() + (atLeft ? 0 : 1), picture.Height(), kMinBoxSize,
-                                kMinBoxSize, atLeft),
-                        background);
+  // The box the control drew of its own, where the system puts it, as
+  // large as the system draws it: larger with large fonts.
+  const int systemBox = std::max(ui::ToScreenPixels(kMinBoxSize), kMinBoxSize);
+  picture.Canvas().Fill(
+      BoxRect(picture.Width() + (atLeft ? 0 : 1), picture.Height(), systemBox, systemBox, atLeft),
+      background);
   DrawBox(this->Reader(), picture.Canvas(),
           BoxRect(picture.Width(), picture.Height(), width, height, atLeft), radio_, Frame(),
           background);

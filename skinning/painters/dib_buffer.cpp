@@ -70,4 +70,16 @@ win::UniqueBrush SolidBrush(image::ColorRef color) {
   return win::UniqueBrush(CreateSolidBrush(ui::ColorToRGB(color)));
 }
 
+// Colour numbers with 0xFF in the high byte name a system colour.
+COLORREF ScreenColor(image::ColorRef color, COLORREF fallback) {
+  constexpr image::ColorRef kMissingColor = 0xFFFFFFFF;
+  if (image::IsPlainColor(color)) {
+    return color;
+  }
+  if (color != kMissingColor && (color >> 24) == 0xFF && (color & 0xFFFFFF) <= COLOR_MENUBAR) {
+    return GetSysColor(static_cast<int>(color & 0xFF));
+  }
+  return fallback;
+}
+
 }  // namespace skinning

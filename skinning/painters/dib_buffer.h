@@ -57,4 +57,8 @@ class DibBuffer {
 // A solid brush of a colour number; system colours are resolved.
 win::UniqueBrush SolidBrush(image::ColorRef color);
 
+// A skin colour as the system draws it: system colours resolved, a missing
+// colour as `fallback`.
+COLORREF ScreenColor(image::ColorRef color, COLORREF fallback);
+
 }  // namespace skinning

@@ -115,7 +115,7 @@ void TvxSkinBorderWinControl::PaintNonClient(ui::TMessage& message) {
   }
   PaintBorder();
   message.Result = 0;
-  handled_ = true;
+  MarkHandled();
 }
 
 void TvxSkinBorderWinControl::AfterMessage(ui::TMessage& message) {

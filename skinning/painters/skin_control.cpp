@@ -12,22 +12,14 @@ namespace skinning {
 namespace {
 
 constexpr COLORREF kGrayText = 0x808080;
-constexpr image::ColorRef kMissingColor = 0xFFFFFFFF;
-
-// Colour numbers with 0xFF in the high byte name a system colour.
-COLORREF Resolve(image::ColorRef color, COLORREF fallback) {
-  if (image::IsPlainColor(color)) {
-    return color;
-  }
-  if (color != kMissingColor && (color >> 24) == 0xFF && (color & 0xFFFFFF) <= COLOR_MENUBAR) {
-    return GetSysColor(static_cast<int>(color & 0xFF));
-  }
-  return fallback;
-}
 
 }  // namespace
 
 TvxSkinControl::TvxSkinControl(TvxSkinWindow& window) : window_(window) {}
+
+TvxSkinControl::~TvxSkinControl() {
+  dispatch_->painterGone = true;
+}
 
 TvxSkinEngine& TvxSkinControl::Engine() const {
   return window_.Engine();
@@ -54,18 +46,21 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
   }
   // Messages nest (a paint asks the control to draw itself): each has
   // its own frame and handled flag, put back before a failure is handled.
+  // What the control's own handler does may free the painter: from then
+  // on the message touches only what it holds itself.
+  const std::shared_ptr<DispatchState> dispatch = dispatch_;
   MessageFrame frame{saved};
   try {
-    const base::ScopedValue frameScope(frame_, &frame);
-    const base::ScopedValue handledScope(handled_, false);
+    const base::ScopedValue frameScope(dispatch->frame, &frame);
+    const base::ScopedValue handledScope(dispatch->handled, false);
     if (BeforeMessage(message)) {
       CallSaved(message);
     }
-    if (!handled_) {
+    if (!dispatch->painterGone && !dispatch->handled) {
       AfterMessage(message);
     }
   } catch (...) {
-    if (frame.savedRaised) {
+    if (frame.savedRaised || dispatch->painterGone) {
       throw;
     }
     Fail(std::current_exception());
@@ -76,7 +71,7 @@ void TvxSkinControl::Dispatch(ui::TMessage& message, const ui::TWndMethod& saved
 }
 
 void TvxSkinControl::CallSaved(ui::TMessage& message) {
-  MessageFrame& frame = *frame_;
+  MessageFrame& frame = *dispatch_->frame;
   frame.passedOn = true;
   try {
     frame.saved(message);
@@ -188,7 +183,7 @@ void TvxSkinControl::PaintInPaintMessage(ui::TMessage& message) {
   const base::ScopedValue painting(paintDc_, paint.Get());
   Paint();
   message.Result = 0;
-  handled_ = true;
+  MarkHandled();
 }
 
 bool TvxSkinControl::DrawsAtOnce(UINT message) {
@@ -216,7 +211,7 @@ bool TvxSkinControl::TakePaintMessages(ui::TMessage& message) {
   }
   if (message.Msg == WM_ERASEBKGND) {
     message.Result = 1;
-    handled_ = true;
+    MarkHandled();
     return true;
   }
   return false;
@@ -238,7 +233,7 @@ HFONT TvxSkinControl::ControlFont() const {
 }
 
 COLORREF TvxSkinControl::SkinColor(int index, COLORREF fallback) const {
-  return Resolve(Reader().Color(index), fallback);
+  return ScreenColor(Reader().Color(index), fallback);
 }
 
 DibBuffer& TvxSkinControl::StartPicture() {

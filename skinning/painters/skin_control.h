@@ -33,7 +33,7 @@ class TvxSkinWindow;
 class TvxSkinControl {
  public:
   explicit TvxSkinControl(TvxSkinWindow& window);
-  virtual ~TvxSkinControl() = default;
+  virtual ~TvxSkinControl();
   TvxSkinControl(const TvxSkinControl&) = delete;
   TvxSkinControl& operator=(const TvxSkinControl&) = delete;
 
@@ -42,7 +42,7 @@ class TvxSkinControl {
 
   // Before the control's handler; false keeps the message from it.
   virtual bool BeforeMessage(ui::TMessage& message);
-  // After the control's handler, unless a step before set handled_.
+  // After the control's handler, unless a step before called MarkHandled.
   virtual void AfterMessage(ui::TMessage& message);
   virtual void Paint() {}
   virtual void MouseEnter() {}
@@ -107,6 +107,8 @@ class TvxSkinControl {
   // Passes a message to the control's own handler; only while a message
   // goes through the painter.
   void CallSaved(ui::TMessage& message);
+  // The message is done with: no after-message step for it.
+  void MarkHandled() { dispatch_->handled = true; }
 
   const skin::TvxSkinReader& Reader() const;
   // A skin colour as the system draws it: system colours resolved, a
@@ -124,7 +126,6 @@ class TvxSkinControl {
   // while pressed.
   void DrawCaption(const std::wstring& text, RECT rect, COLORREF color);
 
-  bool handled_ = false;
   uint8_t state_ = 0;
   DibBuffer picture_;
 
@@ -136,6 +137,15 @@ class TvxSkinControl {
     bool passedOn = false;
     bool savedRaised = false;
   };
+  // What a message on its way through the painter keeps of it. A message
+  // may free the painter (a click that frees the form), so each message
+  // holds this with the painter, and learns from it that the painter is
+  // gone.
+  struct DispatchState {
+    MessageFrame* frame = nullptr;
+    bool handled = false;
+    bool painterGone = false;
+  };
 
   void NoteMouseMove();
   void PaintInPaintMessage(ui::TMessage& message);
@@ -143,7 +153,7 @@ class TvxSkinControl {
   void Fail(std::exception_ptr error);
 
   TvxSkinWindow& window_;
-  MessageFrame* frame_ = nullptr;
+  std::shared_ptr<DispatchState> dispatch_ = std::make_shared<DispatchState>();
   bool failed_ = false;
   // The paint's own device context while the control answers WM_PAINT.
   HDC paintDc_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "skin/skin_keys.h"
@@ -36,6 +37,20 @@ std::vector<ToolButton> ButtonsOf(HWND bar) {
 
 bool IsSeparator(const TBBUTTON& button) {
   return (button.fsStyle & BTNS_SEP) != 0;
+}
+
+// A button's text, however long: a tool bar of someone else's dialog may
+// hold any caption.
+std::wstring ButtonText(HWND bar, int command) {
+  const LRESULT length = SendMessageW(bar, TB_GETBUTTONTEXTW, command, 0);
+  if (length <= 0) {
+    return {};
+  }
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(bar, TB_GETBUTTONTEXTW, command, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
+  return text;
 }
 
 }  // namespace
@@ -92,9 +107,8 @@ void TvxSkinToolBarOf<Base>::Paint() {
     OffsetRect(&r, shift, shift);
     HIMAGELIST shown = !enabled && grayed ? grayed : images;
     const int image = LOWORD(button.iBitmap);
-    wchar_t text[128] = {};
-    SendMessageW(bar, TB_GETBUTTONTEXTW, button.idCommand, reinterpret_cast<LPARAM>(text));
-    const bool hasText = text[0] != 0;
+    const std::wstring text = ButtonText(bar, button.idCommand);
+    const bool hasText = !text.empty();
     if (shown && button.iBitmap >= 0 && image < ImageList_GetImageCount(shown)) {
       const int x = list && hasText ? r.left + 3 : (r.left + r.right - imageWidth) / 2;
       const int y = list || !hasText ? (r.top + r.bottom - imageHeight) / 2 : r.top + 3;
@@ -106,8 +120,9 @@ void TvxSkinToolBarOf<Base>::Paint() {
       }
     }
     if (hasText) {
-      SetTextColor(dc, enabled ? GetSysColor(COLOR_BTNTEXT) : kGrayText);
-      DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | (list ? DT_LEFT : DT_CENTER));
+      SetTextColor(dc, enabled ? this->Engine().TextColor() : kGrayText);
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                DT_SINGLELINE | DT_VCENTER | (list ? DT_LEFT : DT_CENTER));
     }
   }
   GdiFlush();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "skinning/engine/window_messages.h"
+#include "skinning/painters/dib_buffer.h"
 #include "tests/skinning/skinned_form_fixture.h"
 #include "tests/support/window_driver.h"
 
@@ -220,6 +221,53 @@ TEST_F(FrameTest, WithoutAMaximizeButtonADoubleClickLeavesTheWindowAlone) {
   Send(WM_NCLBUTTONDBLCLK, HTCAPTION, CaptionPoint());
   Pump(200);
   EXPECT_FALSE(IsZoomed(Window()));
+}
+
+// The icon as the title bar shows it: 16 x 16 on the title's left end.
+std::vector<image::ColorRef> IconOnTitle(HICON icon) {
+  skinning::DibBuffer picture;
+  picture.Resize(16, 16);
+  picture.Canvas().Fill({0, 0, 16, 16}, kTitleLeftColor);
+  DrawIconEx(picture.Dc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  std::vector<image::ColorRef> pixels;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      pixels.push_back(picture.Pixel(x, y));
+    }
+  }
+  return pixels;
+}
+
+// The test program carries the program's icon as its icon resource 1, as
+// the program does; neither the form nor a window of a class without an
+// icon has one of its own.
+TEST_F(FrameTest, TitleBarsOfWindowsWithoutAnIconShowTheProgramsIcon) {
+  HWND plain =
+      CreateWindowExW(0, L"STATIC", L"Plain", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
+                      450, 100, 200, 120, nullptr, nullptr, nullptr, nullptr);
+  Engine().AttachWindow(plain, skinning::TvxWindowKind::kDialog);
+  LoadTestSkin("plain.ssk");
+  const win::UniqueIcon program(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0)));
+  ASSERT_TRUE(program);
+  const std::vector<image::ColorRef> expected = IconOnTitle(program.Get());
+  ASSERT_NE(IconOnTitle(LoadIconW(nullptr, MAKEINTRESOURCEW(32512))), expected);
+  for (HWND window : {form->Handle(), plain}) {
+    skinning::TvxSkinWindow& skinned = *Engine().FindSkinWindow(window);
+    ASSERT_TRUE(skinned.FrameOn());
+    skinned.PaintFrame();
+    const image::Rect icon = skinned.TitleLayout().icon;
+    ASSERT_EQ(16, icon.Width());
+    std::vector<image::ColorRef> shown;
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        shown.push_back(skinned.FrameBuffer().Pixel(icon.left + x, icon.top + y));
+      }
+    }
+    EXPECT_EQ(expected, shown) << (window == plain ? "plain window" : "form");
+  }
+  DestroyWindow(plain);
 }
 
 std::vector<RECT> RegionRects(HWND window) {

@@ -34,33 +34,6 @@ class TestScrollBar : public ui::TControl {
       : ui::TControl(parent, ui::TWindowClass{L"SCROLLBAR", SBS_VERT}, bounds, "") {}
 };
 
-// Wine puts what windows draw on the screen when the thread waits for
-// messages; it need not handle any.
-void ShowOnScreen() {
-  MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, 0);
-}
-
-// The whole window, its children's pixels included: not clipped by the
-// window's styles, as a window DC is.
-class UnclippedWindowDC : public win::BorrowedDC {
- public:
-  explicit UnclippedWindowDC(HWND window)
-      : BorrowedDC(window, GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE)) {}
-};
-
-// What a window of the test form shows at a point of the screen, with the
-// windows over it: read from the form's picture, which Wine puts on the
-// screen, and not from the screen itself, where the windows of tests
-// running at the same time may lie over the form.
-COLORREF ShownPixel(HWND window, POINT screenPoint) {
-  ShowOnScreen();
-  HWND top = GetAncestor(window, GA_ROOT);
-  RECT bounds{};
-  GetWindowRect(top, &bounds);
-  const UnclippedWindowDC dc(top);
-  return GetPixel(dc.Get(), screenPoint.x - bounds.left, screenPoint.y - bounds.top);
-}
-
 // Of the window's client area.
 COLORREF ScreenPixel(HWND window, int x, int y) {
   POINT at{x, y};
@@ -73,10 +46,6 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   ShowOnScreen();
   const win::WindowDC dc(window);
   return GetPixel(dc.Get(), x, y);
-}
-
-void PaintNow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 // The test form with a control of each kind the program's windows use,
@@ -608,6 +577,39 @@ TEST_F(PainterTest, EditGetsTheBorderInThePlaceOfTheSunkenEdge) {
   EXPECT_EQ(kControlBorderColor, WindowPixel(window, right, 10));
   EXPECT_EQ(0xFFFFFFu, WindowPixel(window, 1, 1));
   EXPECT_EQ(0xFFFFFFu, WindowPixel(window, right - 1, 10));
+}
+
+// A tool bar of someone else's dialog may hold any caption; its text is
+// drawn in the skin's text colour, as everything on the skin's backgrounds.
+TEST_F(PainterTest, ToolBarOfADialogDrawsALongButtonTextInTheSkinsTextColour) {
+  HWND bar = CreateWindowExW(
+      0, TOOLBARCLASSNAMEW, L"",
+      WS_CHILD | WS_VISIBLE | TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER, 10, 120,
+      280, 24, form->Handle(), nullptr, nullptr, nullptr);
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  const std::wstring caption = L"Long " + std::wstring(5000, L'x');
+  TBBUTTON button{};
+  button.iBitmap = I_IMAGENONE;
+  button.idCommand = 7;
+  button.fsState = TBSTATE_ENABLED;
+  button.fsStyle = BTNS_BUTTON | BTNS_SHOWTEXT;
+  button.iString = reinterpret_cast<INT_PTR>(caption.c_str());
+  SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+  ASSERT_EQ(static_cast<LRESULT>(caption.size()), SendMessageW(bar, TB_GETBUTTONTEXTW, 7, 0));
+  std::unique_ptr<skinning::TvxSkinControl> painter =
+      skinning::MakeWindowPainter(Skinned(), bar, skinning::PainterKind::kWndToolBar);
+  PaintNow(bar);
+  const skinning::DibBuffer& picture = painter->Picture();
+  ASSERT_GT(picture.Width(), 0);
+  int textPixels = 0;
+  for (int x = 0; x < picture.Width(); ++x) {
+    for (int y = 0; y < picture.Height(); ++y) {
+      textPixels += picture.Pixel(x, y) == kControlFontColor;
+    }
+  }
+  EXPECT_GT(textPixels, 20);
+  painter.reset();
+  DestroyWindow(bar);
 }
 
 TEST_F(PainterTest, MessageBoxButtonsArePaintedByTheSkin) {

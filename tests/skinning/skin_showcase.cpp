@@ -1,5 +1,5 @@
 // Not a test: shows the program's windows in a skin for screenshots.
-//   skin_showcase SKIN_FILE main|busy|overwrite|message|batchadd|directory READY_FILE
+//   skin_showcase SKIN_FILE main|busy|overwrite|message|open|batchadd|directory READY_FILE
 //                 [LANGUAGE_FILE]
 // Once the window to show is up, it writes READY_FILE ("ready" and the
 // main window's left, top, width and height on the screen) and runs until
@@ -7,8 +7,8 @@
 // conversion: the controls disabled, the stop text on Convert, the
 // progress bar part-filled and the status line of the file being
 // converted. Under Xvfb, the part of a window that lies over another one shows
-// black in a screenshot, so the prompt and the message box are moved
-// beside the main window.
+// black in a screenshot, so the prompt, the message box and the open dialog
+// are moved beside the main window.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,7 +40,7 @@ void PlaceBeside(HWND window, HWND beside) {
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::fprintf(stderr,
-                 "usage: skin_showcase SKIN_FILE main|busy|overwrite|message|batchadd|directory "
+                 "usage: skin_showcase SKIN_FILE main|busy|overwrite|message|open|batchadd|directory "
                  "READY_FILE [LANGUAGE_FILE]\n");
     return 2;
   }
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         shown = directoryForm->Modal() ? directoryForm->Handle() : nullptr;
       } else if (what == "batchadd") {
         shown = batchAddForm->Visible() ? batchAddForm->Handle() : nullptr;
-      } else if (what == "message") {
+      } else if (what == "message" || what == "open") {
         shown = test_support::FindThreadWindow(L"#32770");
       }
       if (!shown) {
@@ -102,6 +102,9 @@ int main(int argc, char** argv) {
       batchAddForm->Show();
     } else if (what == "message") {
       ui::ShowMessageBox(mainForm.get(), "Open the output folder?", MB_YESNO | MB_ICONQUESTION);
+    } else if (what == "open") {
+      ui::TOpenDialog dialog(mainForm.get());
+      dialog.Execute(mainForm->Handle());
     }
     return application.Run();
   } catch (...) {

@@ -101,4 +101,21 @@ void Pump(DWORD milliseconds) {
   test_support::PumpUntil([] { return false; }, milliseconds);
 }
 
+void PaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+void ShowOnScreen() {
+  MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, 0);
+}
+
+COLORREF ShownPixel(HWND window, POINT screenPoint) {
+  ShowOnScreen();
+  HWND top = GetAncestor(window, GA_ROOT);
+  RECT bounds{};
+  GetWindowRect(top, &bounds);
+  const UnclippedWindowDC dc(top);
+  return GetPixel(dc.Get(), screenPoint.x - bounds.left, screenPoint.y - bounds.top);
+}
+
 }  // namespace skinning_test

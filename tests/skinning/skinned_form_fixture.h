@@ -15,6 +15,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/std_controls.h"
+#include "win/gdi.h"
 
 namespace skinning_test {
 
@@ -77,5 +78,26 @@ POINT ClientOrigin(HWND window);
 LPARAM ScreenPoint(HWND window, int x, int y);
 // Dispatches messages for a while.
 void Pump(DWORD milliseconds);
+
+// Paints the window, its frame included, now.
+void PaintNow(HWND window);
+
+// Wine puts what windows draw on the screen when the thread waits for
+// messages; it need not handle any.
+void ShowOnScreen();
+
+// The whole window, its children's pixels included: not clipped by the
+// window's styles, as a window DC is.
+class UnclippedWindowDC : public win::BorrowedDC {
+ public:
+  explicit UnclippedWindowDC(HWND window)
+      : BorrowedDC(window, GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE)) {}
+};
+
+// What a window shows at a point of the screen, with the windows over it:
+// read from the picture of its top-level window, which Wine puts on the
+// screen, and not from the screen itself, where the windows of tests
+// running at the same time may lie over it.
+COLORREF ShownPixel(HWND window, POINT screenPoint);
 
 }  // namespace skinning_test
