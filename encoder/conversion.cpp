@@ -17,6 +17,8 @@
 #include "encoder/ffmpeg_log.h"
 #include "encoder/ffmpeg_plan.h"
 #include "encoder/ffmpeg_process.h"
+#include "encoder/ffmpeg_tuning.h"
+#include "encoder/input_file.h"
 #include "encoder/leftover_files.h"
 #include "encoder/line_splitter.h"
 #include "encoder/progress_report.h"
@@ -161,8 +163,9 @@ ExitCode Stopped(const EncoderRequest& request) {
 
 ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   const std::string ffmpegInput = FfmpegInput(request.inputPath);
-  const FfmpegPlan plan =
-      PlanConversion(request, ffmpegInput, TemporaryOutput::PathFor(request.outputPath));
+  const std::string ffmpegOutput = TemporaryOutput::PathFor(request.outputPath);
+  const FfmpegTuning tuning = ChooseTuning(ReadInputVideoOf(ffmpegInput), request);
+  const FfmpegPlan plan = PlanConversion(request, ffmpegInput, ffmpegOutput, tuning);
   for (const std::string& note : plan.notes) {
     WriteError("libm9s: note: " + note + "\n");
   }
@@ -175,7 +178,16 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   if (stop.Requested()) {
     return Stopped(request);
   }
-  const FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
+  FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
+  if (!result.stopped && result.exitCode != 0 && !tuning.Empty()) {
+    // The options chosen for the input may be what failed; the plain
+    // command decides.
+    WriteError("libm9s: note: FFmpeg failed with the options chosen for this input" +
+               (result.lastError.empty() ? std::string() : " (" + result.lastError + ")") +
+               "; converting it again with the plain command\n");
+    result = RunFfmpeg(ffmpegPath, PlanConversion(request, ffmpegInput, ffmpegOutput),
+                       request.outputPath, stop);
+  }
   // FFmpeg ends with 0 after a stop too, having closed a shortened file.
   if (result.stopped) {
     return Stopped(request);

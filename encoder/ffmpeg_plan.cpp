@@ -64,7 +64,8 @@ std::string ChannelsText(int channels) {
   return std::to_string(channels) + " channels";
 }
 
-void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
+void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tuning,
+               FfmpegPlan& plan) {
   const std::string rate = ExactFrameRate(request.frameRate);
   // The bitrate alone is only a goal, which the H.263 encoder overshoots by
   // half on busy pictures. Phones and message limits rely on the figure, so
@@ -75,6 +76,7 @@ void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
   if (!request.frameSize.empty()) {
     plan.arguments.insert(plan.arguments.end(), {"-s", request.frameSize});
   }
+  plan.arguments.insert(plan.arguments.end(), tuning.begin(), tuning.end());
 
   const size_t slash = rate.find('/');
   const double rateValue = slash == std::string::npos
@@ -88,7 +90,8 @@ void PlanVideo(const EncoderRequest& request, FfmpegPlan& plan) {
       std::to_string(request.videoBitrate) + " kb/s, " + DecimalRate(rateValue) + " fps(r)";
 }
 
-void PlanAudio(const EncoderRequest& request, FfmpegPlan& plan) {
+void PlanAudio(const EncoderRequest& request, const std::vector<std::string>& aacTuning,
+               FfmpegPlan& plan) {
   const std::string layout =
       std::to_string(request.sampleRate) + " Hz, " + ChannelsText(request.channels);
   const bool narrowBand = request.sampleRate == 8000 && request.channels == 1;
@@ -109,6 +112,7 @@ void PlanAudio(const EncoderRequest& request, FfmpegPlan& plan) {
     }
     plan.arguments.insert(plan.arguments.end(),
                           {"-c:a", "aac", "-b:a", std::to_string(bitrate) + "k"});
+    plan.arguments.insert(plan.arguments.end(), aacTuning.begin(), aacTuning.end());
     plan.audioDescription = "aac (LC), " + layout + ", " + std::to_string(bitrate) + " kb/s";
   }
   plan.arguments.insert(plan.arguments.end(), {"-ar", std::to_string(request.sampleRate), "-ac",
@@ -132,16 +136,17 @@ std::string ExactFrameRate(const std::string& frameRate) {
 }
 
 FfmpegPlan PlanConversion(const EncoderRequest& request, const std::string& ffmpegInput,
-                          const std::string& ffmpegOutput) {
+                          const std::string& ffmpegOutput, const FfmpegTuning& tuning) {
   CheckFormatAndSize(request);
   FfmpegPlan plan;
   // "level" tags every log line with its severity, which is how warnings
   // and errors are told from the rest; -progress gives machine-readable
   // progress on standard output.
-  plan.arguments = {"-hide_banner", "-nostats", "-loglevel", "level+info", "-progress",
-                    "pipe:1",       "-i",       ffmpegInput, "-sn",        "-dn"};
-  PlanVideo(request, plan);
-  PlanAudio(request, plan);
+  plan.arguments = {"-hide_banner", "-nostats", "-loglevel", "level+info", "-progress", "pipe:1"};
+  plan.arguments.insert(plan.arguments.end(), tuning.decoding.begin(), tuning.decoding.end());
+  plan.arguments.insert(plan.arguments.end(), {"-i", ffmpegInput, "-sn", "-dn"});
+  PlanVideo(request, tuning.video, plan);
+  PlanAudio(request, tuning.aac, plan);
   plan.arguments.insert(plan.arguments.end(), {"-f", "3gp", "-y", ffmpegOutput});
   return plan;
 }

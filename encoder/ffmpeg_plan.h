@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "encoder/command_arguments.h"
+#include "encoder/ffmpeg_tuning.h"
 
 namespace encoder {
 
@@ -25,8 +26,9 @@ int MaxAacBitrate(int sampleRate, int channels);
 std::string ExactFrameRate(const std::string& frameRate);
 
 // Throws CommandLineError for a format or frame size H.263 in 3GP cannot
-// take. FFmpeg reads ffmpegInput and writes ffmpegOutput.
+// take. FFmpeg reads ffmpegInput and writes ffmpegOutput; without tuning,
+// with the plain command.
 FfmpegPlan PlanConversion(const EncoderRequest& request, const std::string& ffmpegInput,
-                          const std::string& ffmpegOutput);
+                          const std::string& ffmpegOutput, const FfmpegTuning& tuning = {});
 
 }  // namespace encoder

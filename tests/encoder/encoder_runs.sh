@@ -22,11 +22,14 @@ run_line() {
   status=$?
 }
 
-encode() {  # encode <options> <input> <output>
+encode() {  # encode <options> <input> <output>; keeps the video bitrate asked for
+  video_kbps=$(sed -nE 's/(^|.* )-b ([0-9]+).*/\2/p' <<<"$1")
   run_line "$(windows_path "$bin")\\libm9s -i $(windows_path "$2")  $1 -y $(windows_path "$3")"
 }
 
-said() { tr '\r' '\n' <"$work/stderr" | grep -qE -- "$1"; }
+# Without -q: grep would stop at the first match and tr, its pipe closed,
+# fail the pipeline under pipefail on a long standard error.
+said() { tr '\r' '\n' <"$work/stderr" | grep -E -- "$1" >/dev/null; }
 
 probe() {  # probe <file> <stream> <entries>
   ffprobe -v error -select_streams "$2" -show_entries "$3" -of csv=p=0 "$1"
@@ -44,8 +47,19 @@ duration_text() {
     printf "%02d:%02d:%02d\\.%d", t / 36000, t / 600 % 60, t / 10 % 60, t % 10 }'
 }
 
+# Whether every picture of the file's video is baseline H.263: FFmpeg's
+# decoder, asked to debug pictures, names the H.263+ annexes a picture uses
+# (AP, UMV, AIC, LOOP and the like) between "rnd:" and the frame rate.
+baseline_h263() {
+  local pictures
+  pictures=$(ffprobe -v info -debug pict -select_streams v:0 -show_entries frame=pict_type \
+    -of csv=p=0 "$1" 2>&1 >/dev/null | grep ' qp:')
+  [[ -n $pictures ]] && ! grep -qvE 'rnd:[01] [0-9]+/[0-9]+$' <<<"$pictures"
+}
+
 # check_conversion <name> <input> <output> <video> <audio> <rate> [<seconds>]:
-# the output is 3GP with the given streams (an empty <audio> for none),
+# the output is 3GP with the given streams (an empty <audio> for none), its
+# video baseline H.263 at the bitrate asked for (on ten seconds or more),
 # lasts as long as the input (or <seconds>), and the encoder said the
 # input's duration, the frame rate and the frame count, the texts the
 # converter reads.
@@ -54,10 +68,21 @@ check_conversion() {
   [[ $status -eq 0 ]] || { fail "$name: exit code $status"; return; }
   [[ $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate) == "$4" ]] ||
     fail "$name: video is $(probe "$output" v:0 stream=codec_name,width,height,r_frame_rate), not $4"
+  baseline_h263 "$output" || fail "$name: the video is not baseline H.263"
   [[ $(probe "$output" a:0 stream=codec_name,sample_rate,channels) == "$5" ]] ||
     fail "$name: audio is \"$(probe "$output" a:0 stream=codec_name,sample_rate,channels)\", not \"$5\""
   [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||
     fail "$name: not a 3GP file"
+  # Phones and message limits rely on the video bitrate: its average stays
+  # within a tenth of the one asked for. The rate control's buffer of one
+  # second lets a clip of n seconds go over by 1/n, so clips shorter than
+  # ten seconds are not held to it.
+  local bitrate
+  bitrate=$(probe "$output" v:0 stream=bit_rate)
+  if awk -v s="$length" 'BEGIN { exit !(s >= 10) }' &&
+    ((bitrate < video_kbps * 900 || bitrate > video_kbps * 1100)); then
+    fail "$name: video at $bitrate bit/s, not $video_kbps kbit/s"
+  fi
   local out_length
   out_length=$(duration "$output")
   awk -v a="$length" -v b="$out_length" 'BEGIN { d = a - b; exit !(d < 0.3 && d > -0.3) }' ||

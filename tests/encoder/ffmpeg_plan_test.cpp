@@ -44,6 +44,18 @@ TEST(FfmpegPlan, DefaultRequestGivesH263AndAac) {
   EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 32 kb/s");
 }
 
+TEST(FfmpegPlan, TuningGoesBeforeTheInputAndAfterTheVideoSize) {
+  const FfmpegTuning tuning{{"-lowres:v", "1"}, {"-g", "75"}};
+  const std::vector<std::string> arguments =
+      PlanConversion(DefaultRequest(), "in.avi", "out", tuning).arguments;
+  const auto at = [&](const char* word) {
+    return std::find(arguments.begin(), arguments.end(), word) - arguments.begin();
+  };
+  EXPECT_EQ(at("-lowres:v") + 2, at("-i"));
+  EXPECT_EQ(at("-s") + 2, at("-g"));
+  EXPECT_EQ(at("-g") + 2, at("-c:a"));
+}
+
 TEST(FfmpegPlan, FrameRatesBecomeExactRates) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"14.98", "fps=15000/1001", "14.985 fps(r)"},
@@ -83,8 +95,13 @@ TEST(FfmpegPlan, AudioCodecFollowsTheRequestedBitrate) {
     request.audioBitrate = c.bitrate;
     request.sampleRate = c.sampleRate;
     request.channels = c.channels;
-    const FfmpegPlan plan = PlanConversion(request, "in", "out");
+    // The AAC encoder's options go with AAC only: AMR-NB has none of them.
+    FfmpegTuning tuning;
+    tuning.aac = {"-aac_coder", "fast"};
+    const FfmpegPlan plan = PlanConversion(request, "in", "out", tuning);
     EXPECT_EQ(ValueOf(plan, "-c:a"), c.codec) << c.bitrate;
+    EXPECT_EQ(ValueOf(plan, "-aac_coder"), std::string(c.codec) == "aac" ? "fast" : "")
+        << c.bitrate;
     EXPECT_EQ(ValueOf(plan, "-b:a"), c.codedBitrate) << c.bitrate;
     EXPECT_EQ(ValueOf(plan, "-ar"), std::to_string(c.sampleRate));
     EXPECT_EQ(ValueOf(plan, "-ac"), std::to_string(c.channels));

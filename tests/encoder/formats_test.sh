@@ -38,6 +38,8 @@ while IFS='|' read -r name file options audio; do
   fi
   encode "$defaults" "$input" "$work/out.3gp"
   check_conversion "$name" "$input" "$work/out.3gp" h263,176,144,15000/1001 "$audio" 14.985 2
+  # The options chosen for the input held: no second, plain run.
+  said "with the plain command" && fail "$name: converted only by the plain command"
   rm -f "$work/out.3gp"
 done <<LIST
 H.264 and AAC, as phones write|phone.mp4|-c:v libx264 -preset ultrafast -c:a aac|aac,8000,1
@@ -94,6 +96,20 @@ compress_swf "$work/samples/movie.swf" "$work/samples/compressed.swf"
 encode "$defaults" "$work/samples/compressed.swf" "$work/compressed.3gp"
 check_conversion "compressed Flash movie" "$work/samples/compressed.swf" "$work/compressed.3gp" \
   h263,176,144,15000/1001 aac,8000,1 14.985 2
+
+# Lossless Motion JPEG, as capture cards write it, refuses decoding at
+# reduced size, which a 640x480 picture gets for 176x144: FFmpeg fails at
+# the first frame, and the encoder converts the file again with the plain
+# command. (Debian's FFmpeg tags it LJPG, which no decoder takes; cards
+# tag it MJPG.)
+ffmpeg -v error -y -f lavfi -i testsrc2=size=640x480:rate=25 -f lavfi -i sine=sample_rate=48000 \
+  -t 2 -pix_fmt yuvj420p -c:v ljpeg -c:a pcm_s16le "$work/samples/ljpg.avi" </dev/null
+perl -0777 -pe 's/LJPG/MJPG/g' <"$work/samples/ljpg.avi" >"$work/samples/lossless.avi"
+encode "$defaults" "$work/samples/lossless.avi" "$work/lossless.3gp"
+check_conversion "lossless Motion JPEG" "$work/samples/lossless.avi" "$work/lossless.3gp" \
+  h263,176,144,15000/1001 aac,8000,1 14.985 2
+said "^libm9s: note: FFmpeg failed with the options chosen for this input \(lowres is not possible with lossless jpeg\); converting it again with the plain command" ||
+  fail "lossless Motion JPEG: no note of the plain command"
 
 # A 3GP as phones write it: H.263 with AMR-NB, as the encoder writes at
 # 12 kbit/s, converted once more.
