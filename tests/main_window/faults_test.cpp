@@ -14,11 +14,8 @@
 //   VEXMOOR_FAULT_DRIVE    the small drive's root ("S:\"), empty without one
 //   VEXMOOR_FAULT_REQUEST  the file through which the script is asked to
 //                          remount that drive read-only or writable
-#include <shlobj.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -30,9 +27,12 @@
 namespace main_window_test {
 namespace {
 
+// From the process's environment as the system keeps it, which the C
+// runtime's copy does not follow.
 std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
+  char value[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
+  return length < MAX_PATH ? std::string(value, length) : "";
 }
 
 // Asks faults_test.sh to remount the small drive: a Windows program
@@ -47,14 +47,12 @@ void SetSmallDriveWritable(bool writable) {
   ASSERT_FALSE(FileExists(request)) << "the small drive was not remounted";
 }
 
-// The FFmpeg copies libm9s.exe unpacked for this user.
+// The FFmpeg copies libm9s.exe unpacked: under the local application data
+// folder, which each test sets to one of its own, so that no other test's
+// encoder meets a copy this one damages.
 std::vector<std::string> UnpackedFfmpegCopies() {
-  wchar_t appData[MAX_PATH];
   std::vector<std::string> copies;
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, appData))) {
-    return copies;
-  }
-  const std::wstring base = std::wstring(appData) + L"\\libm9s\\";
+  const std::wstring base = win::Utf8ToWide(Environment("LOCALAPPDATA")) + L"\\libm9s\\";
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW((base + L"ffmpeg-*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) {
@@ -105,6 +103,8 @@ class FaultsTest : public MainWindowTest, public testing::WithParamInterface<Fau
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
+    CreateDirectoryA((folders.Path() + "appdata").c_str(), nullptr);
+    SetEnvironmentVariableA("LOCALAPPDATA", (folders.Path() + "appdata").c_str());
     CreateWindows(Environment("VEXMOOR_FAULT_ENCODER"));
   }
 
