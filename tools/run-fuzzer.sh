@@ -16,7 +16,7 @@ TIMEFORMAT="%U %S"
 status=${PIPESTATUS[0]}
 read -r user system <"$work/times"
 units=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/last-run.log")
-found=$(grep -ho 'Test unit written to .*' "$work/last-run.log" || true)
+found=$(grep -o 'Test unit written to .*/\(crash\|timeout\|oom\|leak\)-.*' "$work/last-run.log" | tr '\n' ' ' || true)
 line="$started $(basename "$fuzzer"): ${seconds} s asked, ${user} s user + ${system} s system processor time, ${units:-?} inputs, exit ${status}${found:+, $found}"
 echo "$line"
 echo "$line" >>"$work/runs.log"
