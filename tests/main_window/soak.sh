@@ -7,7 +7,7 @@
 # slopes; fails when a count grows.
 # Usage: soak.sh <main_window_soak.exe> <bin folder> <work folder> [short|long]
 set -uo pipefail
-program=$1 bin=$2 work=$(realpath -m "$3") length=${4:-short}
+program=$1 bin=$(realpath "$2") work=$(realpath -m "$3") length=${4:-short}
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/env.sh"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
