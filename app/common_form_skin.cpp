@@ -4,7 +4,6 @@
 #include "app/main_form.h"
 #include "settings/skin_files.h"
 #include "ui/application.h"
-#include "win/code_page.h"
 
 namespace app {
 
@@ -12,10 +11,9 @@ void TfrmCommon::ApplySkin(int index) const {
   SetSkinPath(AppPath + settings::SkinFilePath(index));
 }
 
-// The engine opens files by their names in the system's code page.
 void TfrmCommon::SetSkinPath(const std::string& path) const {
   if (auto* mainForm = dynamic_cast<TfrmMain*>(ui::Application().MainForm())) {
-    mainForm->vxSkinEngine->SetSkinFile(win::Utf8ToAnsi(path));
+    mainForm->vxSkinEngine->SetSkinFile(path);
   }
 }
 

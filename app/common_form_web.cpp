@@ -27,8 +27,30 @@ void TfrmCommon::OpenUrl(const std::string& target) const {
   ShellExecuteExW(&request);
 }
 
+namespace {
+
+// The help viewer opens only a file whose name the system's code page
+// holds (Wine's viewer, as HTML Help always did). A help file in a folder
+// named outside it is handed over by its short name, which is ASCII where
+// the volume keeps short names.
+std::string HelpViewerPath(const std::string& path) {
+  if (win::AnsiToUtf8(win::Utf8ToAnsi(path)) == path) {
+    return path;
+  }
+  const std::wstring wide = win::Utf8ToWide(path);
+  std::wstring shortPath(GetShortPathNameW(wide.c_str(), nullptr, 0), L'\0');
+  if (shortPath.empty()) {
+    return path;
+  }
+  shortPath.resize(
+      GetShortPathNameW(wide.c_str(), &shortPath[0], static_cast<DWORD>(shortPath.size())));
+  return win::WideToUtf8(shortPath);
+}
+
+}  // namespace
+
 void TfrmCommon::OpenHelp() const {
-  OpenUrl(HelpFile);
+  OpenUrl(HelpViewerPath(HelpFile));
 }
 
 void TfrmCommon::OpenHomePage() const {

@@ -5,6 +5,7 @@
 #include "base/ascii_case.h"
 #include "settings/ini_file.h"
 #include "settings/language_keys.h"
+#include "settings/language_set.h"
 #include "ui/action.h"
 #include "ui/application.h"
 #include "ui/list_view.h"
@@ -72,7 +73,7 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
 }  // namespace
 
 void ApplyLanguageFile(const std::string& fileName, const LanguageTargets& targets) {
-  const settings::IniFile file(fileName);
+  const settings::IniFile file(fileName, settings::LanguageFileCodePage(fileName));
   for (const settings::LanguageKey& key : settings::LanguageKeys()) {
     if (const std::optional<std::string> text = file.ReadValue(key.section, key.key)) {
       Apply(key, *text, targets);

@@ -17,9 +17,10 @@ struct LanguageTargets {
 };
 
 // Applies the language file to the application title and the windows, key
-// by key in the order of the language table. A key the file lacks leaves
-// its target as it was; a key of a window that the program does not have
-// is passed over.
+// by key in the order of the language table. The file is read once, in
+// its own code page (936 for the Chinese one), whatever the system's. A
+// key the file lacks leaves its target as it was; a key of a window that
+// the program does not have is passed over.
 void ApplyLanguageFile(const std::string& fileName, const LanguageTargets& targets);
 
 }  // namespace app

@@ -1,5 +1,5 @@
 // Files dropped on the main window from the shell join the job list.
-#include <vector>
+#include <string>
 
 #include "app/job_list_batch.h"
 #include "app/main_form.h"
@@ -10,8 +10,17 @@ namespace app {
 
 namespace {
 
-// The shell's ANSI names are read into a buffer of this many bytes.
-constexpr UINT kDropNameBufferSize = 255;
+// The longest name taken, in characters; a longer one is passed over
+// rather than cut to a path that names something else.
+constexpr UINT kLongestDroppedName = 254;
+
+// The name at `index`, by its wide form, so a name outside the system's
+// code page keeps its characters.
+std::string DroppedName(HDROP drop, UINT index) {
+  std::wstring name(kLongestDroppedName + 1, L'\0');
+  name.resize(DragQueryFileW(drop, index, &name[0], kLongestDroppedName + 1));
+  return win::WideToUtf8(name);
+}
 
 }  // namespace
 
@@ -20,19 +29,16 @@ void TfrmMain::AcceptDroppedFiles() {
 }
 
 // Every name in the shell's order, files and folders alike; AddFile
-// decides. A name too long for the buffer is passed over rather than cut
-// to a path that names something else.
+// decides.
 void TfrmMain::FilesDropped(HDROP drop) {
   win::UniqueDrop owner(drop);
   JobListBatch batch(*this, *listViewFiles);
-  std::vector<char> name(kDropNameBufferSize);
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
-    if (DragQueryFileA(drop, index, nullptr, 0) >= kDropNameBufferSize) {
+    if (DragQueryFileW(drop, index, nullptr, 0) > kLongestDroppedName) {
       continue;
     }
-    const UINT length = DragQueryFileA(drop, index, name.data(), kDropNameBufferSize);
-    AddFile(win::AnsiToUtf8(win::AnsiString(name.data(), length)));
+    AddFile(DroppedName(drop, index));
     batch.ShowGrowth();
   }
 }

@@ -1,11 +1,13 @@
 #include "archive/file_streams.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 
 namespace archive {
 
-InputFile::InputFile(const std::string& path) : stream_(path, std::ios::binary) {
+InputFile::InputFile(const std::string& path)
+    : stream_(std::filesystem::u8path(path), std::ios::binary) {
   if (!stream_.is_open() || !stream_.seekg(0, std::ios::end)) {
     return;
   }
@@ -42,7 +44,7 @@ size_t FileRangeSource::Read(uint8_t* buffer, size_t capacity) {
 }
 
 FileSink::FileSink(const std::string& path)
-    : stream_(path, std::ios::binary | std::ios::out | std::ios::trunc) {}
+    : stream_(std::filesystem::u8path(path), std::ios::binary | std::ios::out | std::ios::trunc) {}
 
 void FileSink::Write(const uint8_t* data, size_t size) {
   if (!stream_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size))) {

@@ -9,7 +9,8 @@
 namespace archive {
 
 // A file opened for reading (others may read and write it meanwhile),
-// read at given offsets.
+// read at given offsets. Paths here are UTF-8, on Windows opened by their
+// wide names.
 class InputFile {
  public:
   explicit InputFile(const std::string& path);

@@ -95,7 +95,7 @@ struct TConsoleIO::TRun {
 
 void TConsoleIO::TRun::Send(UINT message, WPARAM wParam, LPARAM lParam) {
   if (window->Attached()) {
-    SendMessageA(window->Handle(), message, wParam, lParam);
+    SendMessageW(window->Handle(), message, wParam, lParam);
   }
 }
 
@@ -180,7 +180,7 @@ void TConsoleIO::Run(const std::string& commandLine, const std::string& currentD
   }
 
   auto run = std::make_shared<TRun>(window_);
-  run->drained.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  run->drained.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!run->drained) {
     win::RaiseLastOSError();
   }

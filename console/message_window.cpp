@@ -20,11 +20,11 @@ MessageWindow::~MessageWindow() {
     return;
   }
   Unlink(handle_);
-  PostMessageA(handle_, WM_CLOSE, 0, 0);
+  PostMessageW(handle_, WM_CLOSE, 0, 0);
 }
 
 void MessageWindow::HandOverFailure(std::exception_ptr error) {
-  SendMessageA(handle_, CIO_WORKER_FAILED, reinterpret_cast<WPARAM>(&error), 0);
+  SendMessageW(handle_, CIO_WORKER_FAILED, reinterpret_cast<WPARAM>(&error), 0);
 }
 
 // What raises here goes to the report, and the message counts as handled.

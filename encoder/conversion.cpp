@@ -49,7 +49,8 @@ std::string ReadScript(const std::string& path) {
   std::string bytes(kLongestScript, '\0');
   file.read(bytes.data(), kLongestScript);
   bytes.resize(static_cast<size_t>(file.gcount()));
-  return ScriptText(bytes, win::AnsiToUtf8);
+  return ScriptText(bytes,
+                    [](const std::string& ansi) { return win::AnsiToUtf8(win::AnsiString(ansi)); });
 }
 
 // The file FFmpeg is to read: the input itself, or the file that a

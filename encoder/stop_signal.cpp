@@ -20,7 +20,7 @@ bool IsStopLine(std::string_view line) {
 
 }  // namespace
 
-StopSignal::StopSignal() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+StopSignal::StopSignal() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   if (!event_) {
     RaiseLastError("cannot create an event");
   }

@@ -99,12 +99,6 @@ Function LanguagePageShow
   ${Else}
     ${NSD_Check} $EnglishButton
   ${EndIf}
-  ; The program shows its Chinese texts in the system's code page.
-  System::Call 'kernel32::GetACP() i .r0'
-  ${If} $0 <> 936
-    ${NSD_CreateLabel} 0 66u 100% 30u "$(CodePageNote)"
-    Pop $0
-  ${EndIf}
   nsDialogs::Show
 FunctionEnd
 

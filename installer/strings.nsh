@@ -10,8 +10,6 @@ LangString LanguagePageSubtitle ${LANG_ENGLISH} "Choose the language of Vexmoor'
 LangString LanguagePageSubtitle ${LANG_SIMPCHINESE} "选择 Vexmoor 窗口和帮助所使用的语言。"
 LangString LanguagePageText ${LANG_ENGLISH} "Vexmoor shows its menus, windows, messages and help in this language:"
 LangString LanguagePageText ${LANG_SIMPCHINESE} "Vexmoor 将用以下语言显示菜单、窗口、消息和帮助："
-LangString CodePageNote ${LANG_ENGLISH} "The Chinese texts show correctly only when Windows' language for non-Unicode programs is Chinese (Simplified)."
-LangString CodePageNote ${LANG_SIMPCHINESE} "只有当 Windows 的“非 Unicode 程序的语言”为简体中文时，中文文字才能正确显示。"
 
 LangString StartNow ${LANG_ENGLISH} "&Start Vexmoor now"
 LangString StartNow ${LANG_SIMPCHINESE} "立即运行 Vexmoor(&S)"

@@ -2,42 +2,31 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "settings/profile_integer.h"
 #include "win/code_page.h"
+#include "win/whole_file.h"
 
 namespace settings {
 
 namespace {
 
-// The section's lines, NUL-separated in the buffer; a result of the size
-// less two means they did not all fit.
-std::vector<std::string> SectionLines(const std::wstring& section, const std::wstring& fileName) {
-  std::wstring buffer(4096, L'\0');
-  for (;;) {
-    const DWORD size = static_cast<DWORD>(buffer.size());
-    const DWORD length =
-        GetPrivateProfileSectionW(section.c_str(), &buffer[0], size, fileName.c_str());
-    if (length + 2 < size) {
-      break;
-    }
-    buffer.assign(buffer.size() * 2, L'\0');
-  }
-  std::vector<std::string> lines;
-  for (const wchar_t* line = buffer.c_str(); *line; line += wcslen(line) + 1) {
-    lines.push_back(win::WideToUtf8(line));
-  }
-  return lines;
-}
+constexpr char kUtf16LeMark[] = "\xFF\xFE";
 
 }  // namespace
 
 EIniFileException::EIniFileException(const std::string& fileName)
     : std::runtime_error("Unable to write to " + fileName) {}
 
-ProfileSection IniFile::ReadSection(const std::string& section) const {
-  return ProfileSection(SectionLines(win::Utf8ToWide(section), win::Utf8ToWide(fileName_)));
+const ProfileDocument& IniFile::Document() const {
+  if (!document_) {
+    const std::optional<std::string> bytes = win::ReadWholeFile(fileName_);
+    document_.emplace(bytes ? win::TextFileToUtf8(*bytes, codePage_) : std::string());
+  }
+  return *document_;
+}
+
+const ProfileSection& IniFile::ReadSection(const std::string& section) const {
+  return Document().Section(section);
 }
 
 std::optional<std::string> IniFile::ReadValue(const std::string& section,
@@ -56,8 +45,23 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key, int
   return value.value_or(fallback);
 }
 
+// A missing file becomes the mark alone; a file in a code page (an earlier
+// version's, or one the installer made) becomes the same text in UTF-16LE.
+void IniFile::MakeUnicode() const {
+  const std::optional<std::string> bytes = win::ReadWholeFile(fileName_);
+  if (bytes && bytes->compare(0, 2, kUtf16LeMark) == 0) {
+    return;
+  }
+  const std::string text = bytes ? win::TextFileToUtf8(*bytes, codePage_) : std::string();
+  if (!win::OverwriteWholeFile(fileName_, win::Utf16LeTextFile(text))) {
+    throw EIniFileException(fileName_);
+  }
+}
+
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
+  MakeUnicode();
+  document_.reset();
   if (!WritePrivateProfileStringW(win::Utf8ToWide(section).c_str(), win::Utf8ToWide(key).c_str(),
                                   win::Utf8ToWide(value).c_str(),
                                   win::Utf8ToWide(fileName_).c_str())) {

@@ -1,11 +1,15 @@
 #include "settings/language_set.h"
 
+#include "base/ascii_case.h"
+#include "base/path_text.h"
+
 namespace settings {
 
 namespace {
 
 constexpr LanguageSet kChinese = {
     "language\\gb.ini",
+    936,
     "splash-gb.bmp",
     "Vexmoor_gb.chm",
     "https://vexmoor.org/zh/",
@@ -16,6 +20,7 @@ constexpr LanguageSet kChinese = {
 
 constexpr LanguageSet kEnglish = {
     "language\\en.ini",
+    1252,
     "splash-en.bmp",
     "Vexmoor.chm",
     "https://vexmoor.org/",
@@ -31,6 +36,13 @@ constexpr const char* kVideoToolsUrl = "https://vexmoor.org/tools/video/";
 
 const LanguageSet& ChooseLanguageSet(int languageId) {
   return languageId == kChineseLanguageId ? kChinese : kEnglish;
+}
+
+unsigned LanguageFileCodePage(const std::string& fileName) {
+  const std::string name = base::ExtractFileName(fileName);
+  const bool chinese =
+      base::EqualIgnoringAsciiCase(name, base::ExtractFileName(kChinese.languageFile));
+  return (chinese ? kChinese : kEnglish).languageFileCodePage;
 }
 
 std::string ProductPageUrl(int languageId, int entry) {

@@ -16,6 +16,8 @@ constexpr int kProductPageCount = 7;
 // program, named relative to its folder, and the project's addresses.
 struct LanguageSet {
   const char* languageFile;
+  // The code page the language file is stored in, whatever the system's.
+  unsigned languageFileCodePage;
   const char* splashFile;
   const char* helpFile;
   const char* homePageUrl;
@@ -26,6 +28,10 @@ struct LanguageSet {
 };
 
 const LanguageSet& ChooseLanguageSet(int languageId);
+
+// The code page of a language file, by its name (any folder, any letter
+// case): that of the set whose file it is, the English set's for others.
+unsigned LanguageFileCodePage(const std::string& fileName);
 
 // The page of entry 1 to 7 of the Tools menu's other products: the home
 // page for every entry in Chinese; in English entries 3 and 4 show the

@@ -46,13 +46,43 @@ std::string ProfileValueText(std::string_view raw) {
 
 ProfileSection::ProfileSection(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
-    const std::size_t equals = line.find('=');
-    const std::string_view key = Trimmed(std::string_view(line).substr(0, equals));
-    if (equals == std::string::npos || key.empty() || key.front() == ';') {
-      continue;
-    }
-    entries_.emplace_back(std::string(key), line.substr(equals + 1));
+    Add(line);
   }
+}
+
+void ProfileSection::Add(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  const std::string_view key = Trimmed(line.substr(0, equals));
+  if (equals == std::string_view::npos || key.empty() || key.front() == ';') {
+    return;
+  }
+  entries_.emplace_back(std::string(key), std::string(line.substr(equals + 1)));
+}
+
+ProfileDocument::ProfileDocument(std::string_view text) {
+  ProfileSection* section = nullptr;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = Trimmed(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    const std::size_t close = line.rfind(']');
+    if (!line.empty() && line.front() == '[' && close != std::string_view::npos) {
+      sections_.emplace_back(std::string(line.substr(1, close - 1)), ProfileSection());
+      section = &sections_.back().second;
+    } else if (section) {
+      section->Add(line);
+    }
+  }
+}
+
+const ProfileSection& ProfileDocument::Section(std::string_view name) const {
+  static const ProfileSection kNoSection;
+  for (const auto& [sectionName, section] : sections_) {
+    if (base::EqualIgnoringAsciiCase(sectionName, name)) {
+      return section;
+    }
+  }
+  return kNoSection;
 }
 
 std::optional<std::string> ProfileSection::Value(std::string_view key) const {

@@ -24,9 +24,13 @@ std::string ProfileValueText(std::string_view raw);
 // reader returns them ("key=value", in file order).
 class ProfileSection {
  public:
+  ProfileSection() = default;
   // Lines without "=" and comment lines (";" first) hold no value and are
   // left out.
   explicit ProfileSection(const std::vector<std::string>& lines);
+
+  // One more line, after those already there; left out as above.
+  void Add(std::string_view line);
 
   // The value of the first line whose key matches without regard to the
   // case of ASCII letters, as ProfileValueText makes it; nothing when no
@@ -35,6 +39,24 @@ class ProfileSection {
 
  private:
   std::vector<std::pair<std::string, std::string>> entries_;
+};
+
+// The text of a whole INI file, parsed once into its sections, the way the
+// platform's private-profile reader splits it: a line that starts with "["
+// and holds a "]" opens the section named between the "[" and the last
+// "]"; every other line belongs to the section above it, lines above the
+// first section to none. Lines end at a line feed; blanks around a line are
+// not part of it.
+class ProfileDocument {
+ public:
+  explicit ProfileDocument(std::string_view text);
+
+  // The first section of that name, without regard to the case of ASCII
+  // letters; an empty one when the file has none.
+  const ProfileSection& Section(std::string_view name) const;
+
+ private:
+  std::vector<std::pair<std::string, ProfileSection>> sections_;
 };
 
 }  // namespace settings

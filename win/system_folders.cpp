@@ -7,6 +7,17 @@
 
 namespace win {
 
+std::string ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length;
+  while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) ==
+         path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(length);
+  return WideToUtf8(path);
+}
+
 std::string SystemFolder() {
   wchar_t buffer[MAX_PATH] = {};
   const UINT length = GetSystemDirectoryW(buffer, MAX_PATH);

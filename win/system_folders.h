@@ -4,6 +4,10 @@
 
 namespace win {
 
+// The program's own executable file, its full path; UTF-8, so a folder
+// named outside the ANSI code page does not spoil it.
+std::string ExecutablePath();
+
 // The Windows system folder, ending in a backslash; UTF-8.
 std::string SystemFolder();
 

@@ -6,14 +6,13 @@
 
 #include <cstdio>
 
-#include "win/code_page.h"
 #include "win/os_error.h"
 #include "win/system_folders.h"
 
 namespace win {
 
 std::string WinTempNameSource::TempFolder() {
-  return win::Utf8ToAnsi(win::TempFolder());
+  return win::TempFolder();
 }
 
 std::string WinTempNameSource::NewGuidText() {

@@ -4,8 +4,8 @@
 
 namespace win {
 
-// Temporary names from the system: its temporary folder (in the ANSI code
-// page, as the skin reader opens files) and a GUID it generates.
+// Temporary names from the system: its temporary folder (UTF-8, as the
+// skin reader opens files by their wide names) and a GUID it generates.
 class WinTempNameSource final : public base::TempNameSource {
  public:
   std::string TempFolder() override;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "win/code_page.h"
+
 namespace win {
 
 std::string ClassNameOf(HWND window) {
-  char name[256] = {};
-  const int length = GetClassNameA(window, name, static_cast<int>(sizeof name));
-  return std::string(name, static_cast<size_t>(std::max(length, 0)));
+  wchar_t name[256] = {};
+  const int length = GetClassNameW(window, name, 256);
+  return WideToUtf8(std::wstring(name, static_cast<size_t>(std::max(length, 0))));
 }
 
 std::wstring WindowTextOf(HWND window) {

@@ -6,7 +6,7 @@
 
 namespace win {
 
-// A window's class name as the system gives it (ANSI).
+// A window's class name, UTF-8.
 std::string ClassNameOf(HWND window);
 
 // A window's text, whole.

@@ -59,14 +59,8 @@ bool IsOneOf(const std::string& name, const char* const (&names)[N]) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(win::Utf8ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return base::ExtractFilePath(std::string(path, length < MAX_PATH ? length : 0));
 }
 
 // The program's forms: the top-level windows of this thread that are ours.
@@ -192,10 +186,10 @@ void TvxSkinEngine::SetDrawScrollBar(bool draw) {
 }
 
 void TvxSkinEngine::SetSkinFile(const std::string& value) {
-  const std::string path = FindSkinFile(value,
-                                        {ProgramFolder(), win::Utf8ToAnsi(win::WindowsFolder()),
-                                         win::Utf8ToAnsi(win::SystemFolder())},
-                                        FileExists);
+  const std::string path = FindSkinFile(
+      value,
+      {base::ExtractFilePath(win::ExecutablePath()), win::WindowsFolder(), win::SystemFolder()},
+      FileExists);
   if (path.empty()) {
     return;
   }

@@ -43,7 +43,7 @@ class TvxSkinEngine : public base::TComponent {
   bool Ready() const { return reader_.Loaded(); }
   const std::string& Password() const { return password_; }
   void SetPassword(std::string password) { password_ = std::move(password); }
-  // The skin file (text of the system's ANSI code page). Assigning it
+  // The skin file, a UTF-8 path (opened by its wide name). Assigning it
   // loads the skin from the path as given, or else the file of that name
   // in the program's folder, the Windows folder or the system folder;
   // when none exists nothing changes. A skin that cannot be read clears

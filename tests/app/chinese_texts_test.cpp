@@ -1,6 +1,7 @@
-// The Chinese language file as a Chinese Windows reads it: Wine runs this
-// test with a Chinese locale, so the system code page is 936, the code
-// page the build stores gb.ini in. Every text must reach its window as the
+// The Chinese language file on any Windows: gb.ini is stored in code page
+// 936 and read in it whatever the system's code page is. CTest runs this
+// on a system of code page 1252 and on one of 936, with the program in a
+// folder named outside both. Every text must reach its window as the
 // UTF-8 source of the file has it.
 #include <gtest/gtest.h>
 
@@ -18,15 +19,13 @@
 namespace app_test {
 namespace {
 
-// An ANSI program's view of a window's text: in the system code page.
-std::string AnsiWindowText(HWND window) {
-  char text[4096] = {};
-  return std::string(text, GetWindowTextA(window, text, sizeof text));
+std::string WideWindowText(HWND window) {
+  wchar_t text[4096] = {};
+  return win::WideToUtf8(std::wstring(text, GetWindowTextW(window, text, 4096)));
 }
 
-TEST(ChineseTextsTest, WindowsShowTheChineseFileReadInCodePage936) {
-  ASSERT_EQ(936u, GetACP()) << "Wine must run this test with LC_ALL=zh_CN.UTF-8";
-  const ScratchInstallation installation;
+TEST(ChineseTextsTest, WindowsShowTheChineseFileOnAnySystemCodePage) {
+  const ScratchInstallation installation(kUnicodeFolderName);
   installation.Install({"language\\gb.ini"});
   installation.WriteConfig("[common]\r\nlanguage=1\r\n");
   ProgramWindows windows(installation);
@@ -49,25 +48,28 @@ TEST(ChineseTextsTest, WindowsShowTheChineseFileReadInCodePage936) {
     const bool windowText = key.target == settings::TextTarget::kWindowCaption ||
                             key.target == settings::TextTarget::kComponentCaption;
     if (control && windowText) {
-      EXPECT_EQ(win::Utf8ToAnsi(expected), AnsiWindowText(control->Handle())) << key.key;
+      EXPECT_EQ(expected, WideWindowText(control->Handle())) << key.key;
       ++controls;
     }
   }
   EXPECT_GT(controls, 10);
   EXPECT_EQ("准备就绪", windows.main->labelCurrentInfo->Caption());
-  EXPECT_EQ("\xD7\xBC\xB1\xB8\xBE\xCD\xD0\xF7",  // 准备就绪 in code page 936
-            AnsiWindowText(windows.main->labelCurrentInfo->Handle()));
+  EXPECT_EQ("准备就绪", WideWindowText(windows.main->labelCurrentInfo->Handle()));
 }
 
+// From a folder named outside the system's code page too. The viewer
+// shows the help file's title, stored in code page 936, in the system's
+// code page: readable on a Chinese system only.
 TEST(ChineseTextsTest, HelpEntryOpensTheChineseHelpFile) {
-  const ScratchInstallation installation;
+  const ScratchInstallation installation(kUnicodeFolderName);
   installation.Install({"language\\gb.ini", "Vexmoor_gb.chm"});
   installation.WriteConfig("[common]\r\nlanguage=1\r\n");
   ProgramWindows windows(installation);
   windows.Show();
   SendMessageW(windows.main->Handle(), WM_COMMAND,
                MAKEWPARAM(windows.main->N_LocalHelp->Command(), 0), 0);
-  CloseWhenShown(L"HH Parent", "Vexmoor 帮助", WM_CLOSE);
+  const win::AnsiString title("Vexmoor \xB0\xEF\xD6\xFA");  // Vexmoor 帮助 in code page 936
+  CloseWhenShown(L"HH Parent", win::AnsiToUtf8(title), WM_CLOSE);
 }
 
 }  // namespace

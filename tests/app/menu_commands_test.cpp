@@ -111,9 +111,9 @@ TEST(MenuCommandsTest, WebAndMailEntriesOpenTheAddressesOfTheLanguage) {
 }
 
 // The help file opens in the system's help viewer, titled as the help
-// file names itself.
+// file names itself, also from a folder named outside the code page.
 TEST(MenuCommandsTest, HelpEntryOpensTheHelpFile) {
-  const ScratchInstallation installation;
+  const ScratchInstallation installation(kUnicodeFolderName);
   installation.Install({"language\\en.ini", "Vexmoor.chm"});
   ProgramWindows windows(installation);
   windows.Show();
@@ -130,8 +130,9 @@ bool ProgramEnded(const ProgramWindows& windows) {
          PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
+// The updater is started, and finds its folder, by the wide name.
 TEST(MenuCommandsTest, UpdateEntryStartsTheUpdaterAndEndsTheProgram) {
-  const ScratchInstallation installation;
+  const ScratchInstallation installation(kUnicodeFolderName);
   installation.Install({"language\\en.ini", "update.EXE"});
   ProgramWindows windows(installation);
   windows.Show();

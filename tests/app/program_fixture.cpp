@@ -101,7 +101,12 @@ std::string CarrierOf(const std::string& carried) {
   return "test carrier\r\n" + carried + trailer;
 }
 
-ScratchInstallation::ScratchInstallation() {
+const char kUnicodeFolderName[] =
+    "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B "  // Программы
+    "\xE8\xA7\x86\xE9\xA2\x91 \xF0\x9F\x8E\xAC";                                 // 视频 🎬
+
+ScratchInstallation::ScratchInstallation(std::string appFolderName)
+    : appFolderName_(std::move(appFolderName)) {
   for (const std::string& folder :
        {AppFolder(), AppFolder() + "language", SystemFolder(), TempFolder()}) {
     CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);

@@ -51,12 +51,13 @@ bool FileExists(const std::string& path);
 std::string CarrierOf(const std::string& carried);
 
 // The program installed in a test folder: app\ (the application folder,
-// holding only what the test puts there), system\ and temp\.
+// holding only what the test puts there, or a folder of another name),
+// system\ and temp\.
 class ScratchInstallation {
  public:
-  ScratchInstallation();
+  explicit ScratchInstallation(std::string appFolderName = "app");
 
-  std::string AppFolder() const { return root_.Path() + "app\\"; }
+  std::string AppFolder() const { return root_.Path() + appFolderName_ + "\\"; }
   std::string SystemFolder() const { return root_.Path() + "system\\"; }
   std::string TempFolder() const { return root_.Path() + "temp\\"; }
   std::string ConfigFile() const { return AppFolder() + "config.ini"; }
@@ -71,7 +72,12 @@ class ScratchInstallation {
 
  private:
   test_support::TestFolder root_;
+  std::string appFolderName_;
 };
+
+// A folder name outside every single code page: Cyrillic, Chinese and a
+// character outside the Basic Multilingual Plane, with blanks.
+extern const char kUnicodeFolderName[];
 
 // The windows as start-up makes them, without the splash and the message
 // loop. Every exception that reaches the application's handler is kept in

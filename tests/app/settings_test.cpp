@@ -9,6 +9,7 @@
 
 #include "settings/ini_file.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/unicode_names.h"
 #include "win/code_page.h"
 #include "win/unique.h"
 
@@ -129,6 +130,28 @@ TEST(OutputFolderTest, FirstShowingRestoresTheFolderAndWritesOnlyAChange) {
 
     windows.main->editOutputFolder->SetText("E:\\Phone");
     EXPECT_EQ("E:\\Phone", ConfigValue(installation, "setting", "outputFolder"));
+  }
+}
+
+// A folder of any name, chosen, is the output folder again at the next
+// start, as is the skin; the file is Unicode from the first write on.
+TEST(OutputFolderTest, AFolderOfAnyNameSurvivesARestart) {
+  for (const char* name : test_support::kUnicodeNames) {
+    const std::string folder = std::string("C:\\") + name + "\\";
+    SCOPED_TRACE(folder);
+    const ScratchInstallation installation;
+    installation.WriteConfig("[common]\r\nlanguage=2\r\n[skin]\r\nskin=6\r\n");
+    {
+      ProgramWindows windows(installation);
+      windows.Show();
+      windows.main->editOutputFolder->SetText(folder);
+    }
+    EXPECT_EQ("\xFF\xFE", ReadFile(installation.ConfigFile()).substr(0, 2));
+    ProgramWindows windows(installation);
+    windows.Show();
+    EXPECT_EQ(folder, windows.main->editOutputFolder->Text());
+    EXPECT_EQ(6, windows.common->ReadSkinIndex());
+    EXPECT_EQ(2, windows.common->LanguageId);
   }
 }
 

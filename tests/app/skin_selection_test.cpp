@@ -46,7 +46,9 @@ class SkinSelectionTest : public testing::Test {
                  windows.main->N_SkinItems[entry - 1]->Command(), 0);
   }
 
-  ScratchInstallation installation;
+  // In a folder named outside every code page: the skins are found and
+  // read there by their wide names.
+  ScratchInstallation installation{kUnicodeFolderName};
 };
 
 TEST_F(SkinSelectionTest, StartUpAppliesTheStoredSkinOrSilver) {

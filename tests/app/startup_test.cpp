@@ -65,8 +65,10 @@ Point SolidPixel(const image::Bitmap& picture) {
   return found;
 }
 
+// From a folder named outside every code page: the splash picture, the
+// texts and the encoder's carrier are found there by their wide names.
 TEST(StartupTest, FirstStartShowsTheSplashThenTheMainWindowInEnglish) {
-  const ScratchInstallation installation;
+  const ScratchInstallation installation(kUnicodeFolderName);
   installation.Install({"language\\en.ini", "language\\gb.ini", "splash-en.bmp", "splash-gb.bmp"});
   const std::string encoder = installation.InstallFakeEncoderCarrier();
   const std::string pictureBytes = ReadFile(installation.AppFolder() + "splash-en.bmp");

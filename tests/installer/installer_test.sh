@@ -9,7 +9,8 @@
 #  2. a silent upgrade in English over an older config.ini, which keeps its
 #     skin and output folder, and mends a damaged program file and a missing
 #     encoder; the program starts in English, and it and the updater show
-#     the version;
+#     the version; an upgrade over the program's own Unicode config.ini
+#     keeps it Unicode with an output folder of any name;
 #  3. the installed encoder converts a clip into the output folder, which
 #     lies inside the program's folder, and unpacks its FFmpeg;
 #  4. the installer's pages, clicked through: the language page offers
@@ -54,13 +55,23 @@ probe() { wine "$probe" "$@" 2>/dev/null; }
 
 # ini_value FILE SECTION KEY: the value, read as the program's INI rules do
 # for the sections and keys this test writes.
+# The program writes config.ini in UTF-16LE with its byte-order mark; the
+# installer, into a new one, in the system's code page (ASCII here).
+ini_text() {
+  if [[ $(head -c 2 "$1" | od -An -tx1 | tr -d ' ') == fffe ]]; then
+    iconv -f UTF-16 -t UTF-8 "$1"
+  else
+    cat "$1"
+  fi
+}
+
 ini_value() {
-  awk -v section="$2" -v key="$3" '
+  ini_text "$1" | awk -v section="$2" -v key="$3" '
     { sub(/\r$/, "") }
     /^\[/ { current = tolower(substr($0, 2, length($0) - 2)); next }
     current == tolower(section) && tolower(substr($0, 1, index($0, "=") - 1)) == tolower(key) {
       print substr($0, index($0, "=") + 1); exit
-    }' "$1"
+    }'
 }
 
 # A text of the language files' sources (UTF-8), as the window shows it.
@@ -177,7 +188,7 @@ LC_ALL=zh_CN.UTF-8 run_line "$(windows_path "$setup") /S /D=$folder"
 [[ $status -eq 0 ]] || fail "silent installation: exit code $status"
 check_program_files "installation"
 [[ $(ini_value "$installed/config.ini" common language) == 1 ]] ||
-  fail "a Chinese system did not choose Chinese: $(cat "$installed/config.ini")"
+  fail "a Chinese system did not choose Chinese: $(ini_text "$installed/config.ini")"
 check_registry
 check_shortcuts 'Vexmoor 帮助' Vexmoor_gb.chm '卸载 Vexmoor'
 [[ $(probe version "$(windows_path "$installed/vexmoor.exe")") == "$version" ]] ||
@@ -194,7 +205,7 @@ run_line "$(windows_path "$setup") /S /LANGUAGE=en /D=$folder"
 check_program_files "upgrade"
 while IFS='|' read -r section name expected; do
   [[ $(ini_value "$installed/config.ini" "$section" "$name") == "$expected" ]] ||
-    fail "upgrade: [$section] $name is not '$expected': $(cat "$installed/config.ini")"
+    fail "upgrade: [$section] $name is not '$expected': $(ini_text "$installed/config.ini")"
 done <<LIST
 common|language|2
 skin|skin|3
@@ -217,6 +228,21 @@ wait_for_end "$updater" "the updater"
 
 run_line "$(windows_path "$setup") /S /LANGUAGE=fr /D=$folder"
 [[ $status -eq 2 ]] || fail "an unknown /LANGUAGE gave exit code $status, not 2"
+
+# An upgrade over the program's own Unicode config.ini writes the language
+# into it and keeps an output folder of any name.
+unicode_folder='C:\Видео 视频\'
+printf '[common]\r\nlanguage=1\r\n[skin]\r\nskin=3\r\n[setting]\r\noutputFolder=%s\r\n' \
+  "$unicode_folder" | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$installed/config.ini"
+run_line "$(windows_path "$setup") /S /LANGUAGE=en /D=$folder"
+[[ $status -eq 0 ]] || fail "silent upgrade over a Unicode config.ini: exit code $status"
+[[ $(ini_value "$installed/config.ini" common language) == 2 &&
+   $(ini_value "$installed/config.ini" skin skin) == 3 &&
+   $(ini_value "$installed/config.ini" setting outputFolder) == "$unicode_folder" &&
+   $(head -c 2 "$installed/config.ini" | od -An -tx1 | tr -d ' ') == fffe ]] ||
+  fail "the upgrade over a Unicode config.ini lost or spoilt it: $(ini_text "$installed/config.ini")"
+printf '[common]\r\nlanguage=2\r\n[skin]\r\nskin=3\r\n[setting]\r\noutputFolder=%s\r\n' \
+  "$output_folder" >"$installed/config.ini"
 
 # 3. The installed encoder converts into the output folder --------------------
 ffmpeg -v error -f lavfi -i testsrc=size=176x144:rate=15 -f lavfi -i sine -t 1 \
@@ -267,7 +293,7 @@ else
 fi
 wait_for_end "$installer" "the installer"
 [[ $(ini_value "$installed/config.ini" common language) == 2 ]] ||
-  fail "the language page's choice of English was not written: $(cat "$installed/config.ini")"
+  fail "the language page's choice of English was not written: $(ini_text "$installed/config.ini")"
 [[ $(ini_value "$installed/config.ini" skin skin) == 3 ]] || fail "the pages lost the skin"
 
 # 5. Silent uninstallation ---------------------------------------------------

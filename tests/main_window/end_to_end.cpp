@@ -1,5 +1,5 @@
 // Converts video files through the main window with the real encoder, as a
-// user would: the files in the job list, the output folder set, Convert
+// user would: the files dropped on the window, the output folder set, Convert
 // clicked, the closing question answered No. Fails when an error was
 // reported, when the finish message names failed files, or when the
 // progress bar never moved. The outputs are checked by the calling script.
@@ -18,10 +18,12 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,23 @@ std::vector<std::string> Arguments() {
   }
   LocalFree(arguments);
   return utf8;
+}
+
+// The videos dropped on the window as the shell drops them: wide names in
+// a DROPFILES block, which the window frees.
+void DropOn(HWND window, const std::vector<std::string>& paths) {
+  std::wstring list;
+  for (const std::string& path : paths) {
+    list += win::Utf8ToWide(path) + L'\0';
+  }
+  const std::size_t size = (list.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(drop + 1, list.c_str(), size);
+  GlobalUnlock(memory);
+  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 }  // namespace
@@ -84,9 +103,7 @@ int main() {
   form.msgFinishInfo = "Open the output folder?";
   form.Show();
   form.editOutputFolder->SetText(arguments[3]);
-  for (size_t index = 4; index < arguments.size(); ++index) {
-    form.AddFile(arguments[index]);
-  }
+  DropOn(form.Handle(), std::vector<std::string>(arguments.begin() + 4, arguments.end()));
   if (form.listViewFiles->ItemCount() != static_cast<int>(arguments.size() - 4)) {
     return Fail("the job list refused a video");
   }

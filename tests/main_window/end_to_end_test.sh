@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Converts four short clips (one in a folder with blanks, one Matroska,
-# which goes through the AviSynth script, and one Matroska whose folder and
-# name are Chinese, on an ANSI code page without Chinese) through the main
+# Converts four short clips (one named in Chinese and Cyrillic, one in a
+# folder with blanks, one Matroska, which goes through the AviSynth script,
+# and one Matroska whose folder and name are Chinese) into an output folder
+# named in Cyrillic and Chinese, on an ANSI code page without either, through the main
 # window with the real encoder under Wine, then checks each output with
 # ffprobe. Then a long conversion over an earlier output is stopped, ended
 # by closing the window, and stopped with the encoder ended by force: each
@@ -13,7 +14,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/env.sh"
 
 rm -rf "$work"
 chinese="$work/in/视频 文件夹"
-mkdir -p "$work/in/folder with blanks" "$chinese" "$work/out" "$work/stopped"
+out="$work/Видео 视频"
+mkdir -p "$work/in/folder with blanks" "$chinese" "$out" "$work/stopped"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 make_clip() {  # make_clip <output> <audio codec> [<seconds> <size>]
@@ -21,7 +23,7 @@ make_clip() {  # make_clip <output> <audio codec> [<seconds> <size>]
     -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=${3:-3}" -ac 2 \
     -c:v mpeg4 -q:v 8 -c:a "$2" -shortest "$1"
 }
-inputs=("$work/in/one.avi" "$work/in/folder with blanks/clip two.mkv" "$work/in/three.mp4"
+inputs=("$work/in/视频 клип.avi" "$work/in/folder with blanks/clip two.mkv" "$work/in/three.mp4"
         "$chinese/片段 四.mkv")
 make_clip "${inputs[0]}" pcm_s16le
 make_clip "${inputs[1]}" pcm_s16le
@@ -39,7 +41,7 @@ run() { LC_ALL=C.UTF-8 VEXMOOR_EXPECT_ACP=1252 wine "$program" "$@"; }
 
 windows_inputs=()
 for input in "${inputs[@]}"; do windows_inputs+=("$(windows_path "$input")"); done
-run convert "$(windows_path "$bin")\\" "$(windows_path "$work/out")" "${windows_inputs[@]}" ||
+run convert "$(windows_path "$bin")\\" "$(windows_path "$out")" "${windows_inputs[@]}" ||
   fail "the conversion through the window"
 
 probe() {  # probe <file> <stream> <entries>
@@ -47,7 +49,7 @@ probe() {  # probe <file> <stream> <entries>
 }
 for input in "${inputs[@]}"; do
   name=$(basename "$input")
-  output="$work/out/${name%.*}.3gp"
+  output="$out/${name%.*}.3gp"
   [[ -s $output ]] || { fail "$name: no output"; continue; }
   [[ $(ffprobe -v error -show_entries format_tags=major_brand -of csv=p=0 "$output") == 3gp* ]] ||
     fail "$name: not a 3GP file"

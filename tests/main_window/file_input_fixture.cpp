@@ -2,15 +2,17 @@
 
 #include "base/path_text.h"
 #include "tests/support/shell_tree_driver.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 
 void MakeFolder(const std::string& path) {
   const std::string parent = base::ExtractFilePath(path);
-  if (parent.size() > 3 && GetFileAttributesA(parent.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (parent.size() > 3 &&
+      GetFileAttributesW(win::Utf8ToWide(parent).c_str()) == INVALID_FILE_ATTRIBUTES) {
     MakeFolder(parent.substr(0, parent.size() - 1));
   }
-  CreateDirectoryA(path.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(path).c_str(), nullptr);
 }
 
 void MakeFile(const std::string& path) {

@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include "tests/main_window/file_input_fixture.h"
 #include "settings/ini_file.h"
 #include "tests/support/shell_tree_driver.h"
+#include "tests/support/unicode_names.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 namespace {
@@ -114,6 +117,22 @@ TEST_F(BatchAddTest, SearchesTheChosenFolderThroughBothFilters) {
   }
 }
 
+// A folder of any name is searched, and files of any name join the list
+// with every character.
+TEST_F(BatchAddTest, FindsFilesOfAnyNameInAFolderOfAnyName) {
+  const std::string folder = Tree() + test_support::kUnicodeNames[0] + "\\";
+  Names expected;
+  for (const char* name : test_support::kUnicodeNames) {
+    expected.push_back(folder + name + ".avi");
+    MakeFile(expected.back());
+  }
+  ASSERT_TRUE(BatchAdd(*form, *batchAdd, folder, false, "avi"));
+  Names entries = Entries();
+  std::sort(entries.begin(), entries.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(expected, entries);
+}
+
 // The form is only hidden: what was typed and checked is there at the next
 // showing. A folder without a file-system path cannot be searched: OK then
 // leaves the form open. Escape and the close box hide it.
@@ -192,21 +211,35 @@ TEST_F(BatchAddTest, ListShowsItsGrowthDuringTheSearchWithoutARepaintPerFile) {
   EXPECT_LT(countsAtPaint.size(), static_cast<std::size_t>(fileCount / 4));
 }
 
-// A drop as the shell makes it: a DROPFILES block of ANSI names in global
-// memory, posted to the window, which frees it when done.
+// A drop as the shell makes it: a DROPFILES block of names in global
+// memory, posted to the window, which frees it when done. The shell sends
+// wide names; older shells sent them in the system's code page.
+template <typename Char>
+void PostDropOf(HWND window, const std::basic_string<Char>& list, bool wide) {
+  const std::size_t size = (list.size() + 1) * sizeof(Char);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = wide;
+  std::memcpy(drop + 1, list.c_str(), size);
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
 void PostDrop(HWND window, const Names& names) {
   std::string list;
   for (const std::string& name : names) {
     list += name + '\0';
   }
-  list += '\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = FALSE;
-  std::copy(list.begin(), list.end(), reinterpret_cast<char*>(drop + 1));
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  PostDropOf(window, list, false);
+}
+
+void PostWideDrop(HWND window, const Names& names) {
+  std::wstring list;
+  for (const std::string& name : names) {
+    list += win::Utf8ToWide(name) + L'\0';
+  }
+  PostDropOf(window, list, true);
 }
 
 using DropTest = BatchAddTest;
@@ -225,6 +258,17 @@ TEST_F(DropTest, DroppedNamesJoinTheListInTheShellsOrder) {
                             Tree() + "movie.avi", tooLong, fitting, Tree() + "c.MPG"});
   ui::Application().ProcessMessages();
   EXPECT_EQ((Names{Tree() + "c.MPG", Tree() + "movie.avi", fitting, Tree() + "c.MPG"}), Entries());
+}
+
+// Wide names keep every character, whatever the system's code page holds.
+TEST_F(DropTest, WideNamesKeepEveryCharacter) {
+  Names names;
+  for (const char* name : test_support::kUnicodeNames) {
+    names.push_back(Tree() + name + ".avi");
+  }
+  PostWideDrop(form->Handle(), names);
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(names, Entries());
 }
 
 TEST_F(DropTest, FilesDroppedDuringAConversionJoinTheList) {
@@ -266,7 +310,10 @@ TEST_F(ChooserTest, OutputFolderChangesOnlyWithOkOnAFileSystemFolder) {
   const std::string drive = ScratchDrive();
   ASSERT_FALSE(drive.empty()) << "run through with_scratch_drive.sh";
   const std::string unchanged = "C:\\start";
+  const std::string named = folders.Path() + test_support::kUnicodeNames[0];
+  CreateDirectoryW(win::Utf8ToWide(named).c_str(), nullptr);
   const ChooserCase cases[] = {
+      {"any name", named, {Ending::Ok}, named, named},
       {"ok", Folder(), {Ending::Ok}, Folder(), Folder()},
       {"cancel", Folder(), {Ending::Cancel}, unchanged, ""},
       {"escape", Folder(), {Ending::Escape}, unchanged, ""},

@@ -2,6 +2,7 @@
 
 #include "conversion/command_line.h"
 #include "tests/main_window/main_window_fixture.h"
+#include "tests/support/unicode_names.h"
 #include "tests/support/window_driver.h"
 
 namespace main_window_test {
@@ -170,19 +171,27 @@ TEST_F(RunDriverTest, FinishQuestionOpensTheOutputFolderOnYes) {
   EXPECT_EQ(Names(3, PlainFinishText()), boxes.Texts());
 }
 
-// Names outside the system's ANSI code page (Chinese, under the tests'
-// code page 1252) reach the encoder whole, and so does its message back.
-TEST_F(RunDriverTest, FileNamesOutsideTheCodePageConvert) {
-  const std::string chinese = "中文";
-  AddEntry(chinese + " ok.avi", "ok");
-  const std::string failing = AddEntry(chinese + " fail.avi", "fail");
+// Names of any characters, outside the system's ANSI code page or any
+// one code page, reach the encoder whole, and so does its message back
+// in the finish message.
+TEST_F(RunDriverTest, FileNamesOfAnyCharactersConvert) {
+  Names started;
+  std::string failedLines;
+  for (const char* name : test_support::kUnicodeNames) {
+    AddEntry(name + std::string(" ok.avi"), "ok");
+    const std::string failing = AddEntry(name + std::string(" fail.avi"), "fail");
+    started.insert(started.end(), {name + std::string(" ok.avi"), name + std::string(" fail.avi")});
+    failedLines += name + std::string(" fail.avi: Cannot read the input: ") + failing + "\r\n";
+  }
   PressConvert();
-  EXPECT_EQ((Names{chinese + " ok.avi", chinese + " fail.avi"}), StartedInputs());
-  EXPECT_EQ("converted " + InputPath(chinese + " ok.avi"),
-            ReadTextFile(OutputPath(chinese + " ok.3gp")));
-  EXPECT_EQ(Names{"These files could not be converted:\r\n" + chinese +
-                  " fail.avi: Cannot read the input: " + failing + "\r\n\r\n" + PlainFinishText()},
-            boxes.Texts());
+  EXPECT_EQ(started, StartedInputs());
+  for (const char* name : test_support::kUnicodeNames) {
+    EXPECT_EQ("converted " + InputPath(name + std::string(" ok.avi")),
+              ReadTextFile(OutputPath(name + std::string(" ok.3gp"))));
+  }
+  EXPECT_EQ(
+      Names{"These files could not be converted:\r\n" + failedLines + "\r\n" + PlainFinishText()},
+      boxes.Texts());
 }
 
 // An encoder that neither ends on "quit" nor within the wait is ended by

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "settings/profile_integer.h"
@@ -57,6 +58,51 @@ TEST(ProfileTextTest, SectionFindsKeysWithoutRegardToCase) {
   for (const auto& [key, expected] : cases) {
     EXPECT_EQ(expected, section.Value(key)) << key;
   }
+}
+
+// The whole file split as the platform's reader splits it: sections by the
+// last "]" of their line, the first of two sections of one name, lines
+// above every section belonging to none, and any line ending.
+TEST(ProfileDocumentTest, SectionsAreSplitAsThePlatformSplitsThem) {
+  const settings::ProfileDocument document(
+      "orphan=above every section\r\n"
+      "[common]\r\n"
+      "language=1\r\n"
+      "  [Setting]  \n"
+      "outputFolder=C:\\\xD0\x92\xD0\xB8\xD0\xB4\xD0\xB5\xD0\xBE \xE8\xA7\x86\xE9\xA2\x91\n"
+      "[a]b]\n"
+      "key=in a]b\r"
+      "\n"
+      "[broken\n"
+      "broken=joins [a]b]\n"
+      "[common]\n"
+      "language=2\n"
+      "last=no line end");
+  const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
+      {"common", "language", "1"},
+      {"COMMON", "last", std::nullopt},
+      {"setting", "outputFolder",
+       "C:\\\xD0\x92\xD0\xB8\xD0\xB4\xD0\xB5\xD0\xBE \xE8\xA7\x86\xE9\xA2\x91"},
+      {"a]b", "key", "in a]b"},
+      {"a]b", "broken", "joins [a]b]"},
+      {"broken", "broken", std::nullopt},
+      {"", "orphan", std::nullopt},
+      {"missing", "language", std::nullopt},
+  };
+  for (const auto& [section, key, expected] : cases) {
+    EXPECT_EQ(expected, document.Section(section).Value(key)) << section << "." << key;
+  }
+  EXPECT_EQ(std::nullopt, settings::ProfileDocument("").Section("common").Value("language"));
+}
+
+// A value of many megabytes is read in one pass and cut as any other.
+TEST(ProfileDocumentTest, AHugeLineIsReadInOnePass) {
+  const std::string huge(20 << 20, 'x');
+  const settings::ProfileDocument document("[setting]\noutputFolder=" + huge +
+                                           "\n[skin]\nskin=3\n");
+  EXPECT_EQ(std::string(settings::kMaxProfileValueLength, 'x'),
+            document.Section("setting").Value("outputFolder"));
+  EXPECT_EQ("3", document.Section("skin").Value("skin"));
 }
 
 TEST(ProfileIntegerTest, DecimalAndHexadecimalFormsAndEverythingElse) {

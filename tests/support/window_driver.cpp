@@ -3,6 +3,7 @@
 #include <map>
 
 #include "ui/application.h"
+#include "win/window_text.h"
 
 namespace test_support {
 namespace {
@@ -108,9 +109,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 }
 
 std::wstring WindowText(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
+  return win::WindowTextOf(window);
 }
 
 std::wstring ClassName(HWND window) {
