@@ -196,24 +196,20 @@ class Phase {
   std::vector<Sample> samples_;
 };
 
-bool StillRunning(DWORD processId) {
-  const win::UniqueHandle process(
-      OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, processId));
-  return process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
-}
-
-// Encoders the run started that still run, and FFmpegs they started.
+// Encoders of this process that still run, and FFmpegs started by the
+// encoders it ran. Wine hands a process id out again soon, so a process
+// counts only when its program's name matches too.
 int Leftovers(const std::set<DWORD>& encoders) {
   int left = 0;
-  for (DWORD encoder : encoders) {
-    left += StillRunning(encoder);
-  }
   const win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.Get(), &entry); more;
        more = Process32Next(snapshot.Get(), &entry)) {
-    left += encoders.count(entry.th32ParentProcessID) > 0;
+    left += (lstrcmpiA(entry.szExeFile, "libm9s.exe") == 0 &&
+             entry.th32ParentProcessID == GetCurrentProcessId()) ||
+            (lstrcmpiA(entry.szExeFile, "ffmpeg.exe") == 0 &&
+             encoders.count(entry.th32ParentProcessID) > 0);
   }
   return left;
 }
