@@ -2,6 +2,7 @@
 // for every file), removing, clearing and reordering entries.
 #include <windows.h>
 
+#include "app/job_list_batch.h"
 #include "app/main_form.h"
 #include "joblist/supported_files.h"
 
@@ -30,11 +31,14 @@ void TfrmMain::ActionFileAddExecute(base::TComponent*) {
   options.enableSizing = true;
   OpenDialog->SetOptions(options);
   OpenDialog->Execute(Handle());
+  // Thousands of files may be chosen at once: added as a drop adds them.
+  JobListBatch batch(*this, *listViewFiles);
   for (const std::string& path : OpenDialog->Files()) {
     if (path.empty()) {
       break;
     }
     AddFile(path);
+    batch.ShowGrowth();
   }
 }
 

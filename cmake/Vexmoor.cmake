@@ -138,3 +138,37 @@ function(vexmoor_windows_test name)
     vexmoor_shows_windows(win32.${name})
   endif()
 endfunction()
+
+# vexmoor_fuzzer(NAME SOURCES... LAYERS layers... [LIBS libraries...]
+#                [SEEDS folders...] [SEEDS_FIXTURE fixture] [SECONDS seconds]):
+# a libFuzzer program that builds the portable sources of the layers once
+# more with coverage instrumentation, and a short run of it registered as
+# the test native.NAME. The run starts from the seed folders (read only) and
+# keeps what it learns in the build tree's fuzz/NAME/corpus; a crash is written
+# there too. SEEDS_FIXTURE names the CTest fixture that writes generated
+# seeds. tools/fuzz.sh runs the same tests for as long as it is told.
+set(VEXMOOR_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
+function(vexmoor_fuzzer name)
+  cmake_parse_arguments(arg "" "SEEDS_FIXTURE;SECONDS" "SOURCES;LAYERS;LIBS;SEEDS" ${ARGN})
+  if(NOT arg_SECONDS)
+    set(arg_SECONDS 20)
+  endif()
+  vexmoor_portable_sources_of(layer_sources ${arg_LAYERS})
+  add_executable(${name} ${arg_SOURCES} ${layer_sources})
+  foreach(layer IN LISTS arg_LAYERS)
+    target_include_directories(${name} PRIVATE ${VEXMOOR_LAYER_ROOT}/${layer})
+  endforeach()
+  vexmoor_test_includes(${name})
+  target_compile_options(${name} PRIVATE ${VEXMOOR_FUZZ_FLAGS})
+  target_link_options(${name} PRIVATE ${VEXMOOR_FUZZ_FLAGS})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS})
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
+  add_test(NAME native.${name}
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tools/run-fuzzer.sh $<TARGET_FILE:${name}>
+                   ${arg_SECONDS} ${work} ${arg_SEEDS})
+  set_tests_properties(native.${name} PROPERTIES LABELS fuzz)
+  if(arg_SEEDS_FIXTURE)
+    set_tests_properties(native.${name} PROPERTIES FIXTURES_REQUIRED ${arg_SEEDS_FIXTURE})
+  endif()
+endfunction()

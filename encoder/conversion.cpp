@@ -159,6 +159,28 @@ ExitCode Stopped(const EncoderRequest& request) {
   return kExitStopped;
 }
 
+// A copy of FFmpeg that does not start was damaged after it was unpacked
+// in a way its size does not show; unpacked again, it starts.
+FfmpegResult RunUnpackedFfmpeg(const FfmpegPlan& plan, const std::string& outputPath,
+                               const StopSignal& stop) {
+  try {
+    return RunFfmpeg(UnpackEmbeddedFfmpeg(), plan, outputPath, stop);
+  } catch (const FfmpegStartError&) {
+    return RunFfmpeg(UnpackEmbeddedFfmpeg(true), plan, outputPath, stop);
+  }
+}
+
+// FFmpeg tells of a full disk in its C library's words, which can read
+// "Invalid argument"; the free space of the output's disk says it plainly.
+// Below one write of FFmpeg's is full: its partial file still holds the rest.
+bool DiskFull(const std::string& outputPath) {
+  constexpr ULONGLONG kFullBelowBytes = 256 * 1024;
+  ULARGE_INTEGER available;
+  return GetDiskFreeSpaceExW(win::Utf8ToWide(base::ExtractFilePath(outputPath)).c_str(), &available,
+                             nullptr, nullptr) &&
+         available.QuadPart < kFullBelowBytes;
+}
+
 }  // namespace
 
 ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
@@ -174,28 +196,30 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   RemoveLeftovers(base::ExtractFilePath(request.outputPath),
                   base::ExtractFileName(request.outputPath) + ".", ".partial");
   TemporaryOutput temporary(request.outputPath);
-  const std::string ffmpegPath = UnpackEmbeddedFfmpeg();
   if (stop.Requested()) {
     return Stopped(request);
   }
-  FfmpegResult result = RunFfmpeg(ffmpegPath, plan, request.outputPath, stop);
+  FfmpegResult result = RunUnpackedFfmpeg(plan, request.outputPath, stop);
   if (!result.stopped && result.exitCode != 0 && !tuning.Empty()) {
     // The options chosen for the input may be what failed; the plain
     // command decides.
     WriteError("libm9s: note: FFmpeg failed with the options chosen for this input" +
                (result.lastError.empty() ? std::string() : " (" + result.lastError + ")") +
                "; converting it again with the plain command\n");
-    result = RunFfmpeg(ffmpegPath, PlanConversion(request, ffmpegInput, ffmpegOutput),
-                       request.outputPath, stop);
+    result = RunUnpackedFfmpeg(PlanConversion(request, ffmpegInput, ffmpegOutput),
+                               request.outputPath, stop);
   }
   // FFmpeg ends with 0 after a stop too, having closed a shortened file.
   if (result.stopped) {
     return Stopped(request);
   }
   if (result.exitCode != 0) {
-    throw EncoderError("FFmpeg failed: " + (result.lastError.empty()
-                                                ? "exit code " + std::to_string(result.exitCode)
-                                                : result.lastError));
+    const std::string reason = result.lastError.empty()
+                                   ? "exit code " + std::to_string(result.exitCode)
+                                   : result.lastError;
+    throw EncoderError("FFmpeg failed: " + (DiskFull(request.outputPath)
+                                                ? "the disk of the output is full (" + reason + ")"
+                                                : reason));
   }
   if (temporary.Size() == 0) {
     throw EncoderError("FFmpeg wrote nothing into " + request.outputPath);

@@ -100,11 +100,14 @@ void CopyPayload(HANDLE self, const Payload& payload, const std::string& path) {
 // encoders started together never write into one file and nobody runs a
 // half-written FFmpeg. A copy that an encoder ended by force left half
 // written is never run and is removed by the next start.
-std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payload) {
+std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payload, bool again) {
   const std::string owner = base + "libm9s";
   const std::string folder = owner + "\\" + UnpackFolderName(payload.trailer);
   const std::string target = folder + "\\ffmpeg.exe";
   RemoveLeftovers(folder + "\\", kPartialPrefix, kPartialSuffix);
+  if (again) {
+    DeleteFileW(win::Utf8ToWide(target).c_str());  // another encoder may still run it
+  }
   if (HasSize(target, payload.trailer.size)) {
     return target;
   }
@@ -145,7 +148,7 @@ std::vector<std::string> UnpackBases() {
 
 }  // namespace
 
-std::string UnpackEmbeddedFfmpeg() {
+std::string UnpackEmbeddedFfmpeg(bool again) {
   const std::string ownPath = OwnPath();
   win::UniqueHandle self(CreateFileW(win::Utf8ToWide(ownPath).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -158,7 +161,7 @@ std::string UnpackEmbeddedFfmpeg() {
   std::string reasons;
   for (const std::string& base : UnpackBases()) {
     try {
-      return UnpackInto(base, self.Get(), payload);
+      return UnpackInto(base, self.Get(), payload, again);
     } catch (const EncoderError& error) {
       reasons += reasons.empty() ? error.what() : std::string("; ") + error.what();
     }

@@ -9,7 +9,9 @@ namespace encoder {
 // %LOCALAPPDATA%\libm9s\ffmpeg-<size>-<hash>\ffmpeg.exe (or the same under
 // the temporary folder when that cannot be used); later runs find it
 // there and use it when its size is right, else unpack it again. Returns
-// the path of the unpacked FFmpeg; throws EncoderError.
-std::string UnpackEmbeddedFfmpeg();
+// the path of the unpacked FFmpeg; throws EncoderError. With `again`, a
+// copy already there is replaced first: its size was right, yet it did not
+// start.
+std::string UnpackEmbeddedFfmpeg(bool again = false);
 
 }  // namespace encoder

@@ -56,10 +56,19 @@ constexpr char kRateNote[] =
     "libm9s: note: the video needs more than the bitrate asked for at this frame size; it is "
     "coded as small as H.263 allows";
 
+// H:MM:SS.hh as FFmpeg writes it, in digits: no sign, exponent or
+// blank. The hours and minutes fit an int, and the whole a count of tenths.
 bool ParseClock(const std::string& text, int& hours, int& minutes, double& seconds) {
+  const size_t firstColon = text.find(':');
+  const size_t secondColon = text.find(':', firstColon + 1);
+  if (text.find_first_not_of("0123456789:.") != std::string::npos || firstColon > 9 ||
+      secondColon == std::string::npos || secondColon - firstColon > 10) {
+    return false;
+  }
   int consumed = 0;
   return std::sscanf(text.c_str(), "%d:%d:%lf%n", &hours, &minutes, &seconds, &consumed) == 3 &&
-         consumed == static_cast<int>(text.size()) && hours >= 0 && minutes >= 0 && seconds >= 0;
+         consumed == static_cast<int>(text.size()) &&
+         (hours * 3600.0 + minutes * 60.0 + seconds) * 10 < 9e18;
 }
 
 }  // namespace

@@ -45,7 +45,11 @@ FfmpegProcess::FfmpegProcess(const std::string& commandLine) {
   start.console = DETACHED_PROCESS;
   start.breakAwayFromJob = true;
   start.failedStartExitCode = kTerminatedExitCode;
-  child_ = Worded("cannot start FFmpeg", [&] { return win::StartChild(start, streams); });
+  try {
+    child_ = Worded("cannot start FFmpeg", [&] { return win::StartChild(start, streams); });
+  } catch (const EncoderError& error) {
+    throw FfmpegStartError(error.what());
+  }
   input_ = std::move(streams.input.ours);
   output_ = std::move(streams.output.ours);
   log_ = std::move(streams.error.ours);

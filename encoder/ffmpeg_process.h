@@ -4,10 +4,17 @@
 
 #include <string>
 
+#include "encoder/encoder_error.h"
 #include "win/child_process.h"
 #include "win/unique.h"
 
 namespace encoder {
+
+// FFmpeg's program did not start: missing, or damaged beyond running.
+class FfmpegStartError : public EncoderError {
+ public:
+  using EncoderError::EncoderError;
+};
 
 // FFmpeg running as a child process with its standard streams on pipes.
 // It starts suspended and is put into a job object that ends it when the
@@ -16,6 +23,7 @@ namespace encoder {
 class FfmpegProcess {
  public:
   // The command line is UTF-8; FFmpeg gets it as a UTF-16 command line.
+  // Throws FfmpegStartError when the program does not start.
   explicit FfmpegProcess(const std::string& commandLine);
   FfmpegProcess(const FfmpegProcess&) = delete;
   FfmpegProcess& operator=(const FfmpegProcess&) = delete;

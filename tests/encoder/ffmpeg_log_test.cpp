@@ -121,6 +121,14 @@ TEST(FfmpegLog, DurationsAreRoundedToTenths) {
       {"  Duration: 12:03:07.04, start: 0.0", "  Duration: 12:03:07.0, start: 0.0"},
       {"  Duration: N/A, start: 0.0", "  Duration: N/A, start: 0.0"},
       {"  Duration: 00:00:05, start: 0.0", "  Duration: 00:00:05.0, start: 0.0"},
+      // What no FFmpeg writes comes back as it is: found by the fuzzer,
+      // seconds past what a count of tenths holds.
+      {"  Duration: 00:00:0522222222222222222222222.00, start: 0.0",
+       "  Duration: 00:00:0522222222222222222222222.00, start: 0.0"},
+      {"  Duration: 99999999999:00:00.00, start: 0.0",
+       "  Duration: 99999999999:00:00.00, start: 0.0"},
+      {"  Duration: 00:00:5e3, start: 0.0", "  Duration: 00:00:5e3, start: 0.0"},
+      {"  Duration: -1:00:00.00, start: 0.0", "  Duration: -1:00:00.00, start: 0.0"},
   };
   for (const auto& [line, rounded] : cases) {
     EXPECT_EQ(DurationInTenths(line), rounded);
