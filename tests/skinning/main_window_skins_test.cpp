@@ -27,6 +27,9 @@ class MainWindowSkinsTest : public testing::Test {
         conversion::CommandLineFolders{win::SystemFolder(), win::TempFolder()});
     prompt = ui::CreateForm<app::TfrmOverWrite>();
     mainForm->SetOverwriteForm(prompt.get());
+    // The steps of start-up at the first showing need the program's common
+    // form and folder; these tests show the windows for their frames only.
+    mainForm->OnShow = nullptr;
   }
   void TearDown() override {
     prompt.reset();
