@@ -23,6 +23,7 @@
 #include "conversion/command_line.h"
 #include "encoder/payload_layout.h"
 #include "tests/support/folder_files.h"
+#include "win/code_page.h"
 #include "win/unique.h"
 
 namespace {
@@ -264,11 +265,11 @@ void ExpectFinished(RunningEncoder& encoder) {
 TEST(EncoderProcess, UnpacksFfmpegOnceForEncodersStartedTogetherAndRepairsABadCopy) {
   const std::string folder = WorkFolder("unpack");
   const std::string appData = folder + "\\app data";
-  CreateDirectoryA(appData.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(appData).c_str(), nullptr);
   const encoder::PayloadTrailer carried = CarriedFfmpeg();
   const std::string unpackFolder = appData + "\\libm9s\\" + encoder::UnpackFolderName(carried);
   for (const std::string& file : FilesIn(unpackFolder)) {
-    DeleteFileA((unpackFolder + "\\" + file).c_str());
+    DeleteFileW(win::Utf8ToWide(unpackFolder + "\\" + file).c_str());
   }
   RemoveDirectoryA(unpackFolder.c_str());
   LocalAppData localAppData(appData);
@@ -308,14 +309,14 @@ TEST(EncoderProcess, QuitAfterFfmpegEndedKeepsTheFinishedFile) {
   const std::string folder = WorkFolder("late quit");
   const std::string appData = folder + "\\app data";
   for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)}) {
-    CreateDirectoryA(path.c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(path).c_str(), nullptr);
   }
   const std::string fake = UnpackFolder(appData) + "\\ffmpeg.exe";
   ASSERT_TRUE(CopyFileA(WindowsPath(FAKE_FFMPEG).c_str(), fake.c_str(), FALSE));
   {
     // The encoder takes an unpacked FFmpeg of the right size as its own.
-    UniqueHandle file(
-        CreateFileA(fake.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle file(CreateFileW(win::Utf8ToWide(fake).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size;
     size.QuadPart = static_cast<LONGLONG>(CarriedFfmpeg().size);
     ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) &&
@@ -350,7 +351,7 @@ TEST(EncoderProcess, NextStartRemovesWhatAForcedEndLeft) {
   const std::string folder = WorkFolder("leftovers");
   const std::string appData = folder + "\\app data", output = folder + "\\clip.3gp";
   for (const std::string& path : {appData, appData + "\\libm9s", UnpackFolder(appData)}) {
-    CreateDirectoryA(path.c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(path).c_str(), nullptr);
   }
   const std::string carried = ReadBytes(kBin + "\\libm9s.exe");
   const std::string running = "ffmpeg-" + std::to_string(GetCurrentProcessId()) + ".partial";

@@ -34,6 +34,7 @@
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
 #include "win/code_page.h"
+#include "win/system_folders.h"
 
 namespace {
 
@@ -89,8 +90,7 @@ int main() {
   std::vector<std::string> errors;
   ui::Application().SetOnException([&](const std::string& text) { errors.push_back(text); });
 
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
+  const std::string temp = win::TempFolder();
   const test_support::TestFolder applicationFolder;
   app::TfrmCommon common(applicationFolder.Path() + "vexmoor.exe");
   common.DoCreate();

@@ -29,17 +29,17 @@ namespace {
 
 // From the process's environment as the system keeps it, which the C
 // runtime's copy does not follow.
-std::string Environment(const char* name) {
-  char value[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
-  return length < MAX_PATH ? std::string(value, length) : "";
+std::string Environment(const wchar_t* name) {
+  wchar_t value[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+  return length < MAX_PATH ? win::WideToUtf8(std::wstring(value, length)) : "";
 }
 
 // Asks faults_test.sh to remount the small drive: a Windows program
 // cannot, so the script watches for the request file (its "ro" or "rw")
 // and answers by deleting it once done.
 void SetSmallDriveWritable(bool writable) {
-  const std::string request = Environment("VEXMOOR_FAULT_REQUEST");
+  const std::string request = Environment(L"VEXMOOR_FAULT_REQUEST");
   WriteTextFile(request, writable ? "rw" : "ro");
   for (int wait = 0; wait < 300 && FileExists(request); ++wait) {
     Sleep(100);
@@ -52,7 +52,7 @@ void SetSmallDriveWritable(bool writable) {
 // encoder meets a copy this one damages.
 std::vector<std::string> UnpackedFfmpegCopies() {
   std::vector<std::string> copies;
-  const std::wstring base = win::Utf8ToWide(Environment("LOCALAPPDATA")) + L"\\libm9s\\";
+  const std::wstring base = win::Utf8ToWide(Environment(L"LOCALAPPDATA")) + L"\\libm9s\\";
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW((base + L"ffmpeg-*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) {
@@ -103,9 +103,9 @@ class FaultsTest : public MainWindowTest, public testing::WithParamInterface<Fau
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    CreateDirectoryA((folders.Path() + "appdata").c_str(), nullptr);
-    SetEnvironmentVariableA("LOCALAPPDATA", (folders.Path() + "appdata").c_str());
-    CreateWindows(Environment("VEXMOOR_FAULT_ENCODER"));
+    CreateDirectoryW(win::Utf8ToWide(folders.Path() + "appdata").c_str(), nullptr);
+    SetEnvironmentVariableW(L"LOCALAPPDATA", win::Utf8ToWide(folders.Path() + "appdata").c_str());
+    CreateWindows(Environment(L"VEXMOOR_FAULT_ENCODER"));
   }
 
   void CreateWindows(const std::string& systemFolder) {
@@ -115,8 +115,8 @@ class FaultsTest : public MainWindowTest, public testing::WithParamInterface<Fau
 
   // An input from a clip, in the input folder under its entry name.
   void AddClip(const std::string& name, const std::string& clip) {
-    ASSERT_TRUE(CopyFileA((Environment("VEXMOOR_FAULT_CLIPS") + clip).c_str(),
-                          InputPath(name).c_str(), FALSE))
+    ASSERT_TRUE(CopyFileW(win::Utf8ToWide(Environment(L"VEXMOOR_FAULT_CLIPS") + clip).c_str(),
+                          win::Utf8ToWide(InputPath(name)).c_str(), FALSE))
         << clip;
     form->AddFile(InputPath(name));
   }
@@ -167,10 +167,10 @@ void FaultsTest::Arrange(const FaultCase& faultCase) {
       form->AddFile(InputPath(input.first));
     }
   } else if (fault == "an input deleted before its turn") {
-    ASSERT_TRUE(DeleteFileA(InputPath("gone.avi").c_str()));
+    ASSERT_TRUE(DeleteFileW(win::Utf8ToWide(InputPath("gone.avi")).c_str()));
   } else if (fault == "an input locked by another program") {
-    lock_.Reset(CreateFileA(InputPath("locked.avi").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                            nullptr, OPEN_EXISTING, 0, nullptr));
+    lock_.Reset(CreateFileW(win::Utf8ToWide(InputPath("locked.avi")).c_str(),
+                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock_);
   }
 }
@@ -181,7 +181,7 @@ void FaultsTest::AtEntry(const std::string& fault, int index) {
   }
   if (fault == "the output folder deleted between two files") {
     for (const std::string& file : FilesIn(outputFolder_)) {
-      DeleteFileA(Output(file).c_str());
+      DeleteFileW(win::Utf8ToWide(Output(file)).c_str());
     }
     ASSERT_TRUE(RemoveDirectoryA(outputFolder_.c_str()));
   } else if (fault == "the output folder made read-only between two files") {
@@ -201,9 +201,9 @@ void FaultsTest::Tidy(const std::string& fault) {
 }
 
 void FaultsTest::Run(const FaultCase& fault) {
-  const std::string smallDrive = Environment("VEXMOOR_FAULT_DRIVE");
+  const std::string smallDrive = Environment(L"VEXMOOR_FAULT_DRIVE");
   outputFolder_ = fault.needsSmallDrive ? smallDrive + "out" : folders.Path() + "out";
-  CreateDirectoryA(outputFolder_.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(outputFolder_).c_str(), nullptr);
   for (const auto& [name, clip] : fault.inputs) {
     AddClip(name, clip);
   }
@@ -255,7 +255,7 @@ bool IsWhole3gp(const std::string& path) {
 
 TEST_P(FaultsTest, IsReportedForItsFileAndTheRestConverts) {
   const FaultCase& fault = GetParam();
-  if (fault.needsSmallDrive && Environment("VEXMOOR_FAULT_DRIVE").empty()) {
+  if (fault.needsSmallDrive && Environment(L"VEXMOOR_FAULT_DRIVE").empty()) {
     GTEST_SKIP() << "no small drive: faults_test.sh could not mount one";
   }
   Run(fault);
@@ -280,7 +280,7 @@ TEST_P(FaultsTest, IsReportedForItsFileAndTheRestConverts) {
     for (const std::string& file : FilesIn(outputFolder_)) {
       EXPECT_EQ(".3gp", base::ExtractFileExt(file)) << "left in the output folder: " << file;
       if (fault.needsSmallDrive) {
-        DeleteFileA(Output(file).c_str());
+        DeleteFileW(win::Utf8ToWide(Output(file)).c_str());
       }
     }
   }

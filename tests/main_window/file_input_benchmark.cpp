@@ -25,18 +25,14 @@
 #include "joblist/disk_folder_reader.h"
 #include "joblist/folder_search.h"
 #include "tests/support/shell_tree_driver.h"
+#include "tests/support/wall_clock.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
+#include "win/code_page.h"
 #include "win/com_ptr.h"
+#include "win/system_folders.h"
 
 namespace {
-
-double NowMilliseconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -48,7 +44,8 @@ bool Exists(const std::string& path) {
 }
 
 void MakeEmptyFile(const std::string& path) {
-  CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  CloseHandle(CreateFileW(win::Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          0, nullptr));
 }
 
 // files / 10 folders of ten files each, in ten groups: root\g3\d27\clip5.avi.
@@ -58,13 +55,13 @@ std::string VideoTree(const std::string& work, int files) {
   if (Exists(root + ".done")) {
     return root;
   }
-  CreateDirectoryA(root.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(root).c_str(), nullptr);
   const int folders = files / 10;
   for (int folder = 0; folder < folders; ++folder) {
     const std::string group = root + "\\g" + std::to_string(folder % 10);
     const std::string path = group + "\\d" + std::to_string(folder);
-    CreateDirectoryA(group.c_str(), nullptr);
-    CreateDirectoryA(path.c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(group).c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(path).c_str(), nullptr);
     for (int file = 0; file < 10; ++file) {
       MakeEmptyFile(path + "\\clip" + std::to_string(file) + ".avi");
     }
@@ -78,9 +75,10 @@ std::string WideFolder(const std::string& work, int subfolders) {
   if (Exists(root + ".done")) {
     return root;
   }
-  CreateDirectoryA(root.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(root).c_str(), nullptr);
   for (int index = 0; index < subfolders; ++index) {
-    CreateDirectoryA((root + "\\s" + std::to_string(10000 + index)).c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(root + "\\s" + std::to_string(10000 + index)).c_str(),
+                     nullptr);
   }
   MakeEmptyFile(root + ".done");
   return root;
@@ -96,9 +94,9 @@ class CountingHandler : public joblist::FolderSearchHandler {
 double BareWalk(const std::string& root, int expected) {
   joblist::DiskFolderReader disk;
   CountingHandler counter;
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   joblist::SearchFolder(disk, root, {true, "*"}, counter);
-  const double elapsed = NowMilliseconds() - start;
+  const double elapsed = test_support::WallMilliseconds() - start;
   if (counter.found != expected) {
     std::fprintf(stderr, "the walk found %d files, not %d\n", counter.found, expected);
   }
@@ -118,9 +116,9 @@ double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const st
   batchAdd.editExt->SetText("*");
   batchAdd.checkBoxIsSubDirectorie->SetChecked(true);
   ui::Application().ProcessMessages();
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   SendMessageW(batchAdd.buttonOK->Handle(), BM_CLICK, 0, 0);
-  const double elapsed = NowMilliseconds() - start;
+  const double elapsed = test_support::WallMilliseconds() - start;
   if (form.listViewFiles->ItemCount() != expected) {
     std::fprintf(stderr, "the list holds %d files, not %d\n", form.listViewFiles->ItemCount(),
                  expected);
@@ -132,11 +130,11 @@ double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const st
 // window at once.
 double OneRepaintPerFile(app::TfrmMain& form, int files) {
   form.listViewFiles->Clear();
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   for (int file = 0; file < files; ++file) {
     form.AddFile("C:\\reference\\clip" + std::to_string(file) + ".avi");
   }
-  const double elapsed = NowMilliseconds() - start;
+  const double elapsed = test_support::WallMilliseconds() - start;
   form.listViewFiles->Clear();
   return elapsed;
 }
@@ -181,7 +179,7 @@ void BenchmarkBatchAdd(app::TfrmMain& form, const std::string& work, int rounds)
 }
 
 double BareShellEnumeration(const std::string& folder) {
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   win::ComPtr<IShellFolder> desktop, shellFolder;
   win::ComPtr<IEnumIDList> list;
   SHGetDesktopFolder(desktop.Put());
@@ -192,7 +190,7 @@ double BareShellEnumeration(const std::string& folder) {
   while (list->Next(1, &child, nullptr) == S_OK) {
     CoTaskMemFree(child);
   }
-  return NowMilliseconds() - start;
+  return test_support::WallMilliseconds() - start;
 }
 
 struct ChooserTimes {
@@ -206,22 +204,22 @@ ChooserTimes OpenChooserOnWideFolder(app::TfrmMain& form, const std::string& fol
   chooser.DoCreate();
   form.SetDirectoryForm(&chooser);
   ChooserTimes times;
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   test_support::RepeatingTimer driver([&] {
     if (!IsWindowVisible(chooser.Handle())) {
       return false;
     }
-    times.open = NowMilliseconds() - start;
+    times.open = test_support::WallMilliseconds() - start;
     ui::TShellTreeView& tree = *chooser.ShellTreeView1;
     HTREEITEM item = test_support::ExpandTo(tree, folder);
     SendMessageW(tree.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     UpdateWindow(tree.Handle());
-    const double expandStart = NowMilliseconds();
+    const double expandStart = test_support::WallMilliseconds();
     SendMessageW(tree.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
     UpdateWindow(tree.Handle());
-    times.expand = NowMilliseconds() - expandStart;
+    times.expand = test_support::WallMilliseconds() - expandStart;
     test_support::PumpUntil([&] { return !tree.IconsPending(); }, 10000);
-    times.icons = NowMilliseconds() - expandStart - times.expand;
+    times.icons = test_support::WallMilliseconds() - expandStart - times.expand;
     if (test_support::ChildItems(tree, item).size() != 3000) {
       std::fprintf(stderr, "the folder shows %zu subfolders\n",
                    test_support::ChildItems(tree, item).size());
@@ -263,14 +261,13 @@ int main(int argc, char** argv) {
   }
   const std::string work = base::IncludeTrailingBackslash(argv[1]);
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
-  CreateDirectoryA(work.c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(work).c_str(), nullptr);
   ui::Application().Initialize();
   win::ComApartment com;
   // The program's common services, with config.ini in the work folder.
   app::TfrmCommon common(work + "vexmoor.exe");
   common.DoCreate();
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
+  const std::string temp = win::TempFolder();
   app::TfrmMain form(conversion::CommandLineFolders{temp, temp});
   form.DoCreate();
   form.Show();

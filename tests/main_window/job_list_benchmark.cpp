@@ -20,22 +20,18 @@
 #include "app/job_list_batch.h"
 #include "app/main_form.h"
 #include "tests/support/message_box_log.h"
+#include "tests/support/wall_clock.h"
 #include "ui/application.h"
+#include "win/code_page.h"
+#include "win/system_folders.h"
 
 namespace {
 
-double NowMilliseconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename Action>
 double Timed(Action action) {
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   action();
-  return NowMilliseconds() - start;
+  return test_support::WallMilliseconds() - start;
 }
 
 struct Figures {
@@ -44,8 +40,7 @@ struct Figures {
 };
 
 Figures Measure(const std::string& encoderFolder, const std::string& work, int entries) {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
+  const std::string temp = win::TempFolder();
   app::TfrmCommon common(work + "vexmoor.exe");
   common.DoCreate();
   app::TfrmMain form(conversion::CommandLineFolders{encoderFolder, temp});
@@ -92,7 +87,7 @@ Figures Measure(const std::string& encoderFolder, const std::string& work, int e
     if (!running) {
       return;
     }
-    lastStart = NowMilliseconds();
+    lastStart = test_support::WallMilliseconds();
     if (++starts == 1) {
       firstStart = lastStart;
     }
@@ -101,7 +96,7 @@ Figures Measure(const std::string& encoderFolder, const std::string& work, int e
     }
   });
   test_support::MessageBoxLog boxes(IDNO);
-  clicked = NowMilliseconds();
+  clicked = test_support::WallMilliseconds();
   SendMessageW(form.buttonConvert->Handle(), BM_CLICK, 0, 0);
   const int timed = std::min(starts, kTimedEntries + 1) - 1;
   figures.firstStartMs = firstStart - clicked;
@@ -118,9 +113,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   ui::Application().Initialize();
-  SetEnvironmentVariableA("VEXMOOR_FAKE_ENCODER_LOG",
-                          (std::string(argv[2]) + "encoder.log").c_str());
-  CreateDirectoryA((std::string(argv[2]) + "out").c_str(), nullptr);
+  SetEnvironmentVariableW(L"VEXMOOR_FAKE_ENCODER_LOG",
+                          win::Utf8ToWide(std::string(argv[2]) + "encoder.log").c_str());
+  CreateDirectoryW(win::Utf8ToWide(std::string(argv[2]) + "out").c_str(), nullptr);
   const Figures shortList = Measure(argv[1], argv[2], 10);
   const Figures longList = Measure(argv[1], argv[2], 10000);
   const struct {

@@ -37,9 +37,10 @@ bool FileExists(const std::string& path) {
 void MainWindowTest::SetUp() {
   ui::Application().Initialize();
   ui::Application().SetOnException([this](const std::string& text) { errors.push_back(text); });
-  CreateDirectoryA((folders.Path() + "in").c_str(), nullptr);
-  CreateDirectoryA((folders.Path() + "out").c_str(), nullptr);
-  SetEnvironmentVariableA("VEXMOOR_FAKE_ENCODER_LOG", EncoderLogPath(folders).c_str());
+  CreateDirectoryW(win::Utf8ToWide(folders.Path() + "in").c_str(), nullptr);
+  CreateDirectoryW(win::Utf8ToWide(folders.Path() + "out").c_str(), nullptr);
+  SetEnvironmentVariableW(L"VEXMOOR_FAKE_ENCODER_LOG",
+                          win::Utf8ToWide(EncoderLogPath(folders)).c_str());
   CreateWindows(FakeEncoderFolder());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/main_window/main_window_fixture.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 namespace {
@@ -88,7 +89,7 @@ TEST_F(OverwriteTest, AutoNamingAddsASuffixUntilTheNameIsFree) {
 TEST_F(OverwriteTest, SameNameInTwoFoldersMeetsThePolicy) {
   std::vector<std::string> inputs;
   for (const char* folder : {"one", "two"}) {
-    CreateDirectoryA(InputPath(folder).c_str(), nullptr);
+    CreateDirectoryW(win::Utf8ToWide(InputPath(folder)).c_str(), nullptr);
     inputs.push_back(AddEntry(std::string(folder) + "\\clip.avi", "ok"));
   }
   PromptAnswers answers(*prompt, {A::AutoName});

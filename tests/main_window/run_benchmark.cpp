@@ -28,9 +28,11 @@
 #include "encoder/ffmpeg_plan.h"
 #include "tests/support/test_folder.h"
 #include "tests/support/thread_cpu_time.h"
+#include "tests/support/wall_clock.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/code_page.h"
+#include "win/system_folders.h"
 #include "win/unique.h"
 
 namespace {
@@ -38,13 +40,6 @@ namespace {
 using test_support::ThreadCpuMilliseconds;
 
 constexpr int kDatedRounds = 5;
-
-double NowMilliseconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Inside the encoder, as the system dates its processes and FFmpeg's.
 struct EncoderDates {
@@ -142,9 +137,9 @@ class WindowProbe {
     runner.SetOnReceiveOutput(TimedText(originalOutput_));
     runner.SetOnReceiveError(TimedText(originalError_));
     runner.SetOnProcessStatusChange([this](console::TConsoleIO* sender, bool running) {
-      const double before = NowMilliseconds();
+      const double before = test_support::WallMilliseconds();
       originalStatus_(sender, running);
-      run_.statusMs += NowMilliseconds() - before;
+      run_.statusMs += test_support::WallMilliseconds() - before;
       if (running) {
         Started(before);
       } else {
@@ -159,10 +154,10 @@ class WindowProbe {
         if (message.Msg != WM_PAINT) {
           return original(message);
         }
-        const double before = NowMilliseconds();
+        const double before = test_support::WallMilliseconds();
         original(message);
         ++run_.paints;
-        run_.paintsMs += NowMilliseconds() - before;
+        run_.paintsMs += test_support::WallMilliseconds() - before;
       });
     }
   }
@@ -180,12 +175,12 @@ class WindowProbe {
   WindowProbe& operator=(const WindowProbe&) = delete;
 
   void Click() {
-    click_ = NowMilliseconds();
+    click_ = test_support::WallMilliseconds();
     clickCpu_ = ThreadCpuMilliseconds();
   }
 
   void Finished() {
-    const double now = NowMilliseconds();
+    const double now = test_support::WallMilliseconds();
     run_.wallMs = now - click_;
     run_.mainThreadCpuMs = ThreadCpuMilliseconds() - clickCpu_;
     if (!exitWatch_.joinable()) {
@@ -202,13 +197,13 @@ class WindowProbe {
  private:
   console::TReceiveEvent TimedText(console::TReceiveEvent original) {
     return [this, original](console::TConsoleIO* sender, const std::string& text) {
-      const double before = NowMilliseconds();
+      const double before = test_support::WallMilliseconds();
       if (firstText_ == 0) {
         firstText_ = before;
       }
       original(sender, text);
       ++run_.texts;
-      run_.textsMs += NowMilliseconds() - before;
+      run_.textsMs += test_support::WallMilliseconds() - before;
     };
   }
 
@@ -224,7 +219,7 @@ class WindowProbe {
       if (encoder) {
         run_.encoder = WaitForEncoder(encoder.Get());
       }
-      exited_ = NowMilliseconds();
+      exited_ = test_support::WallMilliseconds();
     });
   }
 
@@ -264,7 +259,7 @@ WindowRun ConvertThroughWindow(app::TfrmMain& form, const std::string& output,
 
 win::UniqueHandle OpenNul(DWORD access) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  return win::UniqueHandle(CreateFileA("NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+  return win::UniqueHandle(CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                        OPEN_EXISTING, 0, nullptr));
 }
 
@@ -282,7 +277,7 @@ double RunToEnd(const std::string& commandLine, const std::string& output,
   startup.hStdError = sink.Get();
   PROCESS_INFORMATION started{};
   std::wstring line = win::Utf8ToWide(commandLine);
-  const double start = NowMilliseconds();
+  const double start = test_support::WallMilliseconds();
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                       nullptr, &startup, &started)) {
     std::fprintf(stderr, "cannot start %s\n", commandLine.c_str());
@@ -294,7 +289,7 @@ double RunToEnd(const std::string& commandLine, const std::string& output,
   } else {
     WaitForSingleObject(process.Get(), INFINITE);
   }
-  return NowMilliseconds() - start;
+  return test_support::WallMilliseconds() - start;
 }
 
 double Median(std::vector<double> values) {
@@ -374,8 +369,7 @@ int main(int argc, char** argv) {
   const std::string skinFile = argc > 6 ? argv[6] : "";
   ui::Application().Initialize();
 
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
+  const std::string temp = win::TempFolder();
   const conversion::CommandLineFolders folders{encoderFolder, temp};
   const test_support::TestFolder applicationFolder;
   app::TfrmCommon common(applicationFolder.Path() + "vexmoor.exe");

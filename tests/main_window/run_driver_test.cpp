@@ -4,6 +4,7 @@
 #include "tests/main_window/main_window_fixture.h"
 #include "tests/support/unicode_names.h"
 #include "tests/support/window_driver.h"
+#include "win/code_page.h"
 
 namespace main_window_test {
 namespace {
@@ -31,8 +32,8 @@ TEST_F(RunDriverTest, ConvertsTopToBottomWithTheSettingsOfTheMoment) {
   EXPECT_EQ(0, form->progressBarCurrent->Position());
 
   // A setting changed between two runs holds for the next one.
-  DeleteFileA(OutputPath("one.3gp").c_str());
-  DeleteFileA(OutputPath("two.3gp").c_str());
+  DeleteFileW(win::Utf8ToWide(OutputPath("one.3gp")).c_str());
+  DeleteFileW(win::Utf8ToWide(OutputPath("two.3gp")).c_str());
   SendMessageW(form->comboBoxVideoSize->Handle(), CB_SETCURSEL, 0, 0);
   PressConvert();
   const std::vector<encoder::EncoderRequest> starts = EncoderStarts();
@@ -133,7 +134,7 @@ TEST_F(RunDriverTest, StopBetweenTwoEntriesEndsTheRun) {
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_EQ("Ready", form->labelCurrentInfo->Caption());
 
-  DeleteFileA(OutputPath("one.3gp").c_str());
+  DeleteFileW(win::Utf8ToWide(OutputPath("one.3gp")).c_str());
   PressConvert();
   EXPECT_EQ((Names{"one.avi", "one.avi", "two.avi"}), StartedInputs());
   EXPECT_EQ(Names{PlainFinishText()}, boxes.Texts());
@@ -163,7 +164,7 @@ TEST_F(RunDriverTest, FinishQuestionOpensTheOutputFolderOnYes) {
       opened.push_back(folder);
     };
     form->editOutputFolder->SetText(c.folderText);
-    DeleteFileA(OutputPath("clip.3gp").c_str());
+    DeleteFileW(win::Utf8ToWide(OutputPath("clip.3gp")).c_str());
     boxes.SetAnswer(c.answer);
     PressConvert();
     EXPECT_EQ(c.opened, opened);
@@ -218,7 +219,7 @@ TEST_F(RunDriverTest, ForcedEndLeavesNoPartialFileAndTheEarlierOutput) {
     EXPECT_EQ(Names{"clip.avi"}, StartedInputs());
     EXPECT_EQ(Names{"clip.3gp"}, FilesIn(OutputPath("")));
     EXPECT_EQ("earlier", ReadTextFile(OutputPath("clip.3gp")));
-    DeleteFileA((folders.Path() + "encoder.log").c_str());
+    DeleteFileW(win::Utf8ToWide(folders.Path() + "encoder.log").c_str());
   }
 }
 

@@ -40,6 +40,7 @@
 #include "tests/support/message_box_log.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
+#include "win/system_folders.h"
 #include "win/unique.h"
 
 namespace {
@@ -266,8 +267,7 @@ int main(int argc, char** argv) {
   ui::Application().Initialize();
   std::vector<std::string> errors;
   ui::Application().SetOnException([&](const std::string& text) { errors.push_back(text); });
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
+  const std::string temp = win::TempFolder();
   app::TfrmCommon common(appFolder + "vexmoor.exe");
   common.DoCreate();
   app::TfrmMain form(conversion::CommandLineFolders{encoderFolder, temp});

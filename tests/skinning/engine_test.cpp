@@ -11,6 +11,7 @@
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "win/code_page.h"
 
 namespace skinning_test {
 namespace {
@@ -143,7 +144,7 @@ TEST_F(EngineTest, TheNameOfAPathFoundNowhereIsFoundInTheProgramsFolder) {
   const std::string copy = base::ExtractFilePath(program) + name;
   ASSERT_TRUE(CopyFileA(TestSkinPath("shaped.ssk").c_str(), copy.c_str(), FALSE));
   Engine().SetSkinFile("Z:\\no\\such\\folder\\" + name);
-  DeleteFileA(copy.c_str());
+  DeleteFileW(win::Utf8ToWide(copy).c_str());
   EXPECT_EQ(copy, Engine().SkinFile());
   EXPECT_TRUE(Engine().Ready());
 }

@@ -22,23 +22,13 @@
 #include "skinning/painters/dib_buffer.h"
 #include "tests/skin/shipped_skin_names.h"
 #include "tests/skinning/main_window_states.h"
+#include "tests/support/wall_clock.h"
 #include "tests/support/window_driver.h"
 #include "ui/application.h"
 #include "win/system_folders.h"
 #include "win/temp_names.h"
 
 namespace {
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / frequency;
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -54,9 +44,9 @@ void Repaint(HWND window) {
 double FramePaint(HWND window, int rounds) {
   std::vector<double> times;
   for (int i = 0; i < rounds; ++i) {
-    const double start = Now();
+    const double start = test_support::WallMilliseconds();
     SendMessageW(window, WM_NCPAINT, 1, 0);
-    times.push_back(Now() - start);
+    times.push_back(test_support::WallMilliseconds() - start);
   }
   return Median(times);
 }
@@ -72,9 +62,9 @@ void FullRepaint(HWND window) {
 void TimeFullRepaints(HWND window, int rounds, std::vector<double>& times) {
   FullRepaint(window);
   for (int i = 0; i < rounds; ++i) {
-    const double start = Now();
+    const double start = test_support::WallMilliseconds();
     FullRepaint(window);
-    times.push_back(Now() - start);
+    times.push_back(test_support::WallMilliseconds() - start);
   }
 }
 
@@ -250,14 +240,14 @@ int main(int argc, char** argv) {
     switches.clear();
     for (const char* name : skin_test::kShippedSkinNames) {
       const std::string path = folder + name + ".ssk";
-      double start = Now();
+      double start = test_support::WallMilliseconds();
       reader.Load(path, "");
-      loads.push_back(Now() - start);
-      start = Now();
+      loads.push_back(test_support::WallMilliseconds() - start);
+      start = test_support::WallMilliseconds();
       engine.SetSkinFile(path);
       Repaint(window);
       Repaint(prompt->Handle());
-      switches.push_back(Now() - start);
+      switches.push_back(test_support::WallMilliseconds() - start);
       test_support::PumpUntil([] { return false; }, 20);
     }
   }

@@ -36,11 +36,11 @@ class ShellTreeViewTest : public testing::Test {
  protected:
   ShellTreeViewTest() {
     for (const char* name : {"gamma", "Alpha", "beta", "hidden", "gamma\\inner"}) {
-      CreateDirectoryA(folders.File(name).c_str(), nullptr);
+      CreateDirectoryW(win::Utf8ToWide(folders.File(name)).c_str(), nullptr);
     }
     SetFileAttributesA(folders.File("hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    CloseHandle(CreateFileA(folders.File("clip.avi").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            0, nullptr));
+    CloseHandle(CreateFileW(win::Utf8ToWide(folders.File("clip.avi")).c_str(), GENERIC_WRITE, 0,
+                            nullptr, CREATE_NEW, 0, nullptr));
     form.Show();
   }
 
