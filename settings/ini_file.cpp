@@ -47,11 +47,13 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key, int
 
 // A missing file becomes the mark alone; a file in a code page (an earlier
 // version's, or one the installer made) becomes the same text in UTF-16LE.
+// Only the mark is read when it is there: every write asks.
 void IniFile::MakeUnicode() const {
-  const std::optional<std::string> bytes = win::ReadWholeFile(fileName_);
-  if (bytes && bytes->compare(0, 2, kUtf16LeMark) == 0) {
+  const std::string mark = kUtf16LeMark;
+  if (win::ReadFileStart(fileName_, mark.size()) == mark) {
     return;
   }
+  const std::optional<std::string> bytes = win::ReadWholeFile(fileName_);
   const std::string text = bytes ? win::TextFileToUtf8(*bytes, codePage_) : std::string();
   if (!win::OverwriteWholeFile(fileName_, win::Utf16LeTextFile(text))) {
     throw EIniFileException(fileName_);

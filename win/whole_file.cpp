@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "win/code_page.h"
 #include "win/unique.h"
@@ -23,9 +24,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+// Up to `limit` bytes from the start of the file.
+std::optional<std::string> ReadAtMost(const std::string& path, std::size_t limit) {
   const UniqueHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -33,7 +33,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) {
     return std::nullopt;
   }
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::string bytes(std::min(static_cast<std::size_t>(size.QuadPart), limit), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;
@@ -48,6 +48,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     done += read;
   }
   return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  return ReadAtMost(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t count) {
+  return ReadAtMost(path, count);
 }
 
 bool OverwriteWholeFile(const std::string& path, std::string_view bytes) {
