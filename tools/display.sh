@@ -16,14 +16,26 @@ start_wine_display() {
     for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.1; done
   fi
   wineserver -p
-  # The first Wine program starts Wine's helper processes, which outlive it
-  # and inherit its standard output. Started here, they hold nothing open;
-  # started by a test, they would keep CTest waiting for that test's output
-  # until its timeout.
+  # Wine's helper processes outlive the program that starts them and inherit
+  # its standard output; started by a test, they would keep CTest waiting for
+  # that test's output until its timeout. The desktop process (explorer.exe)
+  # also quits a second after its last user and comes back with the next
+  # window, so one idle command interpreter, reading a pipe that stays open
+  # until stop_wine_display, keeps it here for the whole session.
+  local fifo
+  fifo="$(mktemp -u)"
+  mkfifo "$fifo"
+  wine cmd <"$fifo" >/dev/null 2>&1 &
+  exec {vexmoor_desktop_keeper}>"$fifo"
+  rm -f "$fifo"
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
 stop_wine_display() {
+  if [[ -n "${vexmoor_desktop_keeper:-}" ]]; then
+    exec {vexmoor_desktop_keeper}>&-
+    vexmoor_desktop_keeper=""
+  fi
   wineserver -k 2>/dev/null || true
   if [[ -n "${vexmoor_xvfb_pid:-}" ]]; then
     kill "$vexmoor_xvfb_pid" 2>/dev/null || true
