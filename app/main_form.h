@@ -10,6 +10,7 @@
 
 #include "app/run_driver.h"
 #include "console/console_io.h"
+#include "joblist/job_entry.h"
 #include "conversion/command_line.h"
 #include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
@@ -51,6 +52,12 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   // Offers the files of a folder (and of its subfolders, if asked) whose
   // names end in "." and the extension ("*" or empty: any) to AddFile.
   void AddFolder(const std::string& folder, bool includeSubfolders, const std::string& extension);
+  // The whole list, each entry with its status, in list order; and the list
+  // made anew from such entries (as kept from an earlier run).
+  std::vector<joblist::JobEntry> JobEntries() const;
+  void RestoreJobEntries(const std::vector<joblist::JobEntry>& entries);
+  // Told after every change of the list or of an entry's status.
+  std::function<void()> OnJobListChanged;
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
@@ -189,6 +196,7 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ActionFileMoveUpExecute(base::TComponent* sender);
   void ActionFileMoveDownExecute(base::TComponent* sender);
   void MoveSelectedEntry(int step);
+  void JobListChanged();
   void ActionFileBatchAddExecute(base::TComponent* sender);
   void AcceptDroppedFiles();
   void FilesDropped(HDROP drop);

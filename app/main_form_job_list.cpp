@@ -15,6 +15,7 @@ void TfrmMain::AddFile(const std::string& path) {
     return;
   }
   listViewFiles->AddItem(path);
+  JobListChanged();
   if (!listViewFiles->Updating()) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
@@ -48,12 +49,14 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
     return;
   }
   listViewFiles->DeleteItem(selected);
+  JobListChanged();
   UpdateWindow(listViewFiles->Handle());
 }
 
 void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
   if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK) {
     listViewFiles->Clear();
+    JobListChanged();
   }
 }
 
@@ -80,8 +83,35 @@ void TfrmMain::MoveSelectedEntry(int step) {
   other.SetCaption(caption);
   other.SetSelected(true);
   other.SetFocused(true);
+  JobListChanged();
   InvalidateRect(listViewFiles->Handle(), nullptr, TRUE);
   UpdateWindow(listViewFiles->Handle());
+}
+
+std::vector<joblist::JobEntry> TfrmMain::JobEntries() const {
+  std::vector<joblist::JobEntry> entries;
+  const int count = listViewFiles->ItemCount();
+  entries.reserve(count);
+  for (int index = 0; index < count; ++index) {
+    entries.push_back({listViewFiles->Item(index).Caption(), {}});
+  }
+  return entries;
+}
+
+void TfrmMain::RestoreJobEntries(const std::vector<joblist::JobEntry>& entries) {
+  JobListBatch batch(*this, *listViewFiles);
+  listViewFiles->Clear();
+  for (const joblist::JobEntry& entry : entries) {
+    listViewFiles->AddItem(entry.path);
+    batch.ShowGrowth();
+  }
+  JobListChanged();
+}
+
+void TfrmMain::JobListChanged() {
+  if (OnJobListChanged) {
+    OnJobListChanged();
+  }
 }
 
 }  // namespace app
