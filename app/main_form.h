@@ -58,6 +58,9 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void RestoreJobEntries(const std::vector<joblist::JobEntry>& entries);
   // Told after every change of the list or of an entry's status.
   std::function<void()> OnJobListChanged;
+  // The status of the entry at a position of the list.
+  const joblist::EntryStatus& EntryStatusAt(int index) const;
+  void SetEntryStatus(int index, const joblist::EntryStatus& status);
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
@@ -92,6 +95,8 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   std::string msgFailedFiles;
 
   ui::TListView* listViewFiles;
+  // One status for each entry of listViewFiles, in its order.
+  std::vector<joblist::EntryStatus> entryStatuses_;
   ui::TGroupBox* groupBoxButtons;
   ui::TButton* buttonAdd;
   ui::TButton* buttonDelete;

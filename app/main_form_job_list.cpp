@@ -2,6 +2,8 @@
 // for every file), removing, clearing and reordering entries.
 #include <windows.h>
 
+#include <utility>
+
 #include "app/job_list_batch.h"
 #include "app/main_form.h"
 #include "joblist/supported_files.h"
@@ -15,6 +17,7 @@ void TfrmMain::AddFile(const std::string& path) {
     return;
   }
   listViewFiles->AddItem(path);
+  entryStatuses_.emplace_back();
   JobListChanged();
   if (!listViewFiles->Updating()) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -49,6 +52,7 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
     return;
   }
   listViewFiles->DeleteItem(selected);
+  entryStatuses_.erase(entryStatuses_.begin() + selected);
   JobListChanged();
   UpdateWindow(listViewFiles->Handle());
 }
@@ -56,6 +60,7 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
 void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
   if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK) {
     listViewFiles->Clear();
+    entryStatuses_.clear();
     JobListChanged();
   }
 }
@@ -68,8 +73,8 @@ void TfrmMain::ActionFileMoveDownExecute(base::TComponent*) {
   MoveSelectedEntry(+1);
 }
 
-// Swaps the selected entry's caption with its neighbour's; the selection
-// and the focus follow the moved file.
+// Swaps the selected entry's caption and status with its neighbour's; the
+// selection and the focus follow the moved file.
 void TfrmMain::MoveSelectedEntry(int step) {
   const int from = listViewFiles->SelectedIndex();
   const int to = from + step;
@@ -81,6 +86,7 @@ void TfrmMain::MoveSelectedEntry(int step) {
   const std::string caption = moved.Caption();
   moved.SetCaption(other.Caption());
   other.SetCaption(caption);
+  std::swap(entryStatuses_[from], entryStatuses_[to]);
   other.SetSelected(true);
   other.SetFocused(true);
   JobListChanged();
@@ -93,7 +99,7 @@ std::vector<joblist::JobEntry> TfrmMain::JobEntries() const {
   const int count = listViewFiles->ItemCount();
   entries.reserve(count);
   for (int index = 0; index < count; ++index) {
-    entries.push_back({listViewFiles->Item(index).Caption(), {}});
+    entries.push_back({listViewFiles->Item(index).Caption(), entryStatuses_[index]});
   }
   return entries;
 }
@@ -101,10 +107,21 @@ std::vector<joblist::JobEntry> TfrmMain::JobEntries() const {
 void TfrmMain::RestoreJobEntries(const std::vector<joblist::JobEntry>& entries) {
   JobListBatch batch(*this, *listViewFiles);
   listViewFiles->Clear();
+  entryStatuses_.clear();
   for (const joblist::JobEntry& entry : entries) {
     listViewFiles->AddItem(entry.path);
+    entryStatuses_.push_back(entry.status);
     batch.ShowGrowth();
   }
+  JobListChanged();
+}
+
+const joblist::EntryStatus& TfrmMain::EntryStatusAt(int index) const {
+  return entryStatuses_.at(index);
+}
+
+void TfrmMain::SetEntryStatus(int index, const joblist::EntryStatus& status) {
+  entryStatuses_.at(index) = status;
   JobListChanged();
 }
 
