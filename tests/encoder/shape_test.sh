@@ -66,7 +66,8 @@ within() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 defaults="-f 3gp -b 120 -r 14.98 -s 176x144 -ar 8000 -ab 32 -ac 1"
 while IFS='|' read -r name frame aspect picture filters rotation top bottom left right; do
   [[ -n $name ]] || continue
-  input="$work/$name.mov" output="$work/$name.3gp"
+  file=${name//[^a-zA-Z0-9]/-}
+  input="$work/$file.mov" output="$work/$file.3gp"
   if ! make_sample "$input" "$picture" "$filters" "$rotation" 2>"$work/stderr"; then
     fail "$name: the native ffmpeg could not make the sample"
     continue
