@@ -109,7 +109,9 @@ std::string FitIntoFrame(const std::string& frameSize) {
                                   "/" + std::to_string(2 * kPixelWidth) + ")";
   const std::string fittedHeight = "2*round(" + width + "*" + std::to_string(kPixelWidth) + "/(" +
                                    std::to_string(2 * kPixelHeight) + "*dar))";
-  // The quotes keep the expressions' commas from separating filters.
+  // The quotes keep the expressions' commas from separating filters. The
+  // tuning's -sws_flags reaches this scaler too: FFmpeg hands an output's
+  // scaler options to every scale filter of its graph.
   return "scale=w='min(" + width + "," + fittedWidth + ")':h='min(" + height + "," + fittedHeight +
          ")',pad=" + width + ":" + height + ":(ow-iw)/2:(oh-ih)/2,setsar=" + PixelShape("/");
 }
