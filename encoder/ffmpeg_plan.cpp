@@ -4,12 +4,23 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
+#include <utility>
 
 namespace encoder {
 
 namespace {
 
 const char* const kH263Sizes[] = {"128x96", "176x144", "352x288", "704x576", "1408x1152"};
+
+// The pixels of H.263's frames are 12:11 wide, and phones show them so,
+// whatever a stream says: 128x96 shows 16:11, the other sizes 4:3.
+constexpr int kPixelWidth = 12;
+constexpr int kPixelHeight = 11;
+
+std::string PixelShape(const char* separator) {
+  return std::to_string(kPixelWidth) + separator + std::to_string(kPixelHeight);
+}
 
 struct ExactRate {
   const char* ratio;
@@ -64,6 +75,47 @@ std::string ChannelsText(int channels) {
   return std::to_string(channels) + " channels";
 }
 
+// The frame's width and height; its text was checked to be one of the
+// H.263 sizes.
+std::pair<int, int> FrameSides(const std::string& frameSize) {
+  int width = 0, height = 0;
+  std::sscanf(frameSize.c_str(), "%dx%d", &width, &height);
+  return {width, height};
+}
+
+// The aspect the frame shows, as FFmpeg writes it: "4:3", "16:11".
+std::string DisplayAspect(const std::string& frameSize) {
+  const auto [width, height] = FrameSides(frameSize);
+  const int shownWidth = width * kPixelWidth, shownHeight = height * kPixelHeight;
+  const int divisor = std::gcd(shownWidth, shownHeight);
+  return std::to_string(shownWidth / divisor) + ":" + std::to_string(shownHeight / divisor);
+}
+
+// FFmpeg's filters that fit the picture into the frame with black bars.
+// FFmpeg's "dar" is the picture's shape as it is shown: its pixel shape
+// taken into account, and after the turn that a phone's file asks for,
+// which FFmpeg applies before these filters. The picture is scaled to the
+// largest size that fits and whose sides are even, centred on black, and
+// the frame marked with its own pixel shape.
+std::string FitIntoFrame(const std::string& frameSize) {
+  const auto [frameWidth, frameHeight] = FrameSides(frameSize);
+  const std::string width = std::to_string(frameWidth), height = std::to_string(frameHeight);
+  // As many frame pixels as the picture is wide at the frame's full height,
+  // height * dar * 11/12, and as high at its full width, width * 12/11 /
+  // dar: each halved inside round() and doubled, for an even side. The
+  // side that meets the frame's edge is never short of it after rounding,
+  // so a picture of the frame's own shape fills it whole.
+  const std::string fittedWidth = "2*round(" + height + "*dar*" + std::to_string(kPixelHeight) +
+                                  "/" + std::to_string(2 * kPixelWidth) + ")";
+  const std::string fittedHeight = "2*round(" + width + "*" + std::to_string(kPixelWidth) + "/(" +
+                                   std::to_string(2 * kPixelHeight) + "*dar))";
+  // The quotes keep the expressions' commas from separating filters. The
+  // tuning's -sws_flags reaches this scaler too: FFmpeg hands an output's
+  // scaler options to every scale filter of its graph.
+  return "scale=w='min(" + width + "," + fittedWidth + ")':h='min(" + height + "," + fittedHeight +
+         ")',pad=" + width + ":" + height + ":(ow-iw)/2:(oh-ih)/2,setsar=" + PixelShape("/");
+}
+
 void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tuning,
                FfmpegPlan& plan) {
   const std::string rate = ExactFrameRate(request.frameRate);
@@ -71,11 +123,14 @@ void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tu
   // half on busy pictures. Phones and message limits rely on the figure, so
   // it is also the peak rate over a buffer of one second.
   const std::string bitrate = std::to_string(request.videoBitrate) + "k";
-  plan.arguments.insert(plan.arguments.end(), {"-c:v", "h263", "-b:v", bitrate, "-maxrate", bitrate,
-                                               "-bufsize", bitrate, "-vf", "fps=" + rate});
+  // The frame rate goes first, so that the frames it drops are not scaled.
+  // Without a frame size the picture keeps its own frame and shape.
+  std::string filters = "fps=" + rate;
   if (!request.frameSize.empty()) {
-    plan.arguments.insert(plan.arguments.end(), {"-s", request.frameSize});
+    filters += "," + FitIntoFrame(request.frameSize);
   }
+  plan.arguments.insert(plan.arguments.end(), {"-c:v", "h263", "-b:v", bitrate, "-maxrate", bitrate,
+                                               "-bufsize", bitrate, "-vf", filters});
   plan.arguments.insert(plan.arguments.end(), tuning.begin(), tuning.end());
 
   const size_t slash = rate.find('/');
@@ -84,7 +139,8 @@ void PlanVideo(const EncoderRequest& request, const std::vector<std::string>& tu
                                : std::atof(rate.c_str()) / std::atof(rate.c_str() + slash + 1);
   plan.videoDescription = "h263, ";
   if (!request.frameSize.empty()) {
-    plan.videoDescription += request.frameSize + ", ";
+    plan.videoDescription += request.frameSize + " [SAR " + PixelShape(":") + " DAR " +
+                             DisplayAspect(request.frameSize) + "], ";
   }
   plan.videoDescription +=
       std::to_string(request.videoBitrate) + " kb/s, " + DecimalRate(rateValue) + " fps(r)";

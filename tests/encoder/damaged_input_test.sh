@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Damaged and misnamed inputs through libm9s.exe under Wine: each run ends
 # by itself (no crash dialog holds it), with FFmpeg's reason, and leaves no
-# process and no temporary file behind. What fails keeps an earlier output;
-# what FFmpeg can read a part of converts that part.
+# process and no temporary file behind. What fails writes nothing: no
+# output where there was none, and an earlier output kept as it was; what
+# FFmpeg can read a part of converts that part.
 # Usage: damaged_input_test.sh <bin folder> <work folder> <run_command_line.exe>
 set -uo pipefail
 bin=$1 work=$2 runner=$3
@@ -58,6 +59,10 @@ while IFS='|' read -r name file code message; do
   else
     said "^libm9s: FFmpeg failed: " || fail "$name: the encoder did not say that FFmpeg failed"
     [[ $(cat "$earlier") == earlier ]] || fail "$name: the earlier output changed"
+    encode "$defaults" "$input" "$work/new.3gp"
+    [[ $status -eq $code ]] && said "$message" ||
+      fail "$name, no earlier output: exit code $status, or not its message"
+    [[ -e $work/new.3gp ]] && fail "$name: an output was written where there was none"
   fi
   no_partial_files "$earlier" || fail "$name: a temporary file was left"
   left_running "$input" && fail "$name: a process was left running"

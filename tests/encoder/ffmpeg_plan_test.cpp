@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 
 namespace encoder {
 namespace {
@@ -18,33 +20,31 @@ std::string ValueOf(const FfmpegPlan& plan, const std::string& option) {
   return found == plan.arguments.end() || found + 1 == plan.arguments.end() ? "" : *(found + 1);
 }
 
+// The frame rate, then the picture scaled to fit 176x144 of 12:11 pixels
+// (4:3 shown) and centred on black.
+constexpr char kFitted176x144[] =
+    "fps=15000/1001,scale=w='min(176,2*round(144*dar*11/24))':h='min(144,2*round(176*12/"
+    "(22*dar)))',pad=176:144:(ow-iw)/2:(oh-ih)/2,setsar=12/11";
+
 TEST(FfmpegPlan, DefaultRequestGivesH263AndAac) {
   const FfmpegPlan plan =
       PlanConversion(DefaultRequest(), "C:\\in put.avi", "D:\\out.3gp.7.partial");
-  const std::vector<std::string> expected = {"-hide_banner", "-nostats",
-                                             "-loglevel",    "level+info",
-                                             "-progress",    "pipe:1",
-                                             "-i",           "C:\\in put.avi",
-                                             "-sn",          "-dn",
-                                             "-c:v",         "h263",
-                                             "-b:v",         "120k",
-                                             "-maxrate",     "120k",
-                                             "-bufsize",     "120k",
-                                             "-vf",          "fps=15000/1001",
-                                             "-s",           "176x144",
-                                             "-c:a",         "aac",
-                                             "-b:a",         "32k",
-                                             "-ar",          "8000",
-                                             "-ac",          "1",
-                                             "-f",           "3gp",
-                                             "-y",           "D:\\out.3gp.7.partial"};
+  const std::vector<std::string> expected = {
+      "-hide_banner", "-nostats", "-loglevel", "level+info",
+      "-progress",    "pipe:1",   "-i",        "C:\\in put.avi",
+      "-sn",          "-dn",      "-c:v",      "h263",
+      "-b:v",         "120k",     "-maxrate",  "120k",
+      "-bufsize",     "120k",     "-vf",       kFitted176x144,
+      "-c:a",         "aac",      "-b:a",      "32k",
+      "-ar",          "8000",     "-ac",       "1",
+      "-f",           "3gp",      "-y",        "D:\\out.3gp.7.partial"};
   EXPECT_EQ(plan.arguments, expected);
   EXPECT_TRUE(plan.notes.empty());
-  EXPECT_EQ(plan.videoDescription, "h263, 176x144, 120 kb/s, 14.985 fps(r)");
+  EXPECT_EQ(plan.videoDescription, "h263, 176x144 [SAR 12:11 DAR 4:3], 120 kb/s, 14.985 fps(r)");
   EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 32 kb/s");
 }
 
-TEST(FfmpegPlan, TuningGoesBeforeTheInputAndAfterTheVideoSize) {
+TEST(FfmpegPlan, TuningGoesBeforeTheInputAndAfterTheVideoFilters) {
   const FfmpegTuning tuning{{"-lowres:v", "1"}, {"-g", "75"}};
   const std::vector<std::string> arguments =
       PlanConversion(DefaultRequest(), "in.avi", "out", tuning).arguments;
@@ -52,23 +52,24 @@ TEST(FfmpegPlan, TuningGoesBeforeTheInputAndAfterTheVideoSize) {
     return std::find(arguments.begin(), arguments.end(), word) - arguments.begin();
   };
   EXPECT_EQ(at("-lowres:v") + 2, at("-i"));
-  EXPECT_EQ(at("-s") + 2, at("-g"));
+  EXPECT_EQ(at("-vf") + 2, at("-g"));
   EXPECT_EQ(at("-g") + 2, at("-c:a"));
 }
 
 TEST(FfmpegPlan, FrameRatesBecomeExactRates) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"14.98", "fps=15000/1001", "14.985 fps(r)"},
-      {"23.98", "fps=24000/1001", "23.976 fps(r)"},
-      {"25.00", "fps=25", "25 fps(r)"},
-      {"29.97", "fps=30000/1001", "29.97 fps(r)"},
-      {"12.5", "fps=12.5", "12.5 fps(r)"},
+      {"14.98", "fps=15000/1001,", "14.985 fps(r)"},
+      {"23.98", "fps=24000/1001,", "23.976 fps(r)"},
+      {"25.00", "fps=25,", "25 fps(r)"},
+      {"29.97", "fps=30000/1001,", "29.97 fps(r)"},
+      {"12.5", "fps=12.5,", "12.5 fps(r)"},
   };
   for (const auto& [rate, filter, described] : cases) {
     EncoderRequest request = DefaultRequest();
     request.frameRate = rate;
     const FfmpegPlan plan = PlanConversion(request, "in", "out");
-    EXPECT_EQ(ValueOf(plan, "-vf"), filter) << rate;
+    // The rate goes first, so that the frames it drops are not scaled.
+    EXPECT_EQ(ValueOf(plan, "-vf").rfind(filter, 0), 0u) << rate;
     EXPECT_NE(plan.videoDescription.find(std::string(", ") + described), std::string::npos)
         << plan.videoDescription;
   }
@@ -120,17 +121,37 @@ TEST(FfmpegPlan, ClampNoteNamesBothBitrates) {
   EXPECT_EQ(plan.audioDescription, "aac (LC), 8000 Hz, mono, 48 kb/s");
 }
 
-TEST(FfmpegPlan, EveryH263SizeIsTakenAndNoOther) {
-  for (const char* size : {"128x96", "176x144", "352x288", "704x576", "1408x1152"}) {
+// H.263's frames have pixels 12:11 wide: the standard sizes show 4:3, but
+// for the smallest, 16:11. The picture is padded to the frame's size, which
+// no -s scales again.
+TEST(FfmpegPlan, EveryH263SizeIsFittedAndNoOther) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"128x96", ",pad=128:96:", "h263, 128x96 [SAR 12:11 DAR 16:11], "},
+      {"176x144", ",pad=176:144:", "h263, 176x144 [SAR 12:11 DAR 4:3], "},
+      {"352x288", ",pad=352:288:", "h263, 352x288 [SAR 12:11 DAR 4:3], "},
+      {"704x576", ",pad=704:576:", "h263, 704x576 [SAR 12:11 DAR 4:3], "},
+      {"1408x1152", ",pad=1408:1152:", "h263, 1408x1152 [SAR 12:11 DAR 4:3], "},
+  };
+  for (const auto& [size, padded, described] : cases) {
     EncoderRequest request = DefaultRequest();
     request.frameSize = size;
-    EXPECT_EQ(ValueOf(PlanConversion(request, "in", "out"), "-s"), size);
+    const FfmpegPlan plan = PlanConversion(request, "in", "out");
+    EXPECT_NE(ValueOf(plan, "-vf").find(padded), std::string::npos) << size;
+    EXPECT_EQ(ValueOf(plan, "-s"), "") << size;
+    EXPECT_EQ(plan.videoDescription.rfind(described, 0), 0u) << plan.videoDescription;
   }
   EncoderRequest request = DefaultRequest();
   request.frameSize = "320x240";
   EXPECT_THROW(PlanConversion(request, "in", "out"), CommandLineError);
+}
+
+// Without a frame size the picture keeps its own frame and pixel shape.
+TEST(FfmpegPlan, NoFrameSizeKeepsThePicture) {
+  EncoderRequest request = DefaultRequest();
   request.frameSize = "";
-  EXPECT_EQ(ValueOf(PlanConversion(request, "in", "out"), "-s"), "");
+  const FfmpegPlan plan = PlanConversion(request, "in", "out");
+  EXPECT_EQ(ValueOf(plan, "-vf"), "fps=15000/1001");
+  EXPECT_EQ(plan.videoDescription, "h263, 120 kb/s, 14.985 fps(r)");
 }
 
 TEST(FfmpegPlan, OnlyThe3gpFormatIsMade) {

@@ -5,6 +5,8 @@
 # The samples are made here by the native ffmpeg's encoders. Debian's
 # FFmpeg writes neither Smacker (.smk) nor NSV (.nsv), whose demuxers the
 # encoder's FFmpeg carries; they have no sample.
+# Each conversion also adds a row to a table, $work/conversions.md, printed
+# at the end: the input, its length, and the output's size and length.
 # Usage: formats_test.sh <bin folder> <work folder> <run_command_line.exe>
 set -uo pipefail
 bin=$1 work=$2 runner=$3
@@ -27,6 +29,18 @@ compress_swf() {
     <"$1" >"$2"
 }
 
+table="$work/conversions.md"
+printf '| Input | File | Made (s) | ffprobe (s) | Output (bytes) | Output (s) |\n' >"$table"
+printf '|---|---|---|---|---|---|\n' >>"$table"
+# add_row <name> <input> <output> <seconds made>: ffprobe reads no length
+# from a Flash movie, and too short a one from a raw MPEG-1 stream.
+add_row() {
+  [[ -f $3 ]] || return
+  printf '| %s | %s | %s | %s | %d | %s |\n' "$1" "$(basename "$2")" "$4" "$(seconds "$2")" \
+    "$(stat -c %s "$3")" "$(seconds "$3")" >>"$table"
+}
+seconds() { duration "$1" | awk '{ if ($1 ~ /^[0-9.]+$/) printf "%.2f", $1; else printf "%s", $1 }'; }
+
 x265='-x265-params log-level=error -preset ultrafast'
 defaults="-f 3gp -b 120 -r 14.98 -s 176x144 -ar 8000 -ab 32 -ac 1"
 while IFS='|' read -r name file options audio; do
@@ -38,6 +52,7 @@ while IFS='|' read -r name file options audio; do
   fi
   encode "$defaults" "$input" "$work/out.3gp"
   check_conversion "$name" "$input" "$work/out.3gp" h263,176,144,15000/1001 "$audio" 14.985 2
+  add_row "$name" "$input" "$work/out.3gp" 2
   # The options chosen for the input held: no second, plain run.
   said "with the plain command" && fail "$name: converted only by the plain command"
   rm -f "$work/out.3gp"
@@ -89,6 +104,7 @@ ffmpeg -v error -y -i "$work/samples/iphone.mov" -c copy -metadata:s:v:0 rotate=
 encode "$defaults" "$work/samples/upright.mov" "$work/upright.3gp"
 check_conversion "HEVC of a phone held upright" "$work/samples/upright.mov" "$work/upright.3gp" \
   h263,176,144,15000/1001 aac,8000,1 14.985 2
+add_row "HEVC of a phone held upright" "$work/samples/upright.mov" "$work/upright.3gp" 2
 
 # Most Flash movies are compressed. FFmpeg, the native one too, finds one
 # of this one's packets corrupt and converts the rest.
@@ -96,6 +112,7 @@ compress_swf "$work/samples/movie.swf" "$work/samples/compressed.swf"
 encode "$defaults" "$work/samples/compressed.swf" "$work/compressed.3gp"
 check_conversion "compressed Flash movie" "$work/samples/compressed.swf" "$work/compressed.3gp" \
   h263,176,144,15000/1001 aac,8000,1 14.985 2
+add_row "compressed Flash movie" "$work/samples/compressed.swf" "$work/compressed.3gp" 2
 
 # Lossless Motion JPEG, as capture cards write it, refuses decoding at
 # reduced size, which a 640x480 picture gets for 176x144: FFmpeg fails at
@@ -108,6 +125,7 @@ perl -0777 -pe 's/LJPG/MJPG/g' <"$work/samples/ljpg.avi" >"$work/samples/lossles
 encode "$defaults" "$work/samples/lossless.avi" "$work/lossless.3gp"
 check_conversion "lossless Motion JPEG" "$work/samples/lossless.avi" "$work/lossless.3gp" \
   h263,176,144,15000/1001 aac,8000,1 14.985 2
+add_row "lossless Motion JPEG" "$work/samples/lossless.avi" "$work/lossless.3gp" 2
 said "^libm9s: note: FFmpeg failed with the options chosen for this input \(lowres is not possible with lossless jpeg\); converting it again with the plain command" ||
   fail "lossless Motion JPEG: no note of the plain command"
 
@@ -119,5 +137,7 @@ check_conversion "AMR-NB at 12.2 kbit/s" "$work/samples/phone.mp4" "$work/sample
 encode "$defaults" "$work/samples/amr.3gp" "$work/from-amr.3gp"
 check_conversion "3GP with H.263 and AMR-NB" "$work/samples/amr.3gp" "$work/from-amr.3gp" \
   h263,176,144,15000/1001 aac,8000,1 14.985
+add_row "3GP with H.263 and AMR-NB" "$work/samples/amr.3gp" "$work/from-amr.3gp" 2
 
+cat "$table"
 exit $((failures > 0))

@@ -88,11 +88,15 @@ vp9-720.webm|1280x720|30|-c:v libvpx-vp9 -b:v 2M -deadline good -cpu-used 4 -row
 LIST
 
 # The plain command: what the settings give, as libm9s.exe ran it before
-# it chose options for each input.
+# it chose options for each input; the picture fitted into the frame as
+# libm9s.exe fits it, so that both outputs and the reference hold the same
+# picture.
+fitted="fps=15000/1001,scale=w='min(176,2*round(144*dar*11/24))'"
+fitted+=":h='min(144,2*round(176*12/(22*dar)))',pad=176:144:(ow-iw)/2:(oh-ih)/2,setsar=12/11"
 plain_line() {  # plain_line <input> <output> <video kbit/s>
   printf '"%s" -hide_banner -nostats -loglevel level+info -progress pipe:1 -i "%s" -sn -dn' \
     "$(windows_path "$VEXMOOR_FFMPEG")" "$(windows_path "$1")"
-  printf ' -c:v h263 -b:v %sk -maxrate %sk -bufsize %sk -vf fps=15000/1001 -s 176x144' "$3" "$3" "$3"
+  printf ' -c:v h263 -b:v %sk -maxrate %sk -bufsize %sk -vf %s' "$3" "$3" "$3" "$fitted"
   printf ' -c:a aac -b:a 32k -ar 8000 -ac 1 -f 3gp -y "%s"' "$(windows_path "$2")"
 }
 encoder_line() {  # encoder_line <input> <output>
