@@ -1,16 +1,16 @@
-#include "encoder/leftover_files.h"
+#include "win/leftover_files.h"
 
 #include <windows.h>
 
 #include "win/code_page.h"
 #include "win/unique.h"
 
-namespace encoder {
+namespace win {
 
 namespace {
 
 bool ProcessRuns(DWORD processId) {
-  const win::UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+  const UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
   return process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
 }
 
@@ -34,19 +34,19 @@ DWORD ProcessIdIn(const std::string& name, const std::string& prefix, const std:
 void RemoveLeftovers(const std::string& folder, const std::string& prefix,
                      const std::string& suffix) {
   WIN32_FIND_DATAW found;
-  const win::UniqueFindHandle search(
-      FindFirstFileW(win::Utf8ToWide(folder + prefix + "*" + suffix).c_str(), &found));
+  const UniqueFindHandle search(
+      FindFirstFileW(Utf8ToWide(folder + prefix + "*" + suffix).c_str(), &found));
   if (!search) {
     return;
   }
   do {
-    const std::string name = win::WideToUtf8(found.cFileName);
+    const std::string name = WideToUtf8(found.cFileName);
     const DWORD processId = ProcessIdIn(name, prefix, suffix);
     if (processId != 0 && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
         !ProcessRuns(processId)) {
-      DeleteFileW(win::Utf8ToWide(folder + name).c_str());
+      DeleteFileW(Utf8ToWide(folder + name).c_str());
     }
   } while (FindNextFileW(search.Get(), &found));
 }
 
-}  // namespace encoder
+}  // namespace win

@@ -2,13 +2,14 @@
 
 #include <string>
 
-namespace encoder {
+namespace win {
 
 // Removes the files "<prefix><process id><suffix>" in the folder (which ends
-// in a backslash) whose process no longer runs: files an encoder works on
-// under its own process id and removes itself, unless it was ended by
-// force. A file whose process still runs is left alone.
+// in a backslash) whose process no longer runs: files a process works on
+// under its own id and removes itself, unless it was ended by force. A file
+// whose process still runs is left alone. The prefix may start with "*",
+// which stands for any start of the name.
 void RemoveLeftovers(const std::string& folder, const std::string& prefix,
                      const std::string& suffix);
 
-}  // namespace encoder
+}  // namespace win

@@ -107,14 +107,14 @@ const char kUnicodeFolderName[] =
 
 ScratchInstallation::ScratchInstallation(std::string appFolderName)
     : appFolderName_(std::move(appFolderName)) {
-  for (const std::string& folder :
-       {AppFolder(), AppFolder() + "language", SystemFolder(), TempFolder()}) {
+  for (const std::string& folder : {AppFolder(), AppFolder() + "language", SystemFolder(),
+                                    TempFolder(), LocalAppDataFolder()}) {
     CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);
   }
 }
 
 app::ProgramFolders ScratchInstallation::Folders() const {
-  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}};
+  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}, JobListFile()};
 }
 
 void ScratchInstallation::Install(std::initializer_list<const char*> names) const {
