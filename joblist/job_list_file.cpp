@@ -108,14 +108,18 @@ bool IsUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    size_t length;
-    char32_t least;
+    // The sequence's length and the least code point it may carry.
+    size_t length = 0;
+    char32_t least = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, least = 0x80;
+      length = 2;
+      least = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, least = 0x800;
+      length = 3;
+      least = 0x800;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, least = 0x10000;
+      length = 4;
+      least = 0x10000;
     } else {
       return false;
     }
