@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "win/code_page.h"
 
 namespace ui {
@@ -33,6 +35,17 @@ std::string ItemText(HWND view, int index, int column) {
   }
 }
 
+void SetItemText(HWND view, int index, int column, const std::string& utf8) {
+  std::wstring text = win::Utf8ToWide(utf8);
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = &text[0];
+  SendMessageW(view, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+// Long texts, such as an encoder's whole message, wrap at this width.
+constexpr int kTipWidth = 400;
+
 }  // namespace
 
 std::string TListItem::Caption() const {
@@ -40,11 +53,15 @@ std::string TListItem::Caption() const {
 }
 
 void TListItem::SetCaption(const std::string& caption) {
-  std::wstring text = win::Utf8ToWide(caption);
-  LVITEMW item{};
-  item.iSubItem = 0;
-  item.pszText = &text[0];
-  SendMessageW(view_->Handle(), LVM_SETITEMTEXTW, index_, reinterpret_cast<LPARAM>(&item));
+  SetItemText(view_->Handle(), index_, 0, caption);
+}
+
+std::string TListItem::SubItemText(int column) const {
+  return ItemText(view_->Handle(), index_, column);
+}
+
+void TListItem::SetSubItemText(int column, const std::string& text) {
+  SetItemText(view_->Handle(), index_, column, text);
 }
 
 bool TListItem::HasState(UINT state) const {
@@ -85,6 +102,27 @@ TListView::TListView(TControl* parent, const TListViewOptions& options)
   for (size_t index = 0; index < options.columns.size(); ++index) {
     AddColumn(static_cast<int>(index), options.columns[index]);
   }
+  CreateTip();
+}
+
+// The tip is a window owned by the list view's, which takes it along when
+// it goes. It watches the mouse over the whole list view and asks for its
+// text as it shows.
+void TListView::CreateTip() {
+  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+  if (!tip_) {
+    return;
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(Handle());
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
 }
 
 void TListView::AddColumn(int index, const TListColumn& column) {
@@ -162,15 +200,80 @@ void TListView::WndProc(TMessage& message) {
       case LVN_BEGINLABELEDITA:
         message.Result = readOnly_ ? TRUE : FALSE;  // TRUE refuses the edit
         return;
-      case LVN_ENDLABELEDITW:
-      case LVN_ENDLABELEDITA:
-        // A text means the edit was confirmed: TRUE makes it the caption.
-        message.Result =
-            reinterpret_cast<NMLVDISPINFOW*>(message.LParam)->item.pszText ? TRUE : FALSE;
+      case LVN_ENDLABELEDITW: {
+        const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(message.LParam)->item;
+        message.Result = EndLabelEdit(
+            item.iItem, item.pszText ? std::optional<std::string>(win::WideToUtf8(item.pszText))
+                                     : std::nullopt);
         return;
+      }
+      case LVN_ENDLABELEDITA: {
+        const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(message.LParam)->item;
+        message.Result = EndLabelEdit(
+            item.iItem, item.pszText ? std::optional<std::string>(
+                                           win::AnsiToUtf8(win::AnsiString(item.pszText)))
+                                     : std::nullopt);
+        return;
+      }
     }
   }
+  if (message.Msg == WM_NOTIFY && tip_ &&
+      reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom == tip_ &&
+      reinterpret_cast<NMHDR*>(message.LParam)->code == TTN_GETDISPINFOW) {
+    GiveTipText(*reinterpret_cast<NMTTDISPINFOW*>(message.LParam));
+    message.Result = 0;
+    return;
+  }
+  if (message.Msg == WM_MOUSEMOVE) {
+    MouseMoved();
+  }
   TControl::WndProc(message);
+}
+
+// A text means the edit was confirmed. It is made the caption here, not
+// by the list view after the answer, so the listener sees it; TRUE lets
+// the list view set the same text.
+LRESULT TListView::EndLabelEdit(int index, const std::optional<std::string>& text) {
+  if (!text) {
+    return FALSE;
+  }
+  SetItemText(Handle(), index, 0, *text);
+  if (OnItemEdited) {
+    OnItemEdited(index);
+  }
+  return TRUE;
+}
+
+std::pair<int, int> TListView::CellUnderMouse() const {
+  LVHITTESTINFO hit{};
+  GetCursorPos(&hit.pt);
+  ScreenToClient(Handle(), &hit.pt);
+  if (SendMessageW(Handle(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
+      !(hit.flags & LVHT_ONITEM)) {
+    return {-1, -1};
+  }
+  return {hit.iItem, hit.iSubItem};
+}
+
+// The tip covers the whole list view as one tool, so it would keep one
+// text for every row: moving to another cell takes it down, and it asks
+// again when it shows next.
+void TListView::MouseMoved() {
+  const std::pair<int, int> cell = CellUnderMouse();
+  if (cell != tipCell_) {
+    tipCell_ = cell;
+    SendMessageW(tip_, TTM_POP, 0, 0);
+  }
+}
+
+void TListView::GiveTipText(NMTTDISPINFOW& request) {
+  const auto [index, column] = CellUnderMouse();
+  tipText_.clear();
+  if (index >= 0 && OnItemTip) {
+    tipText_ = win::Utf8ToWide(OnItemTip(index, column));
+  }
+  request.lpszText = &tipText_[0];
+  request.hinst = nullptr;
 }
 
 }  // namespace ui

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -34,6 +41,9 @@ class TListItem {
   int Index() const { return index_; }
   std::string Caption() const;
   void SetCaption(const std::string& caption);
+  // The text of the item's cell in a further column (1 on).
+  std::string SubItemText(int column) const;
+  void SetSubItemText(int column, const std::string& text);
   bool Selected() const;
   void SetSelected(bool selected);
   bool Focused() const;
@@ -48,10 +58,20 @@ class TListItem {
 };
 
 // A list view in report style: rows of items under column headers. An item
-// whose caption the user edits in place keeps the edited text.
+// whose caption the user edits in place keeps the edited text. A tip shows
+// the text OnItemTip gives for the cell under the mouse.
 class TListView : public TControl {
  public:
   TListView(TControl* parent, const TListViewOptions& options);
+
+  // Told after the user has edited an item's caption in place, with the
+  // new caption set.
+  std::function<void(int index)> OnItemEdited;
+  // The tip for the cell of an item and column under the mouse; empty for
+  // none.
+  std::function<std::string(int index, int column)> OnItemTip;
+  // The tip's window, owned by the list view's window.
+  HWND TipWindow() const { return tip_; }
 
   int ItemCount() const;
   TListItem Item(int index) { return TListItem(*this, index); }
@@ -75,9 +95,18 @@ class TListView : public TControl {
 
  private:
   void AddColumn(int index, const TListColumn& column);
+  void CreateTip();
+  LRESULT EndLabelEdit(int index, const std::optional<std::string>& text);
+  // The item and column under the mouse, or -1 and -1.
+  std::pair<int, int> CellUnderMouse() const;
+  void MouseMoved();
+  void GiveTipText(NMTTDISPINFOW& request);
 
   bool readOnly_;
   int updateCount_ = 0;
+  HWND tip_ = nullptr;
+  std::pair<int, int> tipCell_{-1, -1};
+  std::wstring tipText_;
 };
 
 }  // namespace ui

@@ -75,6 +75,7 @@ void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form->msgClearAll = "Clear the list?";
   form->msgFolderView = "All done.";
   form->msgFinishInfo = "Open the output folder?";
+  form->msgRetryFailed = "Convert them again?";
 }
 
 std::string MainWindowTest::AddEntry(const std::string& name, const std::string& behaviour) {
@@ -124,6 +125,10 @@ std::vector<std::string> MainWindowTest::StartedOutputs() {
 
 std::string MainWindowTest::PlainFinishText() const {
   return form->msgFolderView + "\r\n\r\n" + form->msgFinishInfo;
+}
+
+std::string MainWindowTest::RetryOfferText(const std::string& failedLines) const {
+  return "These files could not be converted:\r\n" + failedLines + "\r\n" + form->msgRetryFailed;
 }
 
 std::string MainWindowTest::FakeEncoderFolder() {

@@ -52,6 +52,9 @@ class MainWindowTest : public testing::Test {
 
   // The finish message for a run without failures.
   std::string PlainFinishText() const;
+  // The message that names the failed files, one "name: reason" line each,
+  // and offers to convert them again.
+  std::string RetryOfferText(const std::string& failedLines) const;
 
   static std::string FakeEncoderFolder();
 
