@@ -100,7 +100,7 @@ void TfrmMain::CreateJobListControls() {
   list.hideSelection = false;
   listViewFiles = Named(new ui::TListView(this, list), "listViewFiles");
   listViewFiles->OnItemEdited = [this](int index) { EntryEdited(index); };
-  listViewFiles->OnItemTip = [this](int index, int) { return EntryTip(index); };
+  listViewFiles->OnItemTip = [this](int index) { return EntryTip(index); };
 
   groupBoxButtons = Named(new ui::TGroupBox(this, {{2, 148, 409, 38}, ""}), "groupBoxButtons");
   auto button = [this](const char* name, ui::TBounds bounds, ui::TAction* action) {

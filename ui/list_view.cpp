@@ -1,6 +1,7 @@
 #include "ui/list_view.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <optional>
 
@@ -106,8 +107,9 @@ TListView::TListView(TControl* parent, const TListViewOptions& options)
 }
 
 // The tip is a window owned by the list view's, which takes it along when
-// it goes. It watches the mouse over the whole list view and asks for its
-// text as it shows.
+// it goes. Its one tool is the row under the mouse: moving to another row
+// moves the tool, so the tip goes and, once the mouse rests, comes back
+// with that row's text.
 void TListView::CreateTip() {
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -115,23 +117,19 @@ void TListView::CreateTip() {
   if (!tip_) {
     return;
   }
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(Handle());
+  TTTOOLINFOW tool = TipTool();
+  tool.uFlags = TTF_SUBCLASS;
   tool.lpszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
 }
 
-void TListView::AddColumn(int index, const TListColumn& column) {
-  std::wstring text = win::Utf8ToWide(column.caption);
-  LVCOLUMNW info{};
-  info.mask = LVCF_TEXT | LVCF_WIDTH;
-  info.pszText = &text[0];
-  info.cx = column.width;
-  SendMessageW(Handle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&info));
+TTTOOLINFOW TListView::TipTool() const {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = Handle();
+  tool.uId = 1;
+  return tool;
 }
 
 int TListView::ItemCount() const {
@@ -225,7 +223,7 @@ void TListView::WndProc(TMessage& message) {
     return;
   }
   if (message.Msg == WM_MOUSEMOVE) {
-    MouseMoved();
+    MouseMoved(message.LParam);
   }
   TControl::WndProc(message);
 }
@@ -244,33 +242,30 @@ LRESULT TListView::EndLabelEdit(int index, const std::optional<std::string>& tex
   return TRUE;
 }
 
-std::pair<int, int> TListView::CellUnderMouse() const {
+void TListView::MouseMoved(LPARAM position) {
   LVHITTESTINFO hit{};
-  GetCursorPos(&hit.pt);
-  ScreenToClient(Handle(), &hit.pt);
-  if (SendMessageW(Handle(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
-      !(hit.flags & LVHT_ONITEM)) {
-    return {-1, -1};
+  hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  int index =
+      static_cast<int>(SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (!(hit.flags & LVHT_ONITEM)) {
+    index = -1;
   }
-  return {hit.iItem, hit.iSubItem};
-}
-
-// The tip covers the whole list view as one tool, so it would keep one
-// text for every row: moving to another cell takes it down, and it asks
-// again when it shows next.
-void TListView::MouseMoved() {
-  const std::pair<int, int> cell = CellUnderMouse();
-  if (cell != tipCell_) {
-    tipCell_ = cell;
-    SendMessageW(tip_, TTM_POP, 0, 0);
+  if (index == tipItem_ || !tip_) {
+    return;
   }
+  tipItem_ = index;
+  TTTOOLINFOW tool = TipTool();
+  if (index >= 0) {
+    tool.rect.left = LVIR_BOUNDS;
+    SendMessageW(Handle(), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+  }
+  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TListView::GiveTipText(NMTTDISPINFOW& request) {
-  const auto [index, column] = CellUnderMouse();
   tipText_.clear();
-  if (index >= 0 && OnItemTip) {
-    tipText_ = win::Utf8ToWide(OnItemTip(index, column));
+  if (tipItem_ >= 0 && tipItem_ < ItemCount() && OnItemTip) {
+    tipText_ = win::Utf8ToWide(OnItemTip(tipItem_));
   }
   request.lpszText = &tipText_[0];
   request.hinst = nullptr;

@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -59,7 +58,7 @@ class TListItem {
 
 // A list view in report style: rows of items under column headers. An item
 // whose caption the user edits in place keeps the edited text. A tip shows
-// the text OnItemTip gives for the cell under the mouse.
+// the text OnItemTip gives for the item under the mouse.
 class TListView : public TControl {
  public:
   TListView(TControl* parent, const TListViewOptions& options);
@@ -67,9 +66,8 @@ class TListView : public TControl {
   // Told after the user has edited an item's caption in place, with the
   // new caption set.
   std::function<void(int index)> OnItemEdited;
-  // The tip for the cell of an item and column under the mouse; empty for
-  // none.
-  std::function<std::string(int index, int column)> OnItemTip;
+  // The tip for the item under the mouse; empty for none.
+  std::function<std::string(int index)> OnItemTip;
   // The tip's window, owned by the list view's window.
   HWND TipWindow() const { return tip_; }
 
@@ -97,15 +95,17 @@ class TListView : public TControl {
   void AddColumn(int index, const TListColumn& column);
   void CreateTip();
   LRESULT EndLabelEdit(int index, const std::optional<std::string>& text);
-  // The item and column under the mouse, or -1 and -1.
-  std::pair<int, int> CellUnderMouse() const;
-  void MouseMoved();
+  // The tip's one tool, without its place.
+  TTTOOLINFOW TipTool() const;
+  // Puts the tip's tool on the item at the mouse's position.
+  void MouseMoved(LPARAM position);
   void GiveTipText(NMTTDISPINFOW& request);
 
   bool readOnly_;
   int updateCount_ = 0;
   HWND tip_ = nullptr;
-  std::pair<int, int> tipCell_{-1, -1};
+  // The item the tip's tool lies on, or -1.
+  int tipItem_ = -1;
   std::wstring tipText_;
 };
 
