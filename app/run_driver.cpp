@@ -145,11 +145,14 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
     return;
   }
   RunEncoder(index, input, output);
-  // A stop, or the window closing, leaves the entry stopped.
-  if (host_.Runner() && continueRun_) {
-    NoteEncoderResult(index, input, output);
-  } else {
+  // The program ending, or its window closing, interrupts the entry, which
+  // the next run converts again; the user's stop leaves it stopped.
+  if (!host_.Runner() || Ending()) {
+    SetStatus(index, {joblist::EntryState::Interrupted});
+  } else if (!continueRun_) {
     SetStatus(index, {joblist::EntryState::Stopped});
+  } else {
+    NoteEncoderResult(index, input, output);
   }
 }
 

@@ -247,6 +247,9 @@ TEST_F(RunDriverTest, ClosingTheWindowDuringARunEndsItQuietly) {
   EXPECT_EQ(Names{"first.avi"}, StartedInputs());
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  // Kept for the next start, the entry converts again then.
+  EXPECT_EQ(joblist::EntryState::Interrupted, form->EntryStatusAt(0).state);
+  EXPECT_EQ(joblist::EntryState::Waiting, form->EntryStatusAt(1).state);
 }
 
 }  // namespace
