@@ -132,6 +132,15 @@ TTTOOLINFOW TListView::TipTool() const {
   return tool;
 }
 
+void TListView::AddColumn(int index, const TListColumn& column) {
+  std::wstring text = win::Utf8ToWide(column.caption);
+  LVCOLUMNW info{};
+  info.mask = LVCF_TEXT | LVCF_WIDTH;
+  info.pszText = &text[0];
+  info.cx = column.width;
+  SendMessageW(Handle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&info));
+}
+
 int TListView::ItemCount() const {
   return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0));
 }
