@@ -1,5 +1,7 @@
 #include "app/job_list_store.h"
 
+#include <algorithm>
+
 #include "base/path_text.h"
 #include "joblist/job_list_file.h"
 #include "win/code_page.h"
@@ -15,6 +17,8 @@ constexpr char kWindowClass[] = "VexmoorJobListStore";
 constexpr char kFolderName[] = "Vexmoor";
 constexpr char kFileName[] = "joblist.txt";
 constexpr UINT_PTR kIntervalTimer = 1;
+// A write may take this share of the time, one part in so many.
+constexpr DWORD kTimeShare = 10;
 
 }  // namespace
 
@@ -72,7 +76,7 @@ LRESULT JobListStore::WindowMessage(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void JobListStore::StartInterval() {
-  intervalRunning_ = SetTimer(window_, kIntervalTimer, kWriteIntervalMs, nullptr) != 0;
+  intervalRunning_ = SetTimer(window_, kIntervalTimer, intervalMs_, nullptr) != 0;
 }
 
 void JobListStore::StopInterval() {
@@ -82,9 +86,19 @@ void JobListStore::StopInterval() {
   }
 }
 
+void JobListStore::Write() {
+  const DWORD started = GetTickCount();
+  WriteList();
+  const UINT cost = GetTickCount() - started;
+  intervalMs_ = std::max<UINT>(kWriteIntervalMs, cost * (kTimeShare - 1));
+  if (intervalRunning_) {
+    StartInterval();
+  }
+}
+
 // A list that only changed in what the file does not keep (a percentage)
 // is not written again. The folder is made at the first write.
-void JobListStore::Write() {
+void JobListStore::WriteList() {
   changedInInterval_ = false;
   if (path_.empty()) {
     return;
