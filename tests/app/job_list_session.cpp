@@ -12,6 +12,7 @@
 //   report   writes the list as it shows it into report.txt, then closes
 //   rerun    converts the list into out\, answering No to the finish
 //            message, writes the list into report-after.txt and closes
+//   show     does nothing and stays until it is closed, for a look
 // What reaches the program's exception report goes into errors.txt.
 #include <windows.h>
 
