@@ -5,7 +5,8 @@
 # A skin named as STATE:SKIN shows the main window in that state of the
 # showcase instead ("busy": mid-run, with each file's status and the time
 # left; "failed": after a run with a failure, with its finish message);
-# give a plain skin first.
+# give a plain skin first. LANGUAGE=en (or gb) shows the texts of that
+# language file instead of the windows' built-in ones.
 # Run after tools/build.sh. SCREEN_DPI=120 (or 144) shoots them with large
 # fonts: the prefix's setting for the run, removed afterwards.
 # Usage: [SCREEN_DPI=N] tests/skinning/screenshots.sh OUTPUT_FOLDER SKIN [[STATE:]SKIN...]
@@ -37,7 +38,9 @@ fi
 shoot() {  # SKIN WHAT FILE
   local ready
   ready="$(mktemp -u)"
-  wine "$showcase" "$skins\\$1.ssk" "$2" "Z:${ready//\//\\}" >"$out/showcase.log" 2>&1 &
+  local language=()
+  [[ -n "${LANGUAGE:-}" ]] && language=("Z:${VEXMOOR_BUILD//\//\\}\\win32\\bin\\language\\$LANGUAGE.ini")
+  wine "$showcase" "$skins\\$1.ssk" "$2" "Z:${ready//\//\\}" "${language[@]}" >"$out/showcase.log" 2>&1 &
   local program=$!
   for _ in $(seq 300); do [[ -e "$ready" ]] && break; sleep 0.1; done
   sleep 1  # the first paint
