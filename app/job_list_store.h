@@ -49,6 +49,8 @@ class JobListStore final : private win::WindowObject {
   void Changed();
   // Writes the list now when it differs from the file's; the session ends.
   void Flush();
+  // Whether an interval runs: a change now waits for its end.
+  bool InInterval() const { return intervalRunning_; }
   // The file's writes so far, whether they succeeded or not.
   int WritesMade() const { return writes_; }
 
