@@ -56,7 +56,7 @@ void Apply(const settings::LanguageKey& key, const std::string& text,
       break;
     case TextTarget::kColumnHeader:
       if (auto* list = dynamic_cast<ui::TListView*>(component)) {
-        list->SetColumnCaption(0, text);
+        list->SetColumnCaption(key.column, text);
       }
       break;
     case TextTarget::kKeptText:

@@ -87,15 +87,20 @@ void TfrmMain::CreateActions() {
   ActionFileBatchAdd =
       make("ActionFileBatchAdd", "ActionFileBatchAdd", &TfrmMain::ActionFileBatchAddExecute);
   ActionConvertNow = make("ActionConvertNow", "ConvertNow", &TfrmMain::ActionConvertNowExecute);
+  ActionConvertFailed =
+      make("ActionConvertFailed", "ConvertFailed", &TfrmMain::ActionConvertFailedExecute);
+  ActionConvertFailed->SetEnabled(false);
 }
 
 void TfrmMain::CreateJobListControls() {
   ui::TListViewOptions list;
   list.bounds = {2, 10, 406, 137};
-  list.columns = {{"文件列表", 399}};
+  list.columns = {{"文件列表", 289}, {"状态", 110}};
   list.gridLines = true;
   list.hideSelection = false;
   listViewFiles = Named(new ui::TListView(this, list), "listViewFiles");
+  listViewFiles->OnItemEdited = [this](int index) { EntryEdited(index); };
+  listViewFiles->OnItemTip = [this](int index) { return EntryTip(index); };
 
   groupBoxButtons = Named(new ui::TGroupBox(this, {{2, 148, 409, 38}, ""}), "groupBoxButtons");
   auto button = [this](const char* name, ui::TBounds bounds, ui::TAction* action) {
@@ -115,8 +120,9 @@ void TfrmMain::CreateStatusControls() {
   labelCurrentProgress =
       MakeLabel(groupBoxStatus, "labelCurrentProgress", {8, 34, 81, 13}, "当前文件进度");
   labelCurrentInfo = MakeLabel(groupBoxStatus, "labelCurrentInfo", {96, 15, 305, 13}, "准备就绪");
-  progressBarCurrent = Named(new ui::TProgressBar(groupBoxStatus, {{96, 32, 305, 17}, 0, 100}),
+  progressBarCurrent = Named(new ui::TProgressBar(groupBoxStatus, {{96, 32, 150, 17}, 0, 100}),
                              "progressBarCurrent");
+  labelTimeLeft = MakeLabel(groupBoxStatus, "labelTimeLeft", {250, 34, 151, 13}, "");
 }
 
 void TfrmMain::CreateSettingsControls() {
@@ -189,6 +195,7 @@ void TfrmMain::CreateMenus() {
   listCommands(N_1);
   separator(N_1);
   entry(N_1, ActionConvertNow);
+  entry(N_1, ActionConvertFailed);
   separator(N_1);
   entry(N_1, ActionExit);
 
@@ -248,6 +255,7 @@ void TfrmMain::SetControlsEnabled(bool enabled) {
   }
   editOutputFolder->SetEnabled(enabled);
   ActionConvertNow->SetCaption(enabled ? StringStartCaption : StringStopCaption);
+  UpdateConvertFailedCommand();
 }
 
 void TfrmMain::ConsoleIOProcessStatusChange(console::TConsoleIO*, bool isRunning) {
@@ -271,6 +279,8 @@ void TfrmMain::ParseEncoderOutput(const std::string& text) {
     return;
   }
   progressBarCurrent->SetPosition(progress->position);
+  runDriver_.NoteProgress(*progress);
+  ShowTimeLeft();
   const int selected = listViewFiles->SelectedIndex();
   if (selected < 0) {
     return;

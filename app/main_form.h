@@ -58,15 +58,20 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void RestoreJobEntries(const std::vector<joblist::JobEntry>& entries);
   // Told after every change of the list or of an entry's status.
   std::function<void()> OnJobListChanged;
-  // The status of the entry at a position of the list.
-  const joblist::EntryStatus& EntryStatusAt(int index) const;
-  void SetEntryStatus(int index, const joblist::EntryStatus& status);
+  // The status of the entry at a position of the list, shown in the
+  // list's Status column.
+  const joblist::EntryStatus& EntryStatusAt(int index) const override;
+  void SetEntryStatus(int index, const joblist::EntryStatus& status) override;
+  // An entry's status as the Status column shows it, and its full text.
+  std::string EntryStatusText(const joblist::EntryStatus& status) const;
 
   // Busy state.
   void SetControlsEnabled(bool enabled);
 
   // Conversion run.
-  void ConvertAll() { runDriver_.ConvertAll(); }
+  void ConvertAll();
+  // Converts the entries whose status is Failed again.
+  void ConvertFailed();
   void StopConversion();
   void ResetProgress() override;
   void OpenFolder(const std::string& folder);
@@ -93,6 +98,24 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   std::string msgFinishInfo = "Open the output folder now?";
   // Heading of the list of files that could not be converted.
   std::string msgFailedFiles;
+  // Offers to convert them again, after that list.
+  std::string msgRetryFailed = "Convert them again now?";
+  // The time left, with the file's and the run's durations for its %s.
+  std::string msgTimeLeft = "%s left, %s for the run";
+  // The Status column; the %s of some take a detail: the percentage, the
+  // output's size, the encoder's reason.
+  std::string msgEntryWaiting = "Waiting";
+  std::string msgEntryConverting = "Converting %s";
+  std::string msgEntryDone = "Done, %s";
+  std::string msgEntryFailed = "Failed: %s";
+  std::string msgEntryStopped = "Stopped";
+  std::string msgEntrySkipped = "Skipped";
+  std::string msgEntryInterrupted = "Interrupted";
+  // The kept text of a language key, or nullptr.
+  std::string* KeptText(const std::string& key);
+  // Seconds a run must take for its end to flash the taskbar button when
+  // the window is not in front.
+  static constexpr double kFlashAfterSeconds = 5.0;
 
   ui::TListView* listViewFiles;
   // One status for each entry of listViewFiles, in its order.
@@ -108,6 +131,8 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   ui::TLabel* labelCurrentProgress;
   ui::TLabel* labelCurrentInfo;
   ui::TProgressBar* progressBarCurrent;
+  // The time left for the file and the run, beside the bar.
+  ui::TLabel* labelTimeLeft;
   ui::TGroupBox* groupBoxSettings;
   ui::TGroupBox* GroupBoxSettingsVideo;
   ui::TLabel* labelVideoBitrate;
@@ -139,6 +164,7 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   ui::TAction* ActionSetDirectory;
   ui::TAction* ActionFileBatchAdd;
   ui::TAction* ActionConvertNow;
+  ui::TAction* ActionConvertFailed;
 
   ui::TMainMenu* MainMenu;
   ui::TMenuItem* N_1;
@@ -181,7 +207,6 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void editOutputFolderChange(base::TComponent* sender);
   void RestoreOutputFolder();
   void InstallEncoder();
-  std::string* KeptText(const std::string& key);
 
   // Help and Tools menus.
   void N_LocalHelpClick(base::TComponent* sender);
@@ -202,6 +227,16 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   void ActionFileMoveDownExecute(base::TComponent* sender);
   void MoveSelectedEntry(int step);
   void JobListChanged();
+  // Adds a row for the entry at the end of the list.
+  void AppendEntry(const std::string& path, const joblist::EntryStatus& status);
+
+  // The Status column.
+  void ShowEntryStatus(int index);
+  void ShowAllEntryStatuses();
+  std::string EntryTip(int index) const;
+  void EntryEdited(int index);
+  // The retry command can be given when no run is on and an entry failed.
+  void UpdateConvertFailedCommand();
   void ActionFileBatchAddExecute(base::TComponent* sender);
   void AcceptDroppedFiles();
   void FilesDropped(HDROP drop);
@@ -211,17 +246,22 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   // Conversion.
   void ActionConvertNowExecute(base::TComponent* sender);
+  void ActionConvertFailedExecute(base::TComponent* sender);
+  void ShowTimeLeft();
+  void FlashIfBehind(double runSeconds);
   void ActionExitExecute(base::TComponent* sender);
   void FormClose(base::TComponent* sender, ui::TCloseAction& action);
 
   // The run driver's host.
   int EntryCount() const override;
+  std::string EntryPath(int index) const override;
   std::string SelectEntry(int index) override;
   std::string OutputFolder() const override;
   conversion::ConversionSettings Settings() const override;
   console::TConsoleIO* Runner() const override { return ConsoleIO; }
   conversion::OverwriteChoice AskOverwrite() override;
-  void RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) override;
+  bool RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed,
+                   double seconds) override;
 
   // Runner events.
   // The encoder's texts are UTF-8.

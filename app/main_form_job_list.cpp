@@ -16,8 +16,7 @@ void TfrmMain::AddFile(const std::string& path) {
   if (!joblist::IsSupportedVideoFile(path)) {
     return;
   }
-  listViewFiles->AddItem(path);
-  entryStatuses_.emplace_back();
+  AppendEntry(path, {});
   JobListChanged();
   if (!listViewFiles->Updating()) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -53,6 +52,7 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
   }
   listViewFiles->DeleteItem(selected);
   entryStatuses_.erase(entryStatuses_.begin() + selected);
+  UpdateConvertFailedCommand();
   JobListChanged();
   UpdateWindow(listViewFiles->Handle());
 }
@@ -61,6 +61,7 @@ void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
   if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK) {
     listViewFiles->Clear();
     entryStatuses_.clear();
+    UpdateConvertFailedCommand();
     JobListChanged();
   }
 }
@@ -87,6 +88,8 @@ void TfrmMain::MoveSelectedEntry(int step) {
   moved.SetCaption(other.Caption());
   other.SetCaption(caption);
   std::swap(entryStatuses_[from], entryStatuses_[to]);
+  ShowEntryStatus(from);
+  ShowEntryStatus(to);
   other.SetSelected(true);
   other.SetFocused(true);
   JobListChanged();
@@ -109,10 +112,10 @@ void TfrmMain::RestoreJobEntries(const std::vector<joblist::JobEntry>& entries) 
   listViewFiles->Clear();
   entryStatuses_.clear();
   for (const joblist::JobEntry& entry : entries) {
-    listViewFiles->AddItem(entry.path);
-    entryStatuses_.push_back(entry.status);
+    AppendEntry(entry.path, entry.status);
     batch.ShowGrowth();
   }
+  UpdateConvertFailedCommand();
   JobListChanged();
 }
 
@@ -121,8 +124,19 @@ const joblist::EntryStatus& TfrmMain::EntryStatusAt(int index) const {
 }
 
 void TfrmMain::SetEntryStatus(int index, const joblist::EntryStatus& status) {
-  entryStatuses_.at(index) = status;
+  const bool failedBefore = entryStatuses_.at(index).state == joblist::EntryState::Failed;
+  entryStatuses_[index] = status;
+  ShowEntryStatus(index);
+  if (failedBefore || status.state == joblist::EntryState::Failed) {
+    UpdateConvertFailedCommand();
+  }
   JobListChanged();
+}
+
+void TfrmMain::AppendEntry(const std::string& path, const joblist::EntryStatus& status) {
+  listViewFiles->AddItem(path);
+  entryStatuses_.push_back(status);
+  ShowEntryStatus(static_cast<int>(entryStatuses_.size()) - 1);
 }
 
 void TfrmMain::JobListChanged() {

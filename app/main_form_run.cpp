@@ -5,8 +5,13 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "app/main_form.h"
 #include "app/overwrite_form.h"
+#include "conversion/encoder_output.h"
+#include "conversion/time_left.h"
+#include "ui/application.h"
 #include "win/code_page.h"
 
 namespace app {
@@ -23,8 +28,19 @@ void TfrmMain::ActionConvertNowExecute(base::TComponent*) {
   if ((ConsoleIO && ConsoleIO->IsRunning()) || runDriver_.Converting()) {
     StopConversion();
   } else {
-    runDriver_.ConvertAll();
+    ConvertAll();
   }
+}
+
+// The retry command waits for the end of a run, as its state shows.
+void TfrmMain::ConvertAll() {
+  runDriver_.ConvertAll();
+  UpdateConvertFailedCommand();
+}
+
+void TfrmMain::ConvertFailed() {
+  runDriver_.ConvertFailed();
+  UpdateConvertFailedCommand();
 }
 
 void TfrmMain::ActionExitExecute(base::TComponent*) {
@@ -42,6 +58,30 @@ void TfrmMain::StopConversion() {
 void TfrmMain::ResetProgress() {
   labelCurrentInfo->SetCaption(msgStatusReady);
   progressBarCurrent->SetPosition(0);
+  labelTimeLeft->SetCaption("");
+}
+
+// Empty until the encoder has shown progress for a few seconds.
+void TfrmMain::ShowTimeLeft() {
+  const std::optional<conversion::TimeLeft> left = runDriver_.TimeLeft();
+  labelTimeLeft->SetCaption(left ? conversion::FormatWithStrings(
+                                       msgTimeLeft, {conversion::FormatDuration(left->fileSeconds),
+                                                     conversion::FormatDuration(left->runSeconds)})
+                                 : "");
+}
+
+// A user who turned to other work while a long run went on learns of its
+// end from the taskbar button, which flashes until the program is in front.
+void TfrmMain::FlashIfBehind(double runSeconds) {
+  HWND button = ui::Application().TaskbarHandle();
+  if (runSeconds < kFlashAfterSeconds || !button || GetForegroundWindow() == Handle()) {
+    return;
+  }
+  FLASHWINFO flash{};
+  flash.cbSize = sizeof flash;
+  flash.hwnd = button;
+  flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;
+  FlashWindowEx(&flash);
 }
 
 void TfrmMain::OpenFolder(const std::string& folder) {
@@ -54,6 +94,10 @@ void TfrmMain::OpenFolder(const std::string& folder) {
 
 int TfrmMain::EntryCount() const {
   return listViewFiles->ItemCount();
+}
+
+std::string TfrmMain::EntryPath(int index) const {
+  return listViewFiles->Item(index).Caption();
 }
 
 std::string TfrmMain::SelectEntry(int index) {
@@ -81,21 +125,26 @@ conversion::OverwriteChoice TfrmMain::AskOverwrite() {
   return frmOverWrite_ ? frmOverWrite_->Ask() : conversion::OverwriteChoice::IgnoreThis;
 }
 
-// Names every file the encoder did not convert, then offers to open the
-// output folder.
-void TfrmMain::RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) {
-  std::string text;
+// Names every file the encoder did not convert and offers to convert them
+// again; without failures, or when that offer is declined, offers to open
+// the output folder.
+bool TfrmMain::RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed,
+                           double seconds) {
+  FlashIfBehind(seconds);
   if (!failed.empty()) {
-    text = (msgFailedFiles.empty() ? kFailedFilesFallback : msgFailedFiles) + "\r\n";
+    std::string text = (msgFailedFiles.empty() ? kFailedFilesFallback : msgFailedFiles) + "\r\n";
     for (const FailedEntry& entry : failed) {
       text += entry.name + ": " + entry.reason + "\r\n";
     }
-    text += "\r\n";
+    text += "\r\n" + msgRetryFailed;
+    if (ui::ShowMessageBox(this, text, MB_YESNO) == IDYES) {
+      return true;
+    }
   }
-  text += msgFolderView + "\r\n\r\n" + msgFinishInfo;
-  if (ui::ShowMessageBox(this, text, MB_YESNO) == IDYES) {
+  if (ui::ShowMessageBox(this, msgFolderView + "\r\n\r\n" + msgFinishInfo, MB_YESNO) == IDYES) {
     OpenFolder(folder);
   }
+  return false;
 }
 
 // Closing during a run ends it as a stop does, without the closing

@@ -41,6 +41,7 @@ void TfrmMain::FormShow(base::TComponent*) {
 void TfrmMain::LoadLanguage(const std::string& fileName) {
   ApplyLanguageFile(fileName, {{this, frmOverWrite_, frmBatchAdd_, frmDirectory_},
                                [this](const std::string& key) { return KeptText(key); }});
+  ShowAllEntryStatuses();
 }
 
 std::string* TfrmMain::KeptText(const std::string& key) {
@@ -53,6 +54,15 @@ std::string* TfrmMain::KeptText(const std::string& key) {
       {"msgFolderView", &msgFolderView},
       {"msgFinishInfo", &msgFinishInfo},
       {"msgFailedFiles", &msgFailedFiles},
+      {"msgRetryFailed", &msgRetryFailed},
+      {"msgTimeLeft", &msgTimeLeft},
+      {"msgEntryWaiting", &msgEntryWaiting},
+      {"msgEntryConverting", &msgEntryConverting},
+      {"msgEntryDone", &msgEntryDone},
+      {"msgEntryFailed", &msgEntryFailed},
+      {"msgEntryStopped", &msgEntryStopped},
+      {"msgEntrySkipped", &msgEntrySkipped},
+      {"msgEntryInterrupted", &msgEntryInterrupted},
   };
   for (const auto& [name, text] : texts) {
     if (key == name) {

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <cstdint>
+#include <utility>
+
 #include "base/path_text.h"
 #include "base/scoped_value.h"
 #include "ui/application.h"
@@ -33,35 +37,95 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
+// Seconds of a steady clock, for the time left and the run's length.
+double Now() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::uint64_t FileBytes(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(win::Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data)) {
+    return 0;
+  }
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// An entry's status shows its percentage at most this often (seconds).
+constexpr double kPercentInterval = 0.25;
+
 }  // namespace
 
 RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
     : host_(host), folders_(std::move(folders)) {}
 
 void RunDriver::ConvertAll() {
+  std::vector<int> positions(host_.EntryCount());
+  for (int index = 0; index < static_cast<int>(positions.size()); ++index) {
+    positions[index] = index;
+  }
+  Convert(std::move(positions));
+}
+
+void RunDriver::ConvertFailed() {
+  Convert(FailedPositions());
+}
+
+std::vector<int> RunDriver::FailedPositions() const {
+  std::vector<int> positions;
+  for (int index = 0; index < host_.EntryCount(); ++index) {
+    if (host_.EntryStatusAt(index).state == joblist::EntryState::Failed) {
+      positions.push_back(index);
+    }
+  }
+  return positions;
+}
+
+void RunDriver::Convert(std::vector<int> positions) {
   const base::ScopedValue converting(converting_, true);
+  while (ConvertPositions(positions)) {
+    positions = FailedPositions();
+  }
+}
+
+// The entries to convert are taken at the start (later additions wait for
+// the next run) and set back to waiting; the others keep their status.
+bool RunDriver::ConvertPositions(const std::vector<int>& positions) {
+  const double started = Now();
   std::string folder = host_.OutputFolder();
-  const int count = host_.EntryCount();
   failedEntries_.clear();
-  for (int index = 0; index < count; ++index) {
+  for (int index : positions) {
+    SetStatus(index, {});
+  }
+  StartTimeLeft(positions);
+  for (std::size_t step = 0; step < positions.size(); ++step) {
     if (!continueRun_ || Ending()) {
       continueRun_ = true;
-      return;
+      return false;
     }
     // Between two entries the window is idle for a moment, and the list may
     // have lost entries meanwhile: those are not converted.
-    if (index >= host_.EntryCount()) {
+    if (positions[step] >= host_.EntryCount()) {
       break;
     }
     folder = base::IncludeTrailingBackslash(folder);
-    ConvertEntry(index, folder);
+    timeLeft_.StartFile(step);
+    ConvertEntry(positions[step], folder);
   }
   continueRun_ = true;
   if (Ending()) {
-    return;
+    return false;
   }
   host_.ResetProgress();
-  host_.RunFinished(folder, failedEntries_);
+  return host_.RunFinished(folder, failedEntries_, Now() - started);
+}
+
+void RunDriver::StartTimeLeft(const std::vector<int>& positions) {
+  std::vector<std::uint64_t> sizes;
+  sizes.reserve(positions.size());
+  for (int index : positions) {
+    sizes.push_back(FileBytes(host_.EntryPath(index)));
+  }
+  timeLeft_.StartRun(std::move(sizes));
 }
 
 void RunDriver::Close() {
@@ -77,20 +141,44 @@ void RunDriver::ConvertEntry(int index, const std::string& folder) {
   const std::string input = host_.SelectEntry(index);
   const std::string output = ResolveOutputPath(conversion::MakeOutputPath(folder, input), input);
   if (output.empty()) {
+    SetStatus(index, {joblist::EntryState::Skipped});
     return;
   }
+  RunEncoder(index, input, output);
+  // The program ending, or its window closing, interrupts the entry, which
+  // the next run converts again; the user's stop leaves it stopped.
+  if (!host_.Runner() || Ending()) {
+    SetStatus(index, {joblist::EntryState::Interrupted});
+  } else if (!continueRun_) {
+    SetStatus(index, {joblist::EntryState::Stopped});
+  } else {
+    NoteEncoderResult(index, input, output);
+  }
+}
+
+// An encoder that cannot be started fails its entry, and the run ends
+// there with the error shown.
+void RunDriver::RunEncoder(int index, const std::string& input, const std::string& output) {
   const std::string commandLine =
       conversion::BuildCommandLine(host_.Settings(), input, output, folders_);
   encoderMessages_.Clear();
-  host_.Runner()->Run(commandLine, "", false);
+  SetStatus(index, {joblist::EntryState::Converting});
+  currentEntry_ = index;
+  shownPercent_ = 0;
+  percentShownAt_ = Now();
+  try {
+    host_.Runner()->Run(commandLine, "", false);
+  } catch (const std::exception& error) {
+    currentEntry_ = -1;
+    SetStatus(index, {joblist::EntryState::Failed, 0, 0, error.what()});
+    throw;
+  }
   const unsigned long encoderId = host_.Runner()->ProcessId();
   WaitForEncoder();
+  currentEntry_ = -1;
   // An encoder ended by force leaves the file it was writing; whatever ended
   // it, that file is gone when the window has seen the end.
   DeleteFileW(win::Utf8ToWide(conversion::EncoderPartialPath(output, encoderId)).c_str());
-  if (host_.Runner() && continueRun_) {
-    NoteEncoderResult(input, output);
-  }
 }
 
 // Keeps every handler running nested while the encoder works, without
@@ -113,10 +201,11 @@ void RunDriver::WaitForEncoder() {
   }
 }
 
-void RunDriver::NoteEncoderResult(const std::string& input, const std::string& output) {
+void RunDriver::NoteEncoderResult(int index, const std::string& input, const std::string& output) {
   encoderMessages_.Finish();  // a last line without its line end
   const unsigned long exitCode = host_.Runner()->ExitCode();
   if (exitCode == 0 && OutputFileExists(output)) {
+    SetStatus(index, {joblist::EntryState::Done, 100, FileBytes(output)});
     return;
   }
   std::string reason = encoderMessages_.Last();
@@ -125,6 +214,34 @@ void RunDriver::NoteEncoderResult(const std::string& input, const std::string& o
                            : "the encoder ended with code " + std::to_string(exitCode);
   }
   failedEntries_.push_back({base::ExtractFileName(input), reason});
+  SetStatus(index, {joblist::EntryState::Failed, 0, 0, reason});
+}
+
+void RunDriver::NoteProgress(const conversion::EncoderProgress& progress) {
+  if (currentEntry_ < 0) {
+    return;
+  }
+  const double now = Now();
+  timeLeft_.Progress(
+      progress.total > 0 ? static_cast<double>(progress.frameCount) / progress.total : 0, now);
+  if (progress.position != shownPercent_ && now - percentShownAt_ >= kPercentInterval) {
+    shownPercent_ = progress.position;
+    percentShownAt_ = now;
+    SetStatus(currentEntry_, {joblist::EntryState::Converting, progress.position});
+  }
+}
+
+std::optional<conversion::TimeLeft> RunDriver::TimeLeft() const {
+  if (currentEntry_ < 0) {
+    return std::nullopt;
+  }
+  return timeLeft_.Estimate(Now());
+}
+
+void RunDriver::SetStatus(int index, const joblist::EntryStatus& status) {
+  if (index < host_.EntryCount()) {
+    host_.SetEntryStatus(index, status);
+  }
 }
 
 // The encoder must never write over the file it reads: an output path that

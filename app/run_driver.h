@@ -1,12 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "console/console_io.h"
 #include "conversion/command_line.h"
 #include "conversion/encoder_messages.h"
+#include "conversion/encoder_output.h"
 #include "conversion/output_path.h"
+#include "conversion/time_left.h"
+#include "joblist/job_entry.h"
 
 namespace app {
 
@@ -18,15 +22,21 @@ struct FailedEntry {
 
 // The conversion run: every job-list entry in turn through the encoder,
 // with the overwrite policy for existing outputs and a stop on request. It
-// works on the window that runs it only through Host.
+// works on the window that runs it only through Host. Each entry's status
+// tells how far it got; a run begins by setting the entries it converts
+// back to waiting.
 class RunDriver {
  public:
   // The window's side of a run.
   class Host {
    public:
     virtual int EntryCount() const = 0;
+    // The entry's path, without selecting it.
+    virtual std::string EntryPath(int index) const = 0;
     // Selects the entry in the list and returns its path.
     virtual std::string SelectEntry(int index) = 0;
+    virtual const joblist::EntryStatus& EntryStatusAt(int index) const = 0;
+    virtual void SetEntryStatus(int index, const joblist::EntryStatus& status) = 0;
     virtual std::string OutputFolder() const = 0;
     virtual conversion::ConversionSettings Settings() const = 0;
     // The runner, or nullptr once the window has released it.
@@ -34,8 +44,11 @@ class RunDriver {
     // Asks the overwrite prompt for an output that exists.
     virtual conversion::OverwriteChoice AskOverwrite() = 0;
     virtual void ResetProgress() = 0;
-    // The run went through the list; the folder ends in a backslash.
-    virtual void RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed) = 0;
+    // The run went through its entries, which took that many seconds; the
+    // folder ends in a backslash. True asks for the failed entries to be
+    // converted again at once.
+    virtual bool RunFinished(const std::string& folder, const std::vector<FailedEntry>& failed,
+                             double seconds) = 0;
 
    protected:
     ~Host() = default;
@@ -47,6 +60,8 @@ class RunDriver {
   // window closes or the program ends. An encoder still running when the
   // program ends is stopped first.
   void ConvertAll();
+  // The same for the entries whose status is Failed, in list order.
+  void ConvertFailed();
   // Asks the running conversion to end after the current entry's encoder.
   void RequestStop() { continueRun_ = false; }
   // The window closes: no further entry is started and nothing is asked.
@@ -61,11 +76,26 @@ class RunDriver {
   // The encoder's standard error as it arrives (UTF-8), for its own
   // messages.
   void NoteEncoderMessages(const std::string& text) { encoderMessages_.Add(text); }
+  // The encoder's progress on the current entry, for its status and the
+  // time left.
+  void NoteProgress(const conversion::EncoderProgress& progress);
+  // The time the current file and the run still need, once it can be told.
+  std::optional<conversion::TimeLeft> TimeLeft() const;
 
  private:
+  // The entries at these positions, in turn; then the finish message, which
+  // may ask for the failed ones again.
+  void Convert(std::vector<int> positions);
+  // True when the finish message asked for the failed entries again.
+  bool ConvertPositions(const std::vector<int>& positions);
+  std::vector<int> FailedPositions() const;
+  void StartTimeLeft(const std::vector<int>& positions);
   void ConvertEntry(int index, const std::string& folder);
+  void RunEncoder(int index, const std::string& input, const std::string& output);
   void WaitForEncoder();
-  void NoteEncoderResult(const std::string& input, const std::string& output);
+  void NoteEncoderResult(int index, const std::string& input, const std::string& output);
+  // Sets an entry's status unless the entry has gone from the list.
+  void SetStatus(int index, const joblist::EntryStatus& status);
   // The window closes or the program ends: the run goes no further.
   bool Ending() const;
 
@@ -78,6 +108,12 @@ class RunDriver {
   // The encoder's own messages about the current file.
   conversion::EncoderMessages encoderMessages_;
   std::vector<FailedEntry> failedEntries_;
+  // The entry the encoder works on, or -1; its percentage as last shown
+  // in its status, and when.
+  int currentEntry_ = -1;
+  int shownPercent_ = -1;
+  double percentShownAt_ = 0;
+  conversion::TimeLeftEstimator timeLeft_;
 };
 
 }  // namespace app

@@ -167,9 +167,10 @@ std::optional<EncoderProgress> ParseEncoderOutput(const std::string& text,
   return progress;
 }
 
-std::string FormatWithString(const std::string& format, const std::string& argument) {
+std::string FormatWithStrings(const std::string& format,
+                              const std::vector<std::string>& arguments) {
   std::string result;
-  bool substituted = false;
+  std::size_t used = 0;
   for (std::size_t i = 0; i < format.size(); ++i) {
     if (format[i] == '%' && i + 1 < format.size()) {
       const char next = format[i + 1];
@@ -178,9 +179,8 @@ std::string FormatWithString(const std::string& format, const std::string& argum
         ++i;
         continue;
       }
-      if (next == 's' && !substituted) {
-        result += argument;
-        substituted = true;
+      if (next == 's' && used < arguments.size()) {
+        result += arguments[used++];
         ++i;
         continue;
       }
@@ -188,6 +188,10 @@ std::string FormatWithString(const std::string& format, const std::string& argum
     result += format[i];
   }
   return result;
+}
+
+std::string FormatWithString(const std::string& format, const std::string& argument) {
+  return FormatWithStrings(format, {argument});
 }
 
 std::string FormatProgressStatus(const std::string& statusFormat, int selectedIndex, int itemCount,

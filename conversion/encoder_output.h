@@ -46,5 +46,8 @@ std::string FormatProgressStatus(const std::string& statusFormat, int selectedIn
 // Replaces the first %s of a format with the argument and %% with %; any
 // other % sequence stays as it is. Safe for formats from language files.
 std::string FormatWithString(const std::string& format, const std::string& argument);
+// The same for several arguments, one for each %s in turn; a %s beyond the
+// last argument stays as it is.
+std::string FormatWithStrings(const std::string& format, const std::vector<std::string>& arguments);
 
 }  // namespace conversion

@@ -24,7 +24,7 @@ std::string MakeOutputPath(const std::string& folder, const std::string& entryPa
 }
 
 std::string EncoderPartialPath(const std::string& outputPath, unsigned long encoderProcessId) {
-  return outputPath + "." + std::to_string(encoderProcessId) + ".partial";
+  return outputPath + "." + std::to_string(encoderProcessId) + kEncoderPartialSuffix;
 }
 
 std::string AutoRenamePath(const std::string& path, const FileExists& exists) {

@@ -35,6 +35,8 @@ std::string MakeOutputPath(const std::string& folder, const std::string& entryPa
 // fails or stops; the converter removes it after ending the encoder by
 // force.
 std::string EncoderPartialPath(const std::string& outputPath, unsigned long encoderProcessId);
+// What such a name holds after the process id.
+inline constexpr char kEncoderPartialSuffix[] = ".partial";
 
 // The first free name of the sequence clip.3gp, clip(1).3gp, clip(1)(1).3gp...
 std::string AutoRenamePath(const std::string& path, const FileExists& exists);

@@ -19,12 +19,12 @@
 #include "encoder/ffmpeg_process.h"
 #include "encoder/ffmpeg_tuning.h"
 #include "encoder/input_file.h"
-#include "encoder/leftover_files.h"
 #include "encoder/line_splitter.h"
 #include "encoder/progress_report.h"
 #include "encoder/temporary_output.h"
 #include "win/code_page.h"
 #include "win/entry_guard.h"
+#include "win/leftover_files.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -193,8 +193,8 @@ ExitCode Convert(const EncoderRequest& request, const StopSignal& stop) {
   }
 
   // What an encoder ended by force left of this output goes first.
-  RemoveLeftovers(base::ExtractFilePath(request.outputPath),
-                  base::ExtractFileName(request.outputPath) + ".", ".partial");
+  win::RemoveLeftovers(base::ExtractFilePath(request.outputPath),
+                       base::ExtractFileName(request.outputPath) + ".", ".partial");
   TemporaryOutput temporary(request.outputPath);
   if (stop.Requested()) {
     return Stopped(request);

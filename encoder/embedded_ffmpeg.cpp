@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "encoder/encoder_error.h"
-#include "encoder/leftover_files.h"
 #include "encoder/payload_layout.h"
 #include "win/code_page.h"
+#include "win/leftover_files.h"
 #include "win/unique.h"
 
 namespace encoder {
@@ -104,7 +104,7 @@ std::string UnpackInto(const std::string& base, HANDLE self, const Payload& payl
   const std::string owner = base + "libm9s";
   const std::string folder = owner + "\\" + UnpackFolderName(payload.trailer);
   const std::string target = folder + "\\ffmpeg.exe";
-  RemoveLeftovers(folder + "\\", kPartialPrefix, kPartialSuffix);
+  win::RemoveLeftovers(folder + "\\", kPartialPrefix, kPartialSuffix);
   if (again) {
     DeleteFileW(win::Utf8ToWide(target).c_str());  // another encoder may still run it
   }

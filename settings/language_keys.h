@@ -15,7 +15,7 @@ enum class TextTarget {
   // command (shown by every button and menu entry bound to it) or a menu
   // entry.
   kComponentCaption,
-  // The header of the named list view's first column.
+  // The header of a column of the named list view.
   kColumnHeader,
   // The main window's kept text named like the key; when a component is
   // named, that control shows the text at once as well.
@@ -34,6 +34,8 @@ struct LanguageKey {
   // file): the program's own English, so that a lost or partial language
   // file never leaves placeholder names or the windows' built-in texts.
   std::string english;
+  // For a column header: the column, counted from 0.
+  int column = 0;
 };
 
 // Every key of the language files, in the order they are applied.

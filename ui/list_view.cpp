@@ -1,6 +1,9 @@
 #include "ui/list_view.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <optional>
 
 #include "win/code_page.h"
 
@@ -33,6 +36,17 @@ std::string ItemText(HWND view, int index, int column) {
   }
 }
 
+void SetItemText(HWND view, int index, int column, const std::string& utf8) {
+  std::wstring text = win::Utf8ToWide(utf8);
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = &text[0];
+  SendMessageW(view, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+// Long texts, such as an encoder's whole message, wrap at this width.
+constexpr int kTipWidth = 400;
+
 }  // namespace
 
 std::string TListItem::Caption() const {
@@ -40,11 +54,15 @@ std::string TListItem::Caption() const {
 }
 
 void TListItem::SetCaption(const std::string& caption) {
-  std::wstring text = win::Utf8ToWide(caption);
-  LVITEMW item{};
-  item.iSubItem = 0;
-  item.pszText = &text[0];
-  SendMessageW(view_->Handle(), LVM_SETITEMTEXTW, index_, reinterpret_cast<LPARAM>(&item));
+  SetItemText(view_->Handle(), index_, 0, caption);
+}
+
+std::string TListItem::SubItemText(int column) const {
+  return ItemText(view_->Handle(), index_, column);
+}
+
+void TListItem::SetSubItemText(int column, const std::string& text) {
+  SetItemText(view_->Handle(), index_, column, text);
 }
 
 bool TListItem::HasState(UINT state) const {
@@ -85,6 +103,33 @@ TListView::TListView(TControl* parent, const TListViewOptions& options)
   for (size_t index = 0; index < options.columns.size(); ++index) {
     AddColumn(static_cast<int>(index), options.columns[index]);
   }
+  CreateTip();
+}
+
+// The tip is a window owned by the list view's, which takes it along when
+// it goes. Its one tool is the row under the mouse: moving to another row
+// moves the tool, so the tip goes and, once the mouse rests, comes back
+// with that row's text.
+void TListView::CreateTip() {
+  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                         WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+  if (!tip_) {
+    return;
+  }
+  TTTOOLINFOW tool = TipTool();
+  tool.uFlags = TTF_SUBCLASS;
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+}
+
+TTTOOLINFOW TListView::TipTool() const {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = Handle();
+  tool.uId = 1;
+  return tool;
 }
 
 void TListView::AddColumn(int index, const TListColumn& column) {
@@ -162,15 +207,77 @@ void TListView::WndProc(TMessage& message) {
       case LVN_BEGINLABELEDITA:
         message.Result = readOnly_ ? TRUE : FALSE;  // TRUE refuses the edit
         return;
-      case LVN_ENDLABELEDITW:
-      case LVN_ENDLABELEDITA:
-        // A text means the edit was confirmed: TRUE makes it the caption.
-        message.Result =
-            reinterpret_cast<NMLVDISPINFOW*>(message.LParam)->item.pszText ? TRUE : FALSE;
+      case LVN_ENDLABELEDITW: {
+        const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(message.LParam)->item;
+        message.Result = EndLabelEdit(
+            item.iItem, item.pszText ? std::optional<std::string>(win::WideToUtf8(item.pszText))
+                                     : std::nullopt);
         return;
+      }
+      case LVN_ENDLABELEDITA: {
+        const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(message.LParam)->item;
+        message.Result = EndLabelEdit(
+            item.iItem, item.pszText ? std::optional<std::string>(
+                                           win::AnsiToUtf8(win::AnsiString(item.pszText)))
+                                     : std::nullopt);
+        return;
+      }
     }
   }
+  if (message.Msg == WM_NOTIFY && tip_ &&
+      reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom == tip_ &&
+      reinterpret_cast<NMHDR*>(message.LParam)->code == TTN_GETDISPINFOW) {
+    GiveTipText(*reinterpret_cast<NMTTDISPINFOW*>(message.LParam));
+    message.Result = 0;
+    return;
+  }
+  if (message.Msg == WM_MOUSEMOVE) {
+    MouseMoved(message.LParam);
+  }
   TControl::WndProc(message);
+}
+
+// A text means the edit was confirmed. It is made the caption here, not
+// by the list view after the answer, so the listener sees it; TRUE lets
+// the list view set the same text.
+LRESULT TListView::EndLabelEdit(int index, const std::optional<std::string>& text) {
+  if (!text) {
+    return FALSE;
+  }
+  SetItemText(Handle(), index, 0, *text);
+  if (OnItemEdited) {
+    OnItemEdited(index);
+  }
+  return TRUE;
+}
+
+void TListView::MouseMoved(LPARAM position) {
+  LVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  int index =
+      static_cast<int>(SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (!(hit.flags & LVHT_ONITEM)) {
+    index = -1;
+  }
+  if (index == tipItem_ || !tip_) {
+    return;
+  }
+  tipItem_ = index;
+  TTTOOLINFOW tool = TipTool();
+  if (index >= 0) {
+    tool.rect.left = LVIR_BOUNDS;
+    SendMessageW(Handle(), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+  }
+  SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TListView::GiveTipText(NMTTDISPINFOW& request) {
+  tipText_.clear();
+  if (tipItem_ >= 0 && tipItem_ < ItemCount() && OnItemTip) {
+    tipText_ = win::Utf8ToWide(OnItemTip(tipItem_));
+  }
+  request.lpszText = &tipText_[0];
+  request.hinst = nullptr;
 }
 
 }  // namespace ui

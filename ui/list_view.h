@@ -1,5 +1,11 @@
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +40,9 @@ class TListItem {
   int Index() const { return index_; }
   std::string Caption() const;
   void SetCaption(const std::string& caption);
+  // The text of the item's cell in a further column (1 on).
+  std::string SubItemText(int column) const;
+  void SetSubItemText(int column, const std::string& text);
   bool Selected() const;
   void SetSelected(bool selected);
   bool Focused() const;
@@ -48,10 +57,19 @@ class TListItem {
 };
 
 // A list view in report style: rows of items under column headers. An item
-// whose caption the user edits in place keeps the edited text.
+// whose caption the user edits in place keeps the edited text. A tip shows
+// the text OnItemTip gives for the item under the mouse.
 class TListView : public TControl {
  public:
   TListView(TControl* parent, const TListViewOptions& options);
+
+  // Told after the user has edited an item's caption in place, with the
+  // new caption set.
+  std::function<void(int index)> OnItemEdited;
+  // The tip for the item under the mouse; empty for none.
+  std::function<std::string(int index)> OnItemTip;
+  // The tip's window, owned by the list view's window.
+  HWND TipWindow() const { return tip_; }
 
   int ItemCount() const;
   TListItem Item(int index) { return TListItem(*this, index); }
@@ -75,9 +93,20 @@ class TListView : public TControl {
 
  private:
   void AddColumn(int index, const TListColumn& column);
+  void CreateTip();
+  LRESULT EndLabelEdit(int index, const std::optional<std::string>& text);
+  // The tip's one tool, without its place.
+  TTTOOLINFOW TipTool() const;
+  // Puts the tip's tool on the item at the mouse's position.
+  void MouseMoved(LPARAM position);
+  void GiveTipText(NMTTDISPINFOW& request);
 
   bool readOnly_;
   int updateCount_ = 0;
+  HWND tip_ = nullptr;
+  // The item the tip's tool lies on, or -1.
+  int tipItem_ = -1;
+  std::wstring tipText_;
 };
 
 }  // namespace ui

@@ -18,4 +18,9 @@ std::string WindowsFolder();
 // user name outside the ANSI code page does not spoil it.
 std::string TempFolder();
 
+// The user's own folder for application data on this machine
+// (%LOCALAPPDATA%), ending in a backslash; UTF-8. Empty when the system
+// names none.
+std::string LocalAppDataFolder();
+
 }  // namespace win

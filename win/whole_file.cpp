@@ -5,12 +5,20 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/path_text.h"
 #include "win/code_page.h"
+#include "win/leftover_files.h"
 #include "win/unique.h"
 
 namespace win {
 
 namespace {
+
+constexpr char kReplacementSuffix[] = ".tmp";
+
+std::string ReplacementPath(const std::string& path) {
+  return path + "." + std::to_string(GetCurrentProcessId()) + kReplacementSuffix;
+}
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -22,6 +30,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     bytes.remove_prefix(written);
   }
   return true;
+}
+
+bool WriteNewFileToDisk(const std::wstring& path, std::string_view bytes) {
+  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
 }
 
 // Up to `limit` bytes from the start of the file.
@@ -64,6 +78,24 @@ bool OverwriteWholeFile(const std::string& path, std::string_view bytes) {
   const UniqueHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file && WriteAll(file.Get(), bytes) && SetEndOfFile(file.Get());
+}
+
+// The bytes reach the disk before the rename, and the rename before the
+// call returns: a machine that stops at any moment then finds a whole file.
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+  const std::wstring replacement = Utf8ToWide(ReplacementPath(path));
+  if (WriteNewFileToDisk(replacement, bytes) &&
+      MoveFileExW(replacement.c_str(), Utf8ToWide(path).c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileW(replacement.c_str());
+  return false;
+}
+
+void RemoveReplacementLeftovers(const std::string& path) {
+  RemoveLeftovers(base::ExtractFilePath(path), base::ExtractFileName(path) + ".",
+                  kReplacementSuffix);
 }
 
 }  // namespace win

@@ -107,14 +107,14 @@ const char kUnicodeFolderName[] =
 
 ScratchInstallation::ScratchInstallation(std::string appFolderName)
     : appFolderName_(std::move(appFolderName)) {
-  for (const std::string& folder :
-       {AppFolder(), AppFolder() + "language", SystemFolder(), TempFolder()}) {
+  for (const std::string& folder : {AppFolder(), AppFolder() + "language", SystemFolder(),
+                                    TempFolder(), LocalAppDataFolder()}) {
     CreateDirectoryW(win::Utf8ToWide(folder).c_str(), nullptr);
   }
 }
 
 app::ProgramFolders ScratchInstallation::Folders() const {
-  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}};
+  return {AppFolder() + "vexmoor.exe", {SystemFolder(), TempFolder()}, JobListFile()};
 }
 
 void ScratchInstallation::Install(std::initializer_list<const char*> names) const {
@@ -197,24 +197,10 @@ std::optional<std::string> ShownText(const ProgramWindows& windows,
       return window->Caption();
     case TextTarget::kColumnHeader:
       return dynamic_cast<ui::TListView&>(*window->FindNestedComponent(key.component))
-          .ColumnCaption(0);
+          .ColumnCaption(key.column);
     case TextTarget::kKeptText: {
-      app::TfrmMain& main = *windows.main;
-      const std::pair<const char*, const std::string*> texts[] = {
-          {"StringStartCaption", &main.StringStartCaption},
-          {"StringStopCaption", &main.StringStopCaption},
-          {"msgStatusReady", &main.msgStatusReady},
-          {"msgStatusRun", &main.msgStatusRun},
-          {"msgClearAll", &main.msgClearAll},
-          {"msgFolderView", &main.msgFolderView},
-          {"msgFinishInfo", &main.msgFinishInfo},
-          {"msgFailedFiles", &main.msgFailedFiles}};
-      for (const auto& [name, text] : texts) {
-        if (key.key == name) {
-          return *text;
-        }
-      }
-      return std::nullopt;
+      const std::string* text = windows.main->KeptText(key.key);
+      return text ? std::optional<std::string>(*text) : std::nullopt;
     }
     default:
       return ComponentText(window->FindNestedComponent(key.component));

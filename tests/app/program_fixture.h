@@ -52,16 +52,22 @@ std::string CarrierOf(const std::string& carried);
 
 // The program installed in a test folder: app\ (the application folder,
 // holding only what the test puts there, or a folder of another name),
-// system\ and temp\.
+// system\, temp\ and appdata\, which stands for the user's
+// %LOCALAPPDATA%.
 class ScratchInstallation {
  public:
   explicit ScratchInstallation(std::string appFolderName = "app");
 
+  // The test folder that holds them all, with a backslash at its end.
+  std::string Root() const { return root_.Path(); }
   std::string AppFolder() const { return root_.Path() + appFolderName_ + "\\"; }
   std::string SystemFolder() const { return root_.Path() + "system\\"; }
   std::string TempFolder() const { return root_.Path() + "temp\\"; }
   std::string ConfigFile() const { return AppFolder() + "config.ini"; }
   std::string EncoderPath() const { return SystemFolder() + "libm9s.exe"; }
+  // The kept job list, in a folder that stands for %LOCALAPPDATA%.
+  std::string LocalAppDataFolder() const { return root_.Path() + "appdata\\"; }
+  std::string JobListFile() const { return LocalAppDataFolder() + "Vexmoor\\joblist.txt"; }
   app::ProgramFolders Folders() const;
 
   // Copies files of the build's program folder, by their names there.

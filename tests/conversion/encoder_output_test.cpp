@@ -146,5 +146,12 @@ TEST(FormatWithString, OnlyTheFirstPercentSIsReplaced) {
   EXPECT_EQ(FormatWithString("trailing %", "x"), "trailing %");
 }
 
+TEST(FormatWithStrings, EachPercentSTakesTheNextArgument) {
+  EXPECT_EQ(FormatWithStrings("%s left, %s for the run", {"0:42", "3:10"}),
+            "0:42 left, 3:10 for the run");
+  EXPECT_EQ(FormatWithStrings("%s %s %s 5%%", {"a", "b"}), "a b %s 5%");
+  EXPECT_EQ(FormatWithStrings("%s", {"%s", "b"}), "%s");
+}
+
 }  // namespace
 }  // namespace conversion

@@ -2,6 +2,7 @@
 // predictable. The first line of its input file says what it does:
 //   ok       progress on standard error, writes the output, exit 0
 //   slow     the same, spread over about a second
+//   steady   the same, a frame each quarter of a second: five seconds
 //   wait     a little progress, then waits for "quit" on standard input,
 //            exit 3 without output
 //   stuck    a little progress, then writes <output>.<pid>.partial as the
@@ -69,8 +70,8 @@ void SayProgress(int lastFrame, int step, int pauseMs) {
   }
 }
 
-int Convert(const encoder::EncoderRequest& request, int pauseMs) {
-  SayProgress(20, 4, pauseMs);
+int Convert(const encoder::EncoderRequest& request, int pauseMs, int step = 4) {
+  SayProgress(20, step, pauseMs);
   std::ofstream(FilePath(request.outputPath), std::ios::binary)
       << "converted " << request.inputPath;
   Say("\n");
@@ -150,6 +151,9 @@ int main() {
     }
     if (behaviour == "slow") {
       return Convert(request, 250);
+    }
+    if (behaviour == "steady") {
+      return Convert(request, 250, 1);
     }
     if (behaviour == "silent") {
       return 0;

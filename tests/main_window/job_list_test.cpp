@@ -130,16 +130,6 @@ TEST_F(JobListTest, ClearAllAsksFirstEvenForAnEmptyList) {
   EXPECT_EQ(Names(3, "Vexmoor"), boxes.Captions());
 }
 
-// The user edits an entry in place, as the list allows: its own edit box,
-// the typed text, Enter.
-void EditInPlace(ui::TListView& list, int index, const std::string& text) {
-  SetFocus(list.Handle());
-  HWND edit = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_EDITLABELW, index, 0));
-  ASSERT_TRUE(edit);
-  SetWindowTextW(edit, win::Utf8ToWide(text).c_str());
-  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
-}
-
 // The edited text is the entry's path from then on, whatever its
 // extension, and that is what is converted.
 TEST_F(JobListTest, EntryEditedInPlaceIsConvertedWithTheEditedText) {

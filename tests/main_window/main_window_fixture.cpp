@@ -1,5 +1,9 @@
 #include "tests/main_window/main_window_fixture.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +36,28 @@ std::string ReadTextFile(const std::string& path) {
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesW(win::Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void EditInPlace(ui::TListView& list, int index, const std::string& text) {
+  SetFocus(list.Handle());
+  HWND edit = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_EDITLABELW, index, 0));
+  ASSERT_TRUE(edit);
+  SetWindowTextW(edit, win::Utf8ToWide(text).c_str());
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// The cursor goes there, and the list view hears the moves as the system
+// would send them.
+void RestMouseOn(ui::TListView& list, int index) {
+  RECT row{LVIR_BOUNDS};
+  SendMessageW(list.Handle(), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
+  const POINT at{40, (row.top + row.bottom) / 2};
+  POINT screen = at;
+  ClientToScreen(list.Handle(), &screen);
+  SetCursorPos(screen.x, screen.y);
+  for (int move = 0; move < 2; ++move) {
+    PostMessageW(list.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x + move, at.y));
+  }
 }
 
 void MainWindowTest::SetUp() {
@@ -75,6 +101,7 @@ void MainWindowTest::CreateWindows(const std::string& systemFolder) {
   form->msgClearAll = "Clear the list?";
   form->msgFolderView = "All done.";
   form->msgFinishInfo = "Open the output folder?";
+  form->msgRetryFailed = "Convert them again?";
 }
 
 std::string MainWindowTest::AddEntry(const std::string& name, const std::string& behaviour) {
@@ -124,6 +151,10 @@ std::vector<std::string> MainWindowTest::StartedOutputs() {
 
 std::string MainWindowTest::PlainFinishText() const {
   return form->msgFolderView + "\r\n\r\n" + form->msgFinishInfo;
+}
+
+std::string MainWindowTest::RetryOfferText(const std::string& failedLines) const {
+  return "These files could not be converted:\r\n" + failedLines + "\r\n" + form->msgRetryFailed;
 }
 
 std::string MainWindowTest::FakeEncoderFolder() {

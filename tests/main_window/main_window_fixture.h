@@ -23,6 +23,12 @@ std::string ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
 using test_support::FilesIn;
 
+// The user edits an entry in place, as the list allows: its own edit box,
+// the typed text, Enter.
+void EditInPlace(ui::TListView& list, int index, const std::string& text);
+// The mouse comes to rest on an item of the list, for its tip.
+void RestMouseOn(ui::TListView& list, int index);
+
 // The main window and the overwrite prompt as the program makes them, with
 // the fake encoder as the installed one, the kept texts filled in, input
 // and output folders of their own, and every exception that reaches the
@@ -52,6 +58,9 @@ class MainWindowTest : public testing::Test {
 
   // The finish message for a run without failures.
   std::string PlainFinishText() const;
+  // The message that names the failed files, one "name: reason" line each,
+  // and offers to convert them again.
+  std::string RetryOfferText(const std::string& failedLines) const;
 
   static std::string FakeEncoderFolder();
 

@@ -100,16 +100,13 @@ TEST_F(RunDriverTest, FinishMessageNamesEveryFileTheEncoderDidNotConvert) {
 
   PressConvert();
   EXPECT_EQ(4u, EncoderStarts().size());
-  EXPECT_EQ(Names{"These files could not be converted:\r\n"
-                  "unreadable.avi: Cannot read the input: " +
-                  unreadable +
-                  "\r\n"
-                  "unterminated.avi: Cannot read the input: " +
-                  unterminated +
-                  "\r\n"
-                  "empty.avi: no output file was written\r\n"
-                  "\r\n" +
-                  PlainFinishText()},
+  EXPECT_EQ((Names{RetryOfferText("unreadable.avi: Cannot read the input: " + unreadable +
+                                  "\r\n"
+                                  "unterminated.avi: Cannot read the input: " +
+                                  unterminated +
+                                  "\r\n"
+                                  "empty.avi: no output file was written\r\n"),
+                   PlainFinishText()}),
             boxes.Texts());
 }
 
@@ -190,9 +187,7 @@ TEST_F(RunDriverTest, FileNamesOfAnyCharactersConvert) {
     EXPECT_EQ("converted " + InputPath(name + std::string(" ok.avi")),
               ReadTextFile(OutputPath(name + std::string(" ok.3gp"))));
   }
-  EXPECT_EQ(
-      Names{"These files could not be converted:\r\n" + failedLines + "\r\n" + PlainFinishText()},
-      boxes.Texts());
+  EXPECT_EQ((Names{RetryOfferText(failedLines), PlainFinishText()}), boxes.Texts());
 }
 
 // An encoder that neither ends on "quit" nor within the wait is ended by
@@ -252,6 +247,9 @@ TEST_F(RunDriverTest, ClosingTheWindowDuringARunEndsItQuietly) {
   EXPECT_EQ(Names{"first.avi"}, StartedInputs());
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  // Kept for the next start, the entry converts again then.
+  EXPECT_EQ(joblist::EntryState::Interrupted, form->EntryStatusAt(0).state);
+  EXPECT_EQ(joblist::EntryState::Waiting, form->EntryStatusAt(1).state);
 }
 
 }  // namespace

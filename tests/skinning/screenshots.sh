@@ -2,9 +2,14 @@
 # Screenshots of the program's windows in skins, for review: the main
 # window in each skin named, and the overwrite prompt, a message box, the
 # open dialog, the batch-add form and the folder chooser in the first one.
+# A skin named as STATE:SKIN shows the main window in that state of the
+# showcase instead ("busy": mid-run, with each file's status and the time
+# left; "failed": after a run with a failure, with its finish message);
+# give a plain skin first. LANGUAGE=en (or gb) shows the texts of that
+# language file instead of the windows' built-in ones.
 # Run after tools/build.sh. SCREEN_DPI=120 (or 144) shoots them with large
 # fonts: the prefix's setting for the run, removed afterwards.
-# Usage: [SCREEN_DPI=N] tests/skinning/screenshots.sh OUTPUT_FOLDER SKIN...
+# Usage: [SCREEN_DPI=N] tests/skinning/screenshots.sh OUTPUT_FOLDER SKIN [[STATE:]SKIN...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$here/tools/env.sh"
@@ -33,7 +38,9 @@ fi
 shoot() {  # SKIN WHAT FILE
   local ready
   ready="$(mktemp -u)"
-  wine "$showcase" "$skins\\$1.ssk" "$2" "Z:${ready//\//\\}" >"$out/showcase.log" 2>&1 &
+  local language=()
+  [[ -n "${LANGUAGE:-}" ]] && language=("Z:${VEXMOOR_BUILD//\//\\}\\win32\\bin\\language\\$LANGUAGE.ini")
+  wine "$showcase" "$skins\\$1.ssk" "$2" "Z:${ready//\//\\}" "${language[@]}" >"$out/showcase.log" 2>&1 &
   local program=$!
   for _ in $(seq 300); do [[ -e "$ready" ]] && break; sleep 0.1; done
   sleep 1  # the first paint
@@ -45,7 +52,11 @@ shoot() {  # SKIN WHAT FILE
 }
 
 for skin in "$@"; do
-  shoot "$skin" main "$out/main-$skin.png"
+  if [[ "$skin" == *:* ]]; then
+    shoot "${skin#*:}" "${skin%%:*}" "$out/${skin%%:*}-${skin#*:}.png"
+  else
+    shoot "$skin" main "$out/main-$skin.png"
+  fi
 done
 for window in overwrite message open batchadd directory; do
   shoot "$1" "$window" "$out/$window-$1.png"

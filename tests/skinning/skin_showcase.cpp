@@ -1,12 +1,14 @@
 // Not a test: shows the program's windows in a skin for screenshots.
-//   skin_showcase SKIN_FILE main|busy|overwrite|message|open|batchadd|directory READY_FILE
-//                 [LANGUAGE_FILE]
+//   skin_showcase SKIN_FILE main|busy|failed|overwrite|message|open|batchadd|directory
+//                 READY_FILE [LANGUAGE_FILE]
 // Once the window to show is up, it writes READY_FILE ("ready" and the
 // main window's left, top, width and height on the screen) and runs until
 // it is ended. The main window holds a few files; "busy" shows it as during a
 // conversion: the controls disabled, the stop text on Convert, the
-// progress bar part-filled and the status line of the file being
-// converted. Under Xvfb, the part of a window that lies over another one shows
+// progress bar part-filled, the status line of the file being converted,
+// the time left and each file's status; "failed" shows it after a run in
+// which a file failed, with the finish message that offers to convert it
+// again. Under Xvfb, the part of a window that lies over another one shows
 // black in a screenshot, so the prompt, the message box and the open dialog
 // are moved beside the main window.
 #include <windows.h>
@@ -40,8 +42,9 @@ void PlaceBeside(HWND window, HWND beside) {
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::fprintf(stderr,
-                 "usage: skin_showcase SKIN_FILE main|busy|overwrite|message|open|batchadd|directory "
-                 "READY_FILE [LANGUAGE_FILE]\n");
+                 "usage: skin_showcase SKIN_FILE "
+                 "main|busy|failed|overwrite|message|open|batchadd|directory READY_FILE "
+                 "[LANGUAGE_FILE]\n");
     return 2;
   }
   const std::string skinFile = argv[1];
@@ -68,6 +71,8 @@ int main(int argc, char** argv) {
     skinning_test::AddSampleFiles(*mainForm);
     if (what == "busy") {
       skinning_test::ShowBusy(*mainForm);
+    } else if (what == "failed") {
+      skinning_test::ShowAfterFailure(*mainForm);
     }
     test_support::PumpUntil([] { return false; }, 300);
 
@@ -79,7 +84,7 @@ int main(int argc, char** argv) {
         shown = directoryForm->Modal() ? directoryForm->Handle() : nullptr;
       } else if (what == "batchadd") {
         shown = batchAddForm->Visible() ? batchAddForm->Handle() : nullptr;
-      } else if (what == "message" || what == "open") {
+      } else if (what == "message" || what == "open" || what == "failed") {
         shown = test_support::FindThreadWindow(L"#32770");
       }
       if (!shown) {
@@ -102,6 +107,8 @@ int main(int argc, char** argv) {
       batchAddForm->Show();
     } else if (what == "message") {
       ui::ShowMessageBox(mainForm.get(), "Open the output folder?", MB_YESNO | MB_ICONQUESTION);
+    } else if (what == "failed") {
+      ui::ShowMessageBox(mainForm.get(), skinning_test::FailureFinishText(*mainForm), MB_YESNO);
     } else if (what == "open") {
       ui::TOpenDialog dialog(mainForm.get());
       dialog.Execute(mainForm->Handle());

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/unicode_names.h"
 #include "tests/support/window_driver.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
+#include "win/code_page.h"
 
 namespace {
 
@@ -68,12 +70,73 @@ TEST_F(ListViewTest, ItemsAreAddedSelectedAndRemoved) {
   EXPECT_EQ(0, list->ItemCount());
 }
 
+// The listener hears of a confirmed edit only, with the new caption set.
 TEST_F(ListViewTest, LabelEditingKeepsAConfirmedText) {
   list->AddItem("C:\\Video\\a.avi");
+  std::vector<std::string> edited;
+  list->OnItemEdited = [&](int index) { edited.push_back(list->Item(index).Caption()); };
   EditFirstItem(L"D:\\renamed.txt", VK_RETURN);
   EXPECT_EQ("D:\\renamed.txt", list->Item(0).Caption());
   EditFirstItem(L"D:\\dropped.avi", VK_ESCAPE);
   EXPECT_EQ("D:\\renamed.txt", list->Item(0).Caption());
+  EXPECT_EQ(std::vector<std::string>{"D:\\renamed.txt"}, edited);
+}
+
+// Texts of a further column, of any characters, each with its item; the
+// caption is not touched.
+TEST_F(ListViewTest, SubItemTextsKeepEveryCharacter) {
+  auto* twoColumns = new TListView(&form, {{2, 150, 406, 40}, {{"Files", 289}, {"Status", 110}}});
+  std::vector<std::string> texts;
+  for (const char* name : test_support::kUnicodeNames) {
+    twoColumns->AddItem(name).SetSubItemText(1, std::string(name) + " status");
+    texts.push_back(std::string(name) + " status");
+  }
+  twoColumns->Item(1).SetSubItemText(1, std::string(300, 'x'));
+  texts[1] = std::string(300, 'x');
+  for (int index = 0; index < twoColumns->ItemCount(); ++index) {
+    EXPECT_EQ(texts[index], twoColumns->Item(index).SubItemText(1)) << index;
+    EXPECT_EQ(test_support::kUnicodeNames[index], twoColumns->Item(index).Caption()) << index;
+  }
+}
+
+// The mouse resting on a row shows that row's tip; moving to another row
+// asks again for that one; a row without a text shows none.
+TEST_F(ListViewTest, TipShowsTheTextOfTheItemUnderTheMouse) {
+  for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
+    list->AddItem(name);
+  }
+  std::vector<int> asked;
+  list->OnItemTip = [&](int index) {
+    asked.push_back(index);
+    return index == 2 ? std::string() : test_support::kUnicodeNames[index];
+  };
+  HWND tip = list->TipWindow();
+  ASSERT_NE(nullptr, tip);
+  SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 10);
+  SendMessageW(tip, TTM_SETDELAYTIME, TTDT_RESHOW, 10);
+  auto restOn = [&](int index) {
+    RECT row{LVIR_BOUNDS};
+    SendMessageW(list->Handle(), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
+    POINT at{40, (row.top + row.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(list->Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    for (int move = 0; move < 2; ++move) {
+      PostMessageW(list->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y + move));
+    }
+  };
+
+  restOn(1);
+  EXPECT_TRUE(test_support::PumpUntil([&] { return IsWindowVisible(tip); }));
+  EXPECT_EQ(std::vector<int>{1}, asked);
+  EXPECT_EQ(win::Utf8ToWide(test_support::kUnicodeNames[1]), test_support::WindowText(tip));
+  restOn(0);
+  EXPECT_TRUE(test_support::PumpUntil([&] { return asked.size() == 2; }));
+  EXPECT_EQ((std::vector<int>{1, 0}), asked);
+  restOn(2);
+  test_support::PumpUntil([&] { return asked.size() == 3; });
+  test_support::PumpUntil([] { return false; }, 200);
+  EXPECT_FALSE(IsWindowVisible(tip));
 }
 
 TEST_F(ListViewTest, ReadOnlyListRefusesLabelEditing) {
