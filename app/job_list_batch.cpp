@@ -1,5 +1,8 @@
 #include "app/job_list_batch.h"
 
+#include "app/main_form.h"
+#include "ui/application.h"
+
 namespace app {
 
 namespace {
@@ -29,6 +32,18 @@ void JobListBatch::ShowGrowth() {
   UpdateWindow(list_.Handle());
   list_.BeginUpdate();
   lastShown_ = GetTickCount();
+}
+
+JobListSearch::JobListSearch(TfrmMain& form) : form_(form), batch_(form, *form.listViewFiles) {}
+
+void JobListSearch::Found(const std::string& path) {
+  form_.AddFile(path);
+}
+
+bool JobListSearch::Continue() {
+  ui::Application().ProcessMessages();
+  batch_.ShowGrowth();
+  return !ui::Application().Terminated();
 }
 
 }  // namespace app
