@@ -15,6 +15,7 @@
 #include "tests/support/shell_tree_driver.h"
 #include "tests/support/unicode_names.h"
 #include "win/code_page.h"
+#include "win/window_list.h"
 
 namespace main_window_test {
 namespace {
@@ -454,22 +455,12 @@ TEST_F(TodaysFilesTest, BatchAddAndDropTakeThem) {
 }
 
 HWND FindChildOfClass(HWND parent, const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) {
-        auto& s = *reinterpret_cast<Search*>(data);
-        if (test_support::ClassName(child) == s.className) {
-          s.found = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND child : win::ChildWindows(parent)) {
+    if (test_support::ClassName(child) == className) {
+      return child;
+    }
+  }
+  return nullptr;
 }
 
 // The dialog opens on the folder of today's files with the "Support
