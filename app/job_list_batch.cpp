@@ -11,6 +11,9 @@ namespace {
 // repaints to cost little against the additions.
 constexpr DWORD kGrowthInterval = 100;
 
+// Below what the eye notices as a delay of the window's answer.
+constexpr DWORD kMessageInterval = 15;
+
 }  // namespace
 
 JobListBatch::JobListBatch(ui::TForm& window, ui::TListView& list)
@@ -34,14 +37,18 @@ void JobListBatch::ShowGrowth() {
   lastShown_ = GetTickCount();
 }
 
-JobListSearch::JobListSearch(TfrmMain& form) : form_(form), batch_(form, *form.listViewFiles) {}
+JobListSearch::JobListSearch(TfrmMain& form, MessageTurns turns)
+    : form_(form), batch_(form, *form.listViewFiles), turns_(turns), lastTurn_(GetTickCount()) {}
 
 void JobListSearch::Found(const std::string& path) {
   form_.AddFile(path);
 }
 
 bool JobListSearch::Continue() {
-  ui::Application().ProcessMessages();
+  if (turns_ == MessageTurns::AfterEachFile || GetTickCount() - lastTurn_ >= kMessageInterval) {
+    ui::Application().ProcessMessages();
+    lastTurn_ = GetTickCount();
+  }
   batch_.ShowGrowth();
   return !ui::Application().Terminated();
 }

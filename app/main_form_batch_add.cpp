@@ -17,7 +17,7 @@ void TfrmMain::ActionFileBatchAddExecute(base::TComponent*) {
 void TfrmMain::AddFolder(const std::string& folder, bool includeSubfolders,
                          const std::string& extension) {
   joblist::DiskFolderReader disk;
-  JobListSearch search(*this);
+  JobListSearch search(*this, MessageTurns::AfterEachFile);
   joblist::SearchFolder(disk, folder, {includeSubfolders, extension}, search);
 }
 
