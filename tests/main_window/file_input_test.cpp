@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 
 #include "tests/main_window/file_input_fixture.h"
@@ -175,37 +174,6 @@ TEST_F(BatchAddTest, DriveRootJoinsWithOneBackslashAndLinksBackUpAreNotFollowed)
   Names entries = Entries();
   std::sort(entries.begin(), entries.end());
   EXPECT_EQ((Names{drive + "looped\\clip.avi", drive + "sub\\z.mkv", drive + "x.avi"}), entries);
-}
-
-// A drop as the shell makes it: a DROPFILES block of names in global
-// memory, posted to the window, which frees it when done. The shell sends
-// wide names; older shells sent them in the system's code page.
-template <typename Char>
-void PostDropOf(HWND window, const std::basic_string<Char>& list, bool wide) {
-  const std::size_t size = (list.size() + 1) * sizeof(Char);
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = wide;
-  std::memcpy(drop + 1, list.c_str(), size);
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
-void PostDrop(HWND window, const Names& names) {
-  std::string list;
-  for (const std::string& name : names) {
-    list += name + '\0';
-  }
-  PostDropOf(window, list, false);
-}
-
-void PostWideDrop(HWND window, const Names& names) {
-  std::wstring list;
-  for (const std::string& name : names) {
-    list += win::Utf8ToWide(name) + L'\0';
-  }
-  PostDropOf(window, list, true);
 }
 
 using DropTest = BatchAddTest;
