@@ -17,7 +17,7 @@ class TfrmMain;
 // while the list is drawn and 0.05 ms while its drawing is held back, and a
 // repaint of the whole window 30 to 40 ms: one repaint per file would make
 // a search of 5,000 files take minutes. So the list's drawing is held back
-// for the batch, the list is shown as it grows four times a second, and
+// for the batch, the list is shown as it grows up to four times a second, and
 // the whole window is repainted once at the end.
 class JobListBatch {
  public:
@@ -33,6 +33,7 @@ class JobListBatch {
   ui::TForm& window_;
   ui::TListView& list_;
   DWORD lastShown_;
+  DWORD interval_;
 };
 
 // When the pending messages are handled while files join the list. Under
