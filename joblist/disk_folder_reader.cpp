@@ -16,6 +16,11 @@ bool IsDotEntry(const wchar_t* name) {
 
 }  // namespace
 
+bool IsDiskFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(win::Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // Opening a folder follows a link or junction to where it leads, so two
 // paths to one folder give the same identity.
 std::optional<FolderId> DiskFolderReader::Identify(const std::string& folder) {

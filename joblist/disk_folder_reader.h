@@ -4,6 +4,9 @@
 
 namespace joblist {
 
+// Whether a path names a folder on disk (a link to one too).
+bool IsDiskFolder(const std::string& path);
+
 // The folders of the disks, read with the system's directory search; names
 // and paths in UTF-8. Every entry is listed, hidden and system ones too.
 class DiskFolderReader : public FolderReader {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the batch-add and folder-chooser benchmark under Wine on a display of
-# its own (Xvfb unless DISPLAY is set). The folder trees are made once in the
-# build tree and kept for later runs.
+# Runs the batch-add, drop and folder-chooser benchmark under Wine on a
+# display of its own (Xvfb unless DISPLAY is set). The folder trees are made
+# once in the build tree and kept for later runs.
 # Usage: file_input_benchmark.sh <cross build folder> [rounds]
 set -euo pipefail
 build=$(cd "$1" && pwd) rounds=${2:-3}

@@ -1,5 +1,9 @@
 #include "tests/main_window/file_input_fixture.h"
 
+#include <shlobj.h>
+
+#include <cstring>
+
 #include "base/path_text.h"
 #include "tests/support/shell_tree_driver.h"
 #include "win/code_page.h"
@@ -18,6 +22,38 @@ void MakeFolder(const std::string& path) {
 void MakeFile(const std::string& path) {
   MakeFolder(base::ExtractFilePath(path).substr(0, base::ExtractFilePath(path).size() - 1));
   WriteTextFile(path, "");
+}
+
+namespace {
+
+template <typename Char>
+void PostDropOf(HWND window, const std::basic_string<Char>& list, bool wide) {
+  const std::size_t size = (list.size() + 1) * sizeof(Char);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = wide;
+  std::memcpy(drop + 1, list.c_str(), size);
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+}  // namespace
+
+void PostDrop(HWND window, const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) {
+    list += name + '\0';
+  }
+  PostDropOf(window, list, false);
+}
+
+void PostWideDrop(HWND window, const std::vector<std::string>& names) {
+  std::wstring list;
+  for (const std::string& name : names) {
+    list += win::Utf8ToWide(name) + L'\0';
+  }
+  PostDropOf(window, list, true);
 }
 
 void ClickFileMenuEntry(app::TfrmMain& form, ui::TAction* action) {

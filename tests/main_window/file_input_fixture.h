@@ -20,6 +20,13 @@ void MakeFile(const std::string& path);
 bool BatchAdd(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const std::string& folder,
               bool subfolders, const std::string& extension);
 
+// Posts a drop as the shell makes it to the window, which frees it when
+// done: a DROPFILES block of names in global memory. The shell sends wide
+// names (PostWideDrop); older shells sent them in the system's code page
+// (PostDrop, for names of ASCII).
+void PostDrop(HWND window, const std::vector<std::string>& names);
+void PostWideDrop(HWND window, const std::vector<std::string>& names);
+
 // Clicks the File menu entry bound to the action.
 void ClickFileMenuEntry(app::TfrmMain& form, ui::TAction* action);
 

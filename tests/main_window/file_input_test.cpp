@@ -4,15 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 
 #include "tests/main_window/file_input_fixture.h"
+#include "base/path_text.h"
 #include "settings/ini_file.h"
 #include "tests/support/shell_tree_driver.h"
 #include "tests/support/unicode_names.h"
 #include "win/code_page.h"
+#include "win/window_list.h"
 
 namespace main_window_test {
 namespace {
@@ -174,90 +176,166 @@ TEST_F(BatchAddTest, DriveRootJoinsWithOneBackslashAndLinksBackUpAreNotFollowed)
   EXPECT_EQ((Names{drive + "looped\\clip.avi", drive + "sub\\z.mkv", drive + "x.avi"}), entries);
 }
 
-// The list is seen growing during a search, a few times a second, but is
-// not drawn for every file. The search is held to at least 600 ms by a
-// timer that sleeps while the search handles its messages.
-TEST_F(BatchAddTest, ListShowsItsGrowthDuringTheSearchWithoutARepaintPerFile) {
-  const int fileCount = 600;
-  for (int index = 0; index < fileCount; ++index) {
-    MakeFile(folders.Path() + "many\\clip" + std::to_string(index) + ".avi");
-  }
-  std::vector<int> countsAtPaint;
-  const ui::TWndMethod listProc = form->listViewFiles->WindowProc();
-  form->listViewFiles->SetWindowProc([&](ui::TMessage& message) {
-    if (message.Msg == WM_PAINT) {
-      countsAtPaint.push_back(form->listViewFiles->ItemCount());
-    }
-    listProc(message);
-  });
-  DWORD searchStart = 0;
-  test_support::RepeatingTimer slower([&] {
-    if (form->listViewFiles->ItemCount() > 0 && searchStart == 0) {
-      searchStart = GetTickCount();
-    }
-    if (searchStart != 0 && GetTickCount() - searchStart < 600) {
-      Sleep(30);
-    }
-    return false;
-  });
-  ASSERT_TRUE(BatchAdd(*form, *batchAdd, folders.Path() + "many", false, "*"));
-  form->listViewFiles->SetWindowProc(listProc);
-
-  EXPECT_EQ(fileCount, form->listViewFiles->ItemCount());
-  const auto whileGrowing =
-      std::count_if(countsAtPaint.begin(), countsAtPaint.end(),
-                    [&](int count) { return count > 0 && count < fileCount; });
-  EXPECT_GE(whileGrowing, 2);
-  EXPECT_LT(countsAtPaint.size(), static_cast<std::size_t>(fileCount / 4));
-}
-
-// A drop as the shell makes it: a DROPFILES block of names in global
-// memory, posted to the window, which frees it when done. The shell sends
-// wide names; older shells sent them in the system's code page.
-template <typename Char>
-void PostDropOf(HWND window, const std::basic_string<Char>& list, bool wide) {
-  const std::size_t size = (list.size() + 1) * sizeof(Char);
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = wide;
-  std::memcpy(drop + 1, list.c_str(), size);
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
-
-void PostDrop(HWND window, const Names& names) {
-  std::string list;
-  for (const std::string& name : names) {
-    list += name + '\0';
-  }
-  PostDropOf(window, list, false);
-}
-
-void PostWideDrop(HWND window, const Names& names) {
-  std::wstring list;
-  for (const std::string& name : names) {
-    list += win::Utf8ToWide(name) + L'\0';
-  }
-  PostDropOf(window, list, true);
-}
-
 using DropTest = BatchAddTest;
 
-// Every name in the shell's order through the list's rule; a folder is not
-// looked into. A name longer than the 254 characters the drop buffer holds
-// is refused, even where its first 254 characters would pass as a video.
-TEST_F(DropTest, DroppedNamesJoinTheListInTheShellsOrder) {
+// The list is seen growing while many files join it, a few times a second,
+// but is not drawn for every file: by batch add, a drop of names and a
+// drop of their folder. The adding is held to at least 1,000 ms by a timer
+// that sleeps, which fires only while the adding handles its messages.
+TEST_F(DropTest, ListShowsItsGrowthWhileHandlingMessagesWithoutARepaintPerFile) {
+  const int fileCount = 600;
+  const std::string folder = folders.Path() + "many";
+  Names names;
+  for (int index = 0; index < fileCount; ++index) {
+    names.push_back(folder + "\\clip" + std::to_string(index) + ".avi");
+    MakeFile(names.back());
+  }
+  const struct {
+    const char* name;
+    std::function<void()> add;
+  } cases[] = {
+      {"batch add", [&] { ASSERT_TRUE(BatchAdd(*form, *batchAdd, folder, false, "*")); }},
+      {"dropped names",
+       [&] {
+         PostWideDrop(form->Handle(), names);
+         ui::Application().ProcessMessages();
+       }},
+      {"dropped folder",
+       [&] {
+         PostWideDrop(form->Handle(), {folder});
+         ui::Application().ProcessMessages();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    form->listViewFiles->Clear();
+    std::vector<int> countsAtPaint;
+    const ui::TWndMethod listProc = form->listViewFiles->WindowProc();
+    form->listViewFiles->SetWindowProc([&](ui::TMessage& message) {
+      if (message.Msg == WM_PAINT) {
+        countsAtPaint.push_back(form->listViewFiles->ItemCount());
+      }
+      listProc(message);
+    });
+    DWORD addingStart = 0;
+    test_support::RepeatingTimer slower([&] {
+      if (form->listViewFiles->ItemCount() > 0 && addingStart == 0) {
+        addingStart = GetTickCount();
+      }
+      if (addingStart != 0 && GetTickCount() - addingStart < 1000) {
+        Sleep(30);
+      }
+      return false;
+    });
+    c.add();
+    form->listViewFiles->SetWindowProc(listProc);
+
+    EXPECT_EQ(fileCount, form->listViewFiles->ItemCount());
+    const auto whileGrowing =
+        std::count_if(countsAtPaint.begin(), countsAtPaint.end(),
+                      [&](int count) { return count > 0 && count < fileCount; });
+    EXPECT_GE(whileGrowing, 2);
+    EXPECT_LT(countsAtPaint.size(), static_cast<std::size_t>(fileCount / 4));
+  }
+}
+
+// Every file name in the shell's order through the list's rule. A name
+// longer than the 254 characters the drop buffer holds is refused, even
+// where its first 254 characters would pass as a video.
+TEST_F(DropTest, DroppedFileNamesJoinTheListInTheShellsOrder) {
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   std::string tooLong = Tree() + "long";
   tooLong += std::string(251 - tooLong.size(), 'x') + ".mp";
   ASSERT_EQ(254u, tooLong.size());
   tooLong += "4.avi";
   const std::string fitting = Tree() + std::string(254 - Tree().size() - 4, 'y') + ".avi";
-  PostDrop(form->Handle(), {Tree() + "c.MPG", Tree() + "b.txt", Tree() + "sub",
-                            Tree() + "movie.avi", tooLong, fitting, Tree() + "c.MPG"});
+  PostDrop(form->Handle(),
+           {Tree() + "c.MPG", Tree() + "b.txt", tooLong, fitting, Tree() + "c.MPG"});
   ui::Application().ProcessMessages();
-  EXPECT_EQ((Names{Tree() + "c.MPG", Tree() + "movie.avi", fitting, Tree() + "c.MPG"}), Entries());
+  EXPECT_EQ((Names{Tree() + "c.MPG", fitting, Tree() + "c.MPG"}), Entries());
+}
+
+// What a drop should give: files as they are, or what batch add finds in a
+// folder with every extension and its subfolders, in the order it finds
+// them.
+struct Dropped {
+  std::string path;
+  bool folder;
+};
+
+Names ExpectedFromDrop(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd,
+                       const std::vector<Dropped>& dropped) {
+  Names expected;
+  for (const Dropped& name : dropped) {
+    form.listViewFiles->Clear();
+    if (name.folder) {
+      EXPECT_TRUE(BatchAdd(form, batchAdd, name.path, true, "*")) << name.path;
+    } else {
+      form.AddFile(name.path);
+    }
+    for (int index = 0; index < form.listViewFiles->ItemCount(); ++index) {
+      expected.push_back(form.listViewFiles->Item(index).Caption());
+    }
+  }
+  form.listViewFiles->Clear();
+  return expected;
+}
+
+// A dropped folder is searched as batch add searches it with "*" and its
+// subfolders: hidden ones too, a folder named like a video searched, not
+// taken. Files and folders mixed in one drop keep the drop's order.
+TEST_F(DropTest, DroppedFoldersGiveTheirSupportedFilesInBatchAddOrder) {
+  const std::string named = folders.Path() + test_support::kUnicodeNames[0] + "\\";
+  const std::string inner = named + test_support::kUnicodeNames[2] + "\\";
+  Names namedFiles;
+  for (const char* name : test_support::kUnicodeNames) {
+    for (const std::string& file : {named + name + ".avi", inner + name + ".MKV"}) {
+      MakeFile(file);
+      namedFiles.push_back(file);
+    }
+    MakeFile(inner + name + ".txt");
+  }
+  std::sort(namedFiles.begin(), namedFiles.end());
+  const auto inTree = [&](Names names) {
+    for (std::string& name : names) {
+      name.insert(0, Tree());
+    }
+    return names;
+  };
+  const struct {
+    const char* name;
+    std::vector<Dropped> dropped;
+    Names filesSorted;
+  } cases[] = {
+      {"the whole tree",
+       {{Tree().substr(0, Tree().size() - 1), true}},
+       inTree({"a.avi", "c.MPG", "movie.avi\\inner.wmv", "secret\\h.avi", "sub\\deeper\\f.avi",
+               "sub\\e.avi", "sub\\g.mov"})},
+      {"files and folders",
+       {{Tree() + "c.MPG", false},
+        {Tree() + "movie.avi", true},
+        {Tree() + "b.txt", false},
+        {Tree() + "sub", true},
+        {Tree() + "a.avi", false}},
+       inTree({"a.avi", "c.MPG", "movie.avi\\inner.wmv", "sub\\deeper\\f.avi", "sub\\e.avi",
+               "sub\\g.mov"})},
+      {"a folder of any name", {{named.substr(0, named.size() - 1), true}}, namedFiles},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Names expected = ExpectedFromDrop(*form, *batchAdd, c.dropped);
+    Names sorted = expected;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(c.filesSorted, sorted);
+    Names names;
+    for (const Dropped& name : c.dropped) {
+      names.push_back(name.path);
+    }
+    PostWideDrop(form->Handle(), names);
+    ui::Application().ProcessMessages();
+    EXPECT_EQ(expected, Entries());
+    form->listViewFiles->Clear();
+  }
 }
 
 // Wide names keep every character, whatever the system's code page holds.
@@ -285,6 +363,112 @@ TEST_F(DropTest, FilesDroppedDuringAConversionJoinTheList) {
   PressConvert();
   EXPECT_TRUE(dropped);
   EXPECT_EQ((Names{running, Tree() + "a.avi"}), Entries());
+}
+
+// The containers added to the list's rule since its first version, each
+// in lower and upper case, by every way into the list; beside them names
+// that only begin like them, which none takes.
+class TodaysFilesTest : public FileInputTest {
+ protected:
+  void SetUp() override {
+    FileInputTest::SetUp();
+    for (const char* extension :
+         {"webm", "m4v", "ts", "mts", "m2ts", "flv", "f4v", "ogv", "3g2", "divx"}) {
+      std::string upper = extension;
+      std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      });
+      for (const std::string& name : {"lower." + std::string(extension), "UPPER." + upper}) {
+        MakeFile(Folder() + "\\" + name);
+        videos.push_back(Folder() + "\\" + name);
+      }
+    }
+    for (const char* name : {"x.t", "x.o", "x.m4", "x.m2t", "x.tsx", "x.web"}) {
+      MakeFile(Folder() + "\\" + name);
+      others.push_back(Folder() + "\\" + name);
+    }
+  }
+
+  std::string Folder() const { return folders.Path() + "today"; }
+
+  Names SortedEntries() {
+    Names entries = Entries();
+    std::sort(entries.begin(), entries.end());
+    return entries;
+  }
+
+  Names videos;  // in the order made
+  Names others;
+};
+
+TEST_F(TodaysFilesTest, BatchAddAndDropTakeThem) {
+  Names sortedVideos = videos;
+  std::sort(sortedVideos.begin(), sortedVideos.end());
+
+  ASSERT_TRUE(BatchAdd(*form, *batchAdd, Folder(), false, "*"));
+  const Names batchAdded = Entries();
+  EXPECT_EQ(sortedVideos, SortedEntries());
+  form->listViewFiles->Clear();
+
+  PostWideDrop(form->Handle(), {Folder()});
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(batchAdded, Entries()) << "the dropped folder";
+  form->listViewFiles->Clear();
+
+  Names names = others;
+  names.insert(names.begin() + 2, videos.begin(), videos.end());
+  PostWideDrop(form->Handle(), names);
+  ui::Application().ProcessMessages();
+  EXPECT_EQ(videos, Entries()) << "the dropped files";
+}
+
+HWND FindChildOfClass(HWND parent, const wchar_t* className) {
+  for (HWND child : win::ChildWindows(parent)) {
+    if (test_support::ClassName(child) == className) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+// The dialog opens on the folder of today's files with the "Support
+// files" filter: it lists exactly the videos. Picking every file there,
+// the others too, adds the videos.
+TEST_F(TodaysFilesTest, OpenDialogListsAndAddsThem) {
+  constexpr int kFileNameControl = 1148;
+  std::wstring picked;
+  for (const Names* names : {&videos, &others}) {
+    for (const std::string& name : *names) {
+      picked += L"\"" + win::Utf8ToWide(base::ExtractFileName(name)) + L"\" ";
+    }
+  }
+  wchar_t previous[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(win::Utf8ToWide(Folder()).c_str());
+
+  int listed = -1;
+  int waited = 0;
+  test_support::RepeatingTimer picker([&] {
+    HWND dialog = test_support::FindThreadWindow(L"#32770");
+    HWND view = dialog ? FindChildOfClass(dialog, L"SysListView32") : nullptr;
+    if (!view || !GetDlgItem(dialog, kFileNameControl)) {
+      return false;
+    }
+    listed = static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+    if (listed < static_cast<int>(videos.size()) && ++waited < 100) {
+      return false;
+    }
+    SetWindowTextW(GetDlgItem(dialog, kFileNameControl), picked.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  SendMessageW(form->buttonAdd->Handle(), BM_CLICK, 0, 0);
+  SetCurrentDirectoryW(previous);
+
+  EXPECT_EQ(static_cast<int>(videos.size()), listed);
+  Names sortedVideos = videos;
+  std::sort(sortedVideos.begin(), sortedVideos.end());
+  EXPECT_EQ(sortedVideos, SortedEntries());
 }
 
 // The chooser, opened from the button beside the output folder and
