@@ -53,6 +53,11 @@ std::uint64_t FileBytes(const std::string& path) {
 // An entry's status shows its percentage at most this often (seconds).
 constexpr double kPercentInterval = 0.25;
 
+// Reading a size costs a call to the file system: a long list is measured
+// only as far ahead as this, the files beyond counted at the average size
+// of those, until the run comes near them.
+constexpr std::size_t kSizedAhead = 64;
+
 }  // namespace
 
 RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
@@ -120,11 +125,6 @@ bool RunDriver::ConvertPositions(const std::vector<int>& positions) {
   host_.ResetProgress();
   return host_.RunFinished(folder, failedEntries_, Now() - started);
 }
-
-// Reading a size costs a call to the file system: a long list is measured
-// only as far ahead as this, the files beyond counted at the average size
-// of those, until the run comes near them.
-constexpr std::size_t kSizedAhead = 64;
 
 void RunDriver::StartTimeLeft(const std::vector<int>& positions) {
   timeLeftPositions_ = positions;
