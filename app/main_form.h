@@ -62,7 +62,8 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   // list's Status column.
   const joblist::EntryStatus& EntryStatusAt(int index) const override;
   void SetEntryStatus(int index, const joblist::EntryStatus& status) override;
-  // An entry's status as the Status column shows it, and its full text.
+  // An entry's status in the words of the language file, whole: the
+  // Status column shows it on one line.
   std::string EntryStatusText(const joblist::EntryStatus& status) const;
 
   // Busy state.

@@ -53,6 +53,11 @@ std::uint64_t FileBytes(const std::string& path) {
 // An entry's status shows its percentage at most this often (seconds).
 constexpr double kPercentInterval = 0.25;
 
+// Reading a size costs a call to the file system: a long list is measured
+// only as far ahead as this, the files beyond counted at the average size
+// of those, until the run comes near them.
+constexpr std::size_t kSizedAhead = 64;
+
 }  // namespace
 
 RunDriver::RunDriver(Host& host, conversion::CommandLineFolders folders)
@@ -94,7 +99,9 @@ bool RunDriver::ConvertPositions(const std::vector<int>& positions) {
   std::string folder = host_.OutputFolder();
   failedEntries_.clear();
   for (int index : positions) {
-    SetStatus(index, {});
+    if (host_.EntryStatusAt(index).state != joblist::EntryState::Waiting) {
+      SetStatus(index, {});
+    }
   }
   StartTimeLeft(positions);
   for (std::size_t step = 0; step < positions.size(); ++step) {
@@ -108,7 +115,7 @@ bool RunDriver::ConvertPositions(const std::vector<int>& positions) {
       break;
     }
     folder = base::IncludeTrailingBackslash(folder);
-    timeLeft_.StartFile(step);
+    StartFileTimeLeft(step);
     ConvertEntry(positions[step], folder);
   }
   continueRun_ = true;
@@ -120,12 +127,27 @@ bool RunDriver::ConvertPositions(const std::vector<int>& positions) {
 }
 
 void RunDriver::StartTimeLeft(const std::vector<int>& positions) {
+  timeLeftPositions_ = positions;
   std::vector<std::uint64_t> sizes;
   sizes.reserve(positions.size());
-  for (int index : positions) {
-    sizes.push_back(FileBytes(host_.EntryPath(index)));
+  std::uint64_t measured = 0;
+  for (std::size_t step = 0; step < positions.size() && step < kSizedAhead; ++step) {
+    sizes.push_back(FileBytes(host_.EntryPath(positions[step])));
+    measured += sizes.back();
+  }
+  if (!sizes.empty()) {
+    sizes.resize(positions.size(), measured / sizes.size());
   }
   timeLeft_.StartRun(std::move(sizes));
+}
+
+void RunDriver::StartFileTimeLeft(std::size_t step) {
+  const std::size_t ahead = step + kSizedAhead;
+  if (step > 0 && ahead - 1 < timeLeftPositions_.size() &&
+      timeLeftPositions_[ahead - 1] < host_.EntryCount()) {
+    timeLeft_.SetFileBytes(ahead - 1, FileBytes(host_.EntryPath(timeLeftPositions_[ahead - 1])));
+  }
+  timeLeft_.StartFile(step);
 }
 
 void RunDriver::Close() {

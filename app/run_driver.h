@@ -90,6 +90,9 @@ class RunDriver {
   bool ConvertPositions(const std::vector<int>& positions);
   std::vector<int> FailedPositions() const;
   void StartTimeLeft(const std::vector<int>& positions);
+  // The run's file at this step starts; the size of one more file ahead is
+  // read.
+  void StartFileTimeLeft(std::size_t step);
   void ConvertEntry(int index, const std::string& folder);
   void RunEncoder(int index, const std::string& input, const std::string& output);
   void WaitForEncoder();
@@ -114,6 +117,8 @@ class RunDriver {
   int shownPercent_ = -1;
   double percentShownAt_ = 0;
   conversion::TimeLeftEstimator timeLeft_;
+  // The positions the time left counts, in the run's order.
+  std::vector<int> timeLeftPositions_;
 };
 
 }  // namespace app

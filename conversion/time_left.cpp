@@ -25,6 +25,12 @@ void TimeLeftEstimator::StartRun(std::vector<std::uint64_t> fileBytes) {
   fileBytes_ = std::move(fileBytes);
 }
 
+void TimeLeftEstimator::SetFileBytes(std::size_t position, std::uint64_t bytes) {
+  if (position < fileBytes_.size()) {
+    fileBytes_[position] = bytes;
+  }
+}
+
 void TimeLeftEstimator::StartFile(std::size_t position) {
   if (fileStarted_ && firstTime_) {
     measuredSeconds_ += lastTime_ - *firstTime_;

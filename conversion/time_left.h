@@ -28,6 +28,8 @@ class TimeLeftEstimator {
 
   // A run of files of these sizes (bytes, in the order they are converted).
   void StartRun(std::vector<std::uint64_t> fileBytes);
+  // A file's size learned after the run started.
+  void SetFileBytes(std::size_t position, std::uint64_t bytes);
   // The run's file at this position starts.
   void StartFile(std::size_t position);
   // The current file is done up to this fraction (0 to 1).

@@ -9,20 +9,25 @@
 namespace conversion {
 namespace {
 
-// A step of a run: a file starts (position) or shows progress (fraction),
-// at a time in seconds.
+// A step of a run: a file starts (position), shows progress (fraction, at
+// a time in seconds) or has its size learned (position, bytes).
 struct Step {
-  enum Kind { kFile, kProgress } kind;
+  enum Kind { kFile, kProgress, kSize } kind;
   double value;
   double time;
+  std::uint64_t bytes;
 };
 
 Step File(int position) {
-  return {Step::kFile, static_cast<double>(position), 0};
+  return {Step::kFile, static_cast<double>(position), 0, 0};
 }
 
 Step At(double time, double fraction) {
-  return {Step::kProgress, fraction, time};
+  return {Step::kProgress, fraction, time, 0};
+}
+
+Step Size(int position, std::uint64_t bytes) {
+  return {Step::kSize, static_cast<double>(position), 0, bytes};
 }
 
 struct EstimateCase {
@@ -79,6 +84,11 @@ TEST(TimeLeftEstimator, EstimatesFromProgressAndTheSizesStillToCome) {
        {File(0), At(0, 0.5), At(1, 0.6), At(2, 0.1), At(4, 0.2)},
        4,
        std::nullopt},
+      {"a size learned later counts",
+       {100, 100, 100},
+       {File(0), Size(2, 400), At(0, 0), At(5, 0.5)},
+       5,
+       TimeLeft{5, 5 + 10 + 40}},
       {"a complete file leaves only the rest",
        {100, 50},
        {File(0), At(0, 0), At(10, 1)},
@@ -92,6 +102,8 @@ TEST(TimeLeftEstimator, EstimatesFromProgressAndTheSizesStillToCome) {
     for (const Step& step : c.steps) {
       if (step.kind == Step::kFile) {
         estimator.StartFile(static_cast<std::size_t>(step.value));
+      } else if (step.kind == Step::kSize) {
+        estimator.SetFileBytes(static_cast<std::size_t>(step.value), step.bytes);
       } else {
         estimator.Progress(step.value, step.time);
       }

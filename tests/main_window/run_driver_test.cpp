@@ -84,6 +84,10 @@ TEST_F(RunDriverTest, FailingEncoderStartEndsTheRunAndTheNextConvertStartsAgain)
   // The encoder never ran, so the window never turned busy.
   EXPECT_EQ("&Convert", form->buttonConvert->Caption());
   EXPECT_TRUE(form->listViewFiles->Enabled());
+  // The entry failed with the error shown; the next one was not reached.
+  EXPECT_EQ(joblist::EntryState::Failed, form->EntryStatusAt(0).state);
+  EXPECT_EQ(0u, form->EntryStatusAt(0).reason.rfind("System Error.  Code: 2.", 0));
+  EXPECT_EQ(joblist::EntryState::Waiting, form->EntryStatusAt(1).state);
 
   ASSERT_TRUE(CopyFileA((FakeEncoderFolder() + "libm9s.exe").c_str(),
                         (systemFolder.Path() + "libm9s.exe").c_str(), FALSE));
