@@ -49,13 +49,15 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
 
   // Job list.
   void AddFile(const std::string& path);
+  // Empties the list without asking.
+  void ClearJobList();
   // Offers the files of a folder (and of its subfolders, if asked) whose
   // names end in "." and the extension ("*" or empty: any) to AddFile.
   void AddFolder(const std::string& folder, bool includeSubfolders, const std::string& extension);
   // The whole list, each entry with its status, in list order; and the list
   // made anew from such entries (as kept from an earlier run).
-  std::vector<joblist::JobEntry> JobEntries() const;
-  void RestoreJobEntries(const std::vector<joblist::JobEntry>& entries);
+  const std::vector<joblist::JobEntry>& JobEntries() const { return entries_; }
+  void RestoreJobEntries(std::vector<joblist::JobEntry> entries);
   // Told after every change of the list or of an entry's status.
   std::function<void()> OnJobListChanged;
   // The status of the entry at a position of the list, shown in the
@@ -119,8 +121,10 @@ class TfrmMain : public ui::TForm, private RunDriver::Host {
   static constexpr double kFlashAfterSeconds = 5.0;
 
   ui::TListView* listViewFiles;
-  // One status for each entry of listViewFiles, in its order.
-  std::vector<joblist::EntryStatus> entryStatuses_;
+  // What listViewFiles shows, in its order: each entry's path (its
+  // caption) and status, kept here so that the whole list is read without
+  // asking the control for every caption.
+  std::vector<joblist::JobEntry> entries_;
   ui::TGroupBox* groupBoxButtons;
   ui::TButton* buttonAdd;
   ui::TButton* buttonDelete;

@@ -51,7 +51,7 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
     return;
   }
   listViewFiles->DeleteItem(selected);
-  entryStatuses_.erase(entryStatuses_.begin() + selected);
+  entries_.erase(entries_.begin() + selected);
   UpdateConvertFailedCommand();
   JobListChanged();
   UpdateWindow(listViewFiles->Handle());
@@ -59,11 +59,15 @@ void TfrmMain::ActionFileDeleteExecute(base::TComponent*) {
 
 void TfrmMain::ActionFileClearAllExecute(base::TComponent*) {
   if (ui::ShowMessageBox(this, msgClearAll, MB_OKCANCEL) == IDOK) {
-    listViewFiles->Clear();
-    entryStatuses_.clear();
-    UpdateConvertFailedCommand();
-    JobListChanged();
+    ClearJobList();
   }
+}
+
+void TfrmMain::ClearJobList() {
+  listViewFiles->Clear();
+  entries_.clear();
+  UpdateConvertFailedCommand();
+  JobListChanged();
 }
 
 void TfrmMain::ActionFileMoveUpExecute(base::TComponent*) {
@@ -87,7 +91,7 @@ void TfrmMain::MoveSelectedEntry(int step) {
   const std::string caption = moved.Caption();
   moved.SetCaption(other.Caption());
   other.SetCaption(caption);
-  std::swap(entryStatuses_[from], entryStatuses_[to]);
+  std::swap(entries_[from], entries_[to]);
   ShowEntryStatus(from);
   ShowEntryStatus(to);
   other.SetSelected(true);
@@ -97,20 +101,12 @@ void TfrmMain::MoveSelectedEntry(int step) {
   UpdateWindow(listViewFiles->Handle());
 }
 
-std::vector<joblist::JobEntry> TfrmMain::JobEntries() const {
-  std::vector<joblist::JobEntry> entries;
-  const int count = listViewFiles->ItemCount();
-  entries.reserve(count);
-  for (int index = 0; index < count; ++index) {
-    entries.push_back({listViewFiles->Item(index).Caption(), entryStatuses_[index]});
-  }
-  return entries;
-}
-
-void TfrmMain::RestoreJobEntries(const std::vector<joblist::JobEntry>& entries) {
+// Taken by value: the entries given may be this form's own, which the
+// list's clearing empties.
+void TfrmMain::RestoreJobEntries(std::vector<joblist::JobEntry> entries) {
   JobListBatch batch(*this, *listViewFiles);
   listViewFiles->Clear();
-  entryStatuses_.clear();
+  entries_.clear();
   for (const joblist::JobEntry& entry : entries) {
     AppendEntry(entry.path, entry.status);
     batch.ShowGrowth();
@@ -120,12 +116,12 @@ void TfrmMain::RestoreJobEntries(const std::vector<joblist::JobEntry>& entries) 
 }
 
 const joblist::EntryStatus& TfrmMain::EntryStatusAt(int index) const {
-  return entryStatuses_.at(index);
+  return entries_.at(index).status;
 }
 
 void TfrmMain::SetEntryStatus(int index, const joblist::EntryStatus& status) {
-  const bool failedBefore = entryStatuses_.at(index).state == joblist::EntryState::Failed;
-  entryStatuses_[index] = status;
+  const bool failedBefore = entries_.at(index).status.state == joblist::EntryState::Failed;
+  entries_[index].status = status;
   ShowEntryStatus(index);
   if (failedBefore || status.state == joblist::EntryState::Failed) {
     UpdateConvertFailedCommand();
@@ -135,8 +131,8 @@ void TfrmMain::SetEntryStatus(int index, const joblist::EntryStatus& status) {
 
 void TfrmMain::AppendEntry(const std::string& path, const joblist::EntryStatus& status) {
   listViewFiles->AddItem(path);
-  entryStatuses_.push_back(status);
-  ShowEntryStatus(static_cast<int>(entryStatuses_.size()) - 1);
+  entries_.push_back({path, status});
+  ShowEntryStatus(static_cast<int>(entries_.size()) - 1);
 }
 
 void TfrmMain::JobListChanged() {

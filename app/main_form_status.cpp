@@ -44,26 +44,27 @@ std::string TfrmMain::EntryStatusText(const joblist::EntryStatus& status) const 
 }
 
 void TfrmMain::ShowEntryStatus(int index) {
-  listViewFiles->Item(index).SetSubItemText(1, OneLine(EntryStatusText(entryStatuses_[index])));
+  listViewFiles->Item(index).SetSubItemText(1, OneLine(EntryStatusText(entries_[index].status)));
 }
 
 void TfrmMain::ShowAllEntryStatuses() {
-  for (int index = 0; index < static_cast<int>(entryStatuses_.size()); ++index) {
+  for (int index = 0; index < static_cast<int>(entries_.size()); ++index) {
     ShowEntryStatus(index);
   }
 }
 
 // Only a failed entry has more to say than its cell holds.
 std::string TfrmMain::EntryTip(int index) const {
-  if (index < 0 || index >= static_cast<int>(entryStatuses_.size()) ||
-      entryStatuses_[index].state != joblist::EntryState::Failed) {
+  if (index < 0 || index >= static_cast<int>(entries_.size()) ||
+      entries_[index].status.state != joblist::EntryState::Failed) {
     return "";
   }
-  return EntryStatusText(entryStatuses_[index]);
+  return EntryStatusText(entries_[index].status);
 }
 
 // An edited entry names another file, or the same one anew.
 void TfrmMain::EntryEdited(int index) {
+  entries_.at(index).path = listViewFiles->Item(index).Caption();
   SetEntryStatus(index, {});
 }
 
@@ -73,8 +74,8 @@ void TfrmMain::EntryEdited(int index) {
 void TfrmMain::UpdateConvertFailedCommand() {
   const bool running = runDriver_.Converting() || (ConsoleIO && ConsoleIO->IsRunning());
   ActionConvertFailed->SetEnabled(
-      !running && std::any_of(entryStatuses_.begin(), entryStatuses_.end(), [](const auto& status) {
-        return status.state == joblist::EntryState::Failed;
+      !running && std::any_of(entries_.begin(), entries_.end(), [](const joblist::JobEntry& entry) {
+        return entry.status.state == joblist::EntryState::Failed;
       }));
 }
 

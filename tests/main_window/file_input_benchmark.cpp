@@ -115,7 +115,7 @@ double BareWalk(const std::string& root, int expected) {
 // end of the search.
 double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const std::string& root,
                       int expected) {
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   form.ActionFileBatchAdd->Execute();
   if (!test_support::SelectFolder(*batchAdd.ShellTreeView, root)) {
     std::fprintf(stderr, "the tree does not hold %s\n", root.c_str());
@@ -137,13 +137,13 @@ double ThroughTheForm(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd, const st
 // Files added one by one outside a batch, each repainting the whole
 // window at once.
 double OneRepaintPerFile(app::TfrmMain& form, int files) {
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   const double start = test_support::WallMilliseconds();
   for (int file = 0; file < files; ++file) {
     form.AddFile("C:\\reference\\clip" + std::to_string(file) + ".avi");
   }
   const double elapsed = test_support::WallMilliseconds() - start;
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   return elapsed;
 }
 
@@ -225,7 +225,7 @@ struct DropTimes {
 };
 
 DropTimes Drop(app::TfrmMain& form, const std::vector<std::string>& names, int expected) {
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   ui::Application().ProcessMessages();
   HGLOBAL drop = DropOf(names);
   DropTimes times;
@@ -250,7 +250,7 @@ DropTimes Drop(app::TfrmMain& form, const std::vector<std::string>& names, int e
 // The names added in one batch with no message handled: what the list
 // itself costs.
 double OneQuietBatch(app::TfrmMain& form, const std::vector<std::string>& names) {
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   const double start = test_support::WallMilliseconds();
   {
     app::JobListBatch batch(form, *form.listViewFiles);
@@ -287,7 +287,7 @@ void BenchmarkDrop(app::TfrmMain& form, const std::string& work, int rounds) {
     quietMs.push_back(OneQuietBatch(form, names));
     tellMs.push_back(TellFolders(names));
   }
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   std::printf(
       "drops on the main window (median of %d rounds; goal < 2000 ms each):\n"
       "  %d file names: %7.1f ms, the window deaf at most %.0f ms at a time\n"
@@ -393,7 +393,7 @@ int main(int argc, char** argv) {
   form.DoCreate();
   form.Show();
   BenchmarkBatchAdd(form, work, rounds);
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   BenchmarkDrop(form, work, rounds);
   BenchmarkChooser(form, work, rounds);
   return 0;

@@ -112,7 +112,7 @@ TEST_F(BatchAddTest, SearchesTheChosenFolderThroughBothFilters) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    form->listViewFiles->Clear();
+    form->ClearJobList();
     ASSERT_TRUE(BatchAdd(*form, *batchAdd, Tree(), c.subfolders, c.extension));
     EXPECT_FALSE(IsWindowVisible(batchAdd->Handle()));
     EXPECT_EQ(c.entries, EntriesInTree());
@@ -208,7 +208,7 @@ TEST_F(DropTest, ListShowsItsGrowthWhileHandlingMessagesWithoutARepaintPerFile) 
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    form->listViewFiles->Clear();
+    form->ClearJobList();
     std::vector<int> countsAtPaint;
     const ui::TWndMethod listProc = form->listViewFiles->WindowProc();
     form->listViewFiles->SetWindowProc([&](ui::TMessage& message) {
@@ -267,7 +267,7 @@ Names ExpectedFromDrop(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd,
                        const std::vector<Dropped>& dropped) {
   Names expected;
   for (const Dropped& name : dropped) {
-    form.listViewFiles->Clear();
+    form.ClearJobList();
     if (name.folder) {
       EXPECT_TRUE(BatchAdd(form, batchAdd, name.path, true, "*")) << name.path;
     } else {
@@ -277,7 +277,7 @@ Names ExpectedFromDrop(app::TfrmMain& form, app::TFrmBatchAdd& batchAdd,
       expected.push_back(form.listViewFiles->Item(index).Caption());
     }
   }
-  form.listViewFiles->Clear();
+  form.ClearJobList();
   return expected;
 }
 
@@ -334,7 +334,7 @@ TEST_F(DropTest, DroppedFoldersGiveTheirSupportedFilesInBatchAddOrder) {
     PostWideDrop(form->Handle(), names);
     ui::Application().ProcessMessages();
     EXPECT_EQ(expected, Entries());
-    form->listViewFiles->Clear();
+    form->ClearJobList();
   }
 }
 
@@ -408,12 +408,12 @@ TEST_F(TodaysFilesTest, BatchAddAndDropTakeThem) {
   ASSERT_TRUE(BatchAdd(*form, *batchAdd, Folder(), false, "*"));
   const Names batchAdded = Entries();
   EXPECT_EQ(sortedVideos, SortedEntries());
-  form->listViewFiles->Clear();
+  form->ClearJobList();
 
   PostWideDrop(form->Handle(), {Folder()});
   ui::Application().ProcessMessages();
   EXPECT_EQ(batchAdded, Entries()) << "the dropped folder";
-  form->listViewFiles->Clear();
+  form->ClearJobList();
 
   Names names = others;
   names.insert(names.begin() + 2, videos.begin(), videos.end());

@@ -165,7 +165,7 @@ TEST_F(JobListTest, MoveUpAndDownCarryTheSelectionWithTheFile) {
   };
   for (const MoveCase& c : cases) {
     SCOPED_TRACE(c.name);
-    form->listViewFiles->Clear();
+    form->ClearJobList();
     for (const char* path : {"C:\\a.avi", "C:\\b.avi", "C:\\c.avi"}) {
       form->AddFile(path);
     }
