@@ -14,6 +14,7 @@
 #include "app/job_list_store.h"
 #include "joblist/job_list_file.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/folder_files.h"
 #include "tests/support/unicode_names.h"
 #include "tests/support/window_driver.h"
 #include "win/code_page.h"
@@ -25,6 +26,7 @@ namespace {
 
 using joblist::EntryState;
 using joblist::JobEntry;
+using test_support::FilesIn;
 
 std::vector<EntryState> States(const std::vector<JobEntry>& entries) {
   std::vector<EntryState> states;
@@ -36,23 +38,6 @@ std::vector<EntryState> States(const std::vector<JobEntry>& entries) {
 
 std::vector<JobEntry> KeptList(const std::string& file) {
   return joblist::ParseJobListFile(win::ReadWholeFile(file).value_or(""));
-}
-
-// The names in a folder that match a pattern ("*.partial").
-std::vector<std::string> FilesIn(const std::string& folder, const std::string& pattern = "*") {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW found;
-  const win::UniqueFindHandle search(
-      FindFirstFileW(win::Utf8ToWide(folder + pattern).c_str(), &found));
-  if (!search) {
-    return names;
-  }
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      names.push_back(win::WideToUtf8(found.cFileName));
-    }
-  } while (FindNextFileW(search.Get(), &found));
-  return names;
 }
 
 // The store against the real main window, which tells it of every change.

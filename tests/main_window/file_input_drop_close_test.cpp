@@ -26,26 +26,14 @@ TEST(DropCloseTest, ClosingTheMainWindowEndsTheDropAtOnce) {
   for (int index = 0; index < nameCount; ++index) {
     names.push_back("C:\\videos\\clip" + std::to_string(index) + ".avi");
   }
-  int entriesAtClose = -1;
-  auto formClose = form->OnClose;
-  form->OnClose = [&](base::TComponent* sender, ui::TCloseAction& action) {
-    entriesAtClose = form->listViewFiles->ItemCount();
-    formClose(sender, action);
-  };
-  test_support::RepeatingTimer closer([&] {
-    if (form->listViewFiles->ItemCount() < 20) {
-      return false;
-    }
-    PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
-    return true;
-  });
+  const CloseWhenListHolds closer(*form, 20);
   PostWideDrop(form->Handle(), names);
   ui::Application().ProcessMessages();
 
   EXPECT_TRUE(ui::Application().Terminated());
-  EXPECT_GE(entriesAtClose, 20);
-  EXPECT_LT(entriesAtClose, nameCount);
-  EXPECT_EQ(entriesAtClose, form->listViewFiles->ItemCount());
+  EXPECT_GE(closer.EntriesAtClose(), 20);
+  EXPECT_LT(closer.EntriesAtClose(), nameCount);
+  EXPECT_EQ(closer.EntriesAtClose(), form->listViewFiles->ItemCount());
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   EXPECT_TRUE(errors.empty());
   ui::Application().SetOnException(nullptr);

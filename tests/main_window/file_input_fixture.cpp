@@ -93,4 +93,19 @@ void FileInputTest::TearDown() {
   MainWindowTest::TearDown();
 }
 
+CloseWhenListHolds::CloseWhenListHolds(app::TfrmMain& form, int entries)
+    : closer_([&form, entries] {
+        if (form.listViewFiles->ItemCount() < entries) {
+          return false;
+        }
+        PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+        return true;
+      }) {
+  auto formClose = form.OnClose;
+  form.OnClose = [this, &form, formClose](base::TComponent* sender, ui::TCloseAction& action) {
+    entriesAtClose_ = form.listViewFiles->ItemCount();
+    formClose(sender, action);
+  };
+}
+
 }  // namespace main_window_test

@@ -7,6 +7,7 @@
 #include "app/batch_add_form.h"
 #include "app/directory_form.h"
 #include "tests/main_window/main_window_fixture.h"
+#include "tests/support/window_driver.h"
 
 namespace main_window_test {
 
@@ -29,6 +30,18 @@ void PostWideDrop(HWND window, const std::vector<std::string>& names);
 
 // Clicks the File menu entry bound to the action.
 void ClickFileMenuEntry(app::TfrmMain& form, ui::TAction* action);
+
+// Closes the main window, as a user would during a long addition, once its
+// list holds a number of entries; keeps how many it held at the close.
+class CloseWhenListHolds {
+ public:
+  CloseWhenListHolds(app::TfrmMain& form, int entries);
+  int EntriesAtClose() const { return entriesAtClose_; }
+
+ private:
+  int entriesAtClose_ = -1;
+  test_support::RepeatingTimer closer_;
+};
 
 // The main window of MainWindowTest with the batch-add form and the output
 // folder chooser, made as the program makes them.

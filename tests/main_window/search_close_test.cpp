@@ -28,25 +28,13 @@ TEST(SearchCloseTest, ClosingTheMainWindowEndsTheSearchAtOnce) {
   form->SetBatchAddForm(batchAdd.get());
   form->Show();
 
-  int entriesAtClose = -1;
-  auto formClose = form->OnClose;
-  form->OnClose = [&](base::TComponent* sender, ui::TCloseAction& action) {
-    entriesAtClose = form->listViewFiles->ItemCount();
-    formClose(sender, action);
-  };
-  test_support::RepeatingTimer closer([&] {
-    if (form->listViewFiles->ItemCount() < 20) {
-      return false;
-    }
-    PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
-    return true;
-  });
+  const CloseWhenListHolds closer(*form, 20);
   ASSERT_TRUE(BatchAdd(*form, *batchAdd, folders.Path() + "many", false, "avi"));
 
   EXPECT_TRUE(ui::Application().Terminated());
-  EXPECT_GE(entriesAtClose, 20);
-  EXPECT_LT(entriesAtClose, fileCount);
-  EXPECT_EQ(entriesAtClose, form->listViewFiles->ItemCount());
+  EXPECT_GE(closer.EntriesAtClose(), 20);
+  EXPECT_LT(closer.EntriesAtClose(), fileCount);
+  EXPECT_EQ(closer.EntriesAtClose(), form->listViewFiles->ItemCount());
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   EXPECT_TRUE(errors.empty());
   ui::Application().SetOnException(nullptr);

@@ -10,11 +10,11 @@
 
 namespace test_support {
 
-std::vector<std::string> FilesIn(const std::string& folder) {
+std::vector<std::string> FilesIn(const std::string& folder, const std::string& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
   const win::UniqueFindHandle search(FindFirstFileW(
-      win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + "*").c_str(), &found));
+      win::Utf8ToWide(base::IncludeTrailingBackslash(folder) + pattern).c_str(), &found));
   if (!search) {
     return names;
   }
