@@ -146,10 +146,20 @@ Function CreateShortcuts
   ${EndIf}
 FunctionEnd
 
-; Removes what the installer put down and what the encoder unpacked, and
-; nothing else: a folder that still holds something, such as converted
-; videos, stays with it. config.ini goes too: it holds only the program's
-; three settings and lives in the program's folder.
+; The job list the program keeps between sessions (joblist.txt, and the
+; temporary copies of a write cut short), of the user who uninstalls.
+Function un.RemoveKeptJobList
+  ReadEnvStr $0 LOCALAPPDATA
+  ${If} $0 != ""
+    Delete "$0\Vexmoor\joblist.txt*"
+    RMDir "$0\Vexmoor"
+  ${EndIf}
+FunctionEnd
+
+; Removes what the installer put down, what the encoder unpacked and the
+; kept job list, and nothing else: a folder that still holds something,
+; such as converted videos, stays with it. config.ini goes too: it holds
+; only the program's three settings and lives in the program's folder.
 Section "Uninstall"
   SetShellVarContext all
   !insertmacro RemoveProgramFiles
@@ -158,6 +168,7 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SYSDIR\libm9s.exe"
   Call un.RemoveUnpackedFfmpeg
+  Call un.RemoveKeptJobList
   ; The program's script for some inputs, left behind when the update
   ; command ended the program.
   Delete "$TEMP\m9s.avs"
