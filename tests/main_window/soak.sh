@@ -3,7 +3,7 @@
 # eighteen skins: the short run of the test command (50 conversions, 20
 # skin switches, 5 rounds of every form, a sample every 5 steps), or the
 # long one a developer runs (1,000 conversions, 200 switches, 100 rounds, a
-# sample every 50 steps; some 15 minutes). Prints the counts and their
+# sample every 50 steps; some 7 minutes). Prints the counts and their
 # slopes; fails when a count grows.
 # Usage: soak.sh <main_window_soak.exe> <bin folder> <work folder> [short|long]
 set -uo pipefail
