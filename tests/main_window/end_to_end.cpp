@@ -32,6 +32,7 @@
 #include "app/overwrite_form.h"
 #include "tests/support/message_box_log.h"
 #include "tests/support/test_folder.h"
+#include "tests/support/dropped_files.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 #include "win/system_folders.h"
@@ -57,18 +58,8 @@ std::vector<std::string> Arguments() {
 // The videos dropped on the window as the shell drops them: wide names in
 // a DROPFILES block, which the window frees.
 void DropOn(HWND window, const std::vector<std::string>& paths) {
-  std::wstring list;
-  for (const std::string& path : paths) {
-    list += win::Utf8ToWide(path) + L'\0';
-  }
-  const std::size_t size = (list.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(drop + 1, list.c_str(), size);
-  GlobalUnlock(memory);
-  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(test_support::DroppedFiles(paths)),
+               0);
 }
 
 }  // namespace

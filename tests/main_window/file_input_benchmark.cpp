@@ -35,6 +35,7 @@
 #include "tests/support/shell_tree_driver.h"
 #include "tests/support/wall_clock.h"
 #include "tests/support/window_driver.h"
+#include "tests/support/dropped_files.h"
 #include "ui/application.h"
 #include "win/code_page.h"
 #include "win/com_ptr.h"
@@ -201,22 +202,6 @@ std::string FlatFolder(const std::string& work, int files, std::vector<std::stri
   return root;
 }
 
-// A drop as the shell hands it over, of wide names.
-HGLOBAL DropOf(const std::vector<std::string>& names) {
-  std::wstring list;
-  for (const std::string& name : names) {
-    list += win::Utf8ToWide(name) + L'\0';
-  }
-  const std::size_t size = (list.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(drop + 1, list.c_str(), size);
-  GlobalUnlock(memory);
-  return memory;
-}
-
 struct DropTimes {
   double total = 0;
   // The longest the window went without handling its messages, seen as the
@@ -227,7 +212,7 @@ struct DropTimes {
 DropTimes Drop(app::TfrmMain& form, const std::vector<std::string>& names, int expected) {
   form.ClearJobList();
   ui::Application().ProcessMessages();
-  HGLOBAL drop = DropOf(names);
+  HGLOBAL drop = test_support::DroppedFiles(names);
   DropTimes times;
   const double start = test_support::WallMilliseconds();
   double lastTurn = start;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/path_text.h"
+#include "tests/support/dropped_files.h"
 #include "tests/support/shell_tree_driver.h"
 #include "win/code_page.h"
 
@@ -26,34 +27,18 @@ void MakeFile(const std::string& path) {
 
 namespace {
 
-template <typename Char>
-void PostDropOf(HWND window, const std::basic_string<Char>& list, bool wide) {
-  const std::size_t size = (list.size() + 1) * sizeof(Char);
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = wide;
-  std::memcpy(drop + 1, list.c_str(), size);
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+void PostDropOf(HWND window, HGLOBAL drop) {
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
 }  // namespace
 
 void PostDrop(HWND window, const std::vector<std::string>& names) {
-  std::string list;
-  for (const std::string& name : names) {
-    list += name + '\0';
-  }
-  PostDropOf(window, list, false);
+  PostDropOf(window, test_support::DroppedFiles(names, false));
 }
 
 void PostWideDrop(HWND window, const std::vector<std::string>& names) {
-  std::wstring list;
-  for (const std::string& name : names) {
-    list += win::Utf8ToWide(name) + L'\0';
-  }
-  PostDropOf(window, list, true);
+  PostDropOf(window, test_support::DroppedFiles(names));
 }
 
 void ClickFileMenuEntry(app::TfrmMain& form, ui::TAction* action) {
